@@ -55,9 +55,13 @@ void ControlButtons::drop() {
     game_.panel().setEnabled(Ctl::cmdDown, false);
 }
 
-void ControlButtons::cmdDown_MouseDown() { drop(); }
+void ControlButtons::cmdDown_MouseDown() {
+    drop();
+}
 
-void ControlButtons::cmdDown_MouseUp() { game_.host().focusBoard(); }
+void ControlButtons::cmdDown_MouseUp() {
+    game_.host().focusBoard();
+}
 
 void ControlButtons::cmdSpace_MouseDown() {
     game_.panel().setBackColor(Ctl::cmdSpace, kTurnColor);

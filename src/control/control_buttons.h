@@ -7,7 +7,7 @@ namespace tumblix {
 // The five on-screen control buttons and the mouse over the board. The keyboard and the demo
 // call these same handlers.
 class ControlButtons {
-public:
+  public:
     explicit ControlButtons(Game& game) : game_(game) {}
 
     void cmdLeftRight_MouseDown(int index);  // index 0 left, 2 right
@@ -26,7 +26,7 @@ public:
 
     int lastMouseColumn() const { return LastMouseColumn; }
 
-private:
+  private:
     void drop();
     void playDropSound();
 

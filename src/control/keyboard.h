@@ -17,14 +17,14 @@ inline constexpr int Down = 40;
 
 // The main window sees every key first; presses and releases act as the control buttons do.
 class Keyboard {
-public:
+  public:
     Keyboard(Game& game, ControlButtons& buttons, Menu& menu)
         : game_(game), buttons_(buttons), menu_(menu) {}
 
     void Form_KeyDown(int keyCode);
     void Form_KeyUp(int keyCode);
 
-private:
+  private:
     Game& game_;
     ControlButtons& buttons_;
     Menu& menu_;

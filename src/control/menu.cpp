@@ -71,7 +71,8 @@ void Menu::startMenuLight() {
 }
 
 void Menu::tmrMigMenuControls_Timer() {
-    static constexpr Ctl kOrder[] = {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit};
+    static constexpr Ctl kOrder[] = {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet,
+                                     Ctl::chkExit};
     Panel& p = game_.panel();
     Color back = game_.state().MenuBackColor;
     if (MenuLightStep > 0) p.setBackColor(kOrder[MenuLightStep - 1], back);

@@ -10,7 +10,7 @@ namespace tumblix {
 // The menu's check buttons. Setting a value runs the button's click handler exactly like a
 // mouse click; pause and demo live here, the other buttons' commands are handed in.
 class Menu {
-public:
+  public:
     Menu(Game& game, ControlButtons& buttons) : game_(game), buttons_(buttons) {}
 
     // Sets a check button's value; a change runs its click handler.
@@ -30,7 +30,7 @@ public:
     // Lights the menu buttons one after another, unless a run is under way.
     void startMenuLight();
 
-private:
+  private:
     Game& game_;
     ControlButtons& buttons_;
     std::function<void(int)> handlers_[static_cast<std::size_t>(Ctl::Count)];

@@ -71,7 +71,8 @@ Board Board::fromPicture(const std::vector<std::string_view>& rows) {
     int top = kLastRow - static_cast<int>(rows.size()) + 1;
     for (std::size_t i = 0; i < rows.size(); ++i)
         for (std::size_t k = 0; k < rows[i].size() && k < kColumns; ++k)
-            if (rows[i][k] != '.') b.set(kFirstColumn + static_cast<int>(k), top + static_cast<int>(i), 1);
+            if (rows[i][k] != '.')
+                b.set(kFirstColumn + static_cast<int>(k), top + static_cast<int>(i), 1);
     return b;
 }
 

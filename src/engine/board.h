@@ -14,12 +14,12 @@ namespace tumblix {
 // playfield; the rest is a margin that figure cells never enter. A cell holds 0 when empty,
 // otherwise the colour of the figure that landed there.
 class Board {
-public:
+  public:
     static constexpr int kMaxX = 22;
     static constexpr int kMaxY = 34;
     static constexpr int kFirstColumn = 4;
-    static constexpr int kLastColumn = kMaxX - 4;  // 18
-    static constexpr int kLastRow = kMaxY - 4;     // 30
+    static constexpr int kLastColumn = kMaxX - 4;                    // 18
+    static constexpr int kLastRow = kMaxY - 4;                       // 30
     static constexpr int kColumns = kLastColumn - kFirstColumn + 1;  // 15
     static constexpr int kStartX = 9;
 
@@ -57,7 +57,7 @@ public:
     static Board fromPicture(const std::vector<std::string_view>& rows);
     std::string picture(int fromRow) const;
 
-private:
+  private:
     std::array<std::array<Color, kMaxY + 1>, kMaxX + 1> cells_{};
 };
 

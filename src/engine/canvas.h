@@ -9,7 +9,7 @@ enum class LineStyle { Solid, DashDot };
 // A picture the game draws into, in the picture's own user units. The picture keeps what was
 // drawn (a persistent image) until it is cleared.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     // Paints the whole picture in its background colour.
     virtual void clear() = 0;
@@ -26,7 +26,7 @@ public:
 
 // A canvas that draws nothing, for windows that are not there.
 class NullCanvas final : public Canvas {
-public:
+  public:
     void clear() override {}
     void setBackColor(Color) override {}
     void setFillColor(Color) override {}

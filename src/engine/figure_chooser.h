@@ -9,7 +9,7 @@ namespace tumblix {
 
 // A fixed list of figure kinds that may stand in for the random choice.
 class SequenceSource {
-public:
+  public:
     virtual ~SequenceSource() = default;
     virtual bool on() const = 0;
     virtual bool randomOrder() const = 0;
@@ -22,7 +22,7 @@ public:
 // Chooses the figures that enter the queue: ordinary ones, the rare Tumblix figure with its
 // bonus and the still rarer super figure.
 class FigureChooser {
-public:
+  public:
     FigureChooser(Random& random, const Clock& clock) : random_(random), clock_(clock) {}
 
     void setSequence(SequenceSource* sequence) { sequence_ = sequence; }
@@ -33,7 +33,7 @@ public:
     // Initialize_Array_For_Tumblix: each cell filled with probability 0.2; none gives the super.
     std::string tumblixPattern();
 
-private:
+  private:
     Random& random_;
     const Clock& clock_;
     SequenceSource* sequence_ = nullptr;

@@ -9,7 +9,8 @@ Game::Game(Random& random, const Clock& clock, GameHost& host, Canvases canvases
 
 Color Game::randomColor(int base, int spread) {
     double r = random_.next(), g = random_.next(), b = random_.next();
-    return rgb(roundInt(base + spread * r), roundInt(base + spread * g), roundInt(base + spread * b));
+    return rgb(roundInt(base + spread * r), roundInt(base + spread * g),
+               roundInt(base + spread * b));
 }
 
 void Game::Form_Load() {
@@ -42,7 +43,8 @@ void Game::Form_Load() {
 
     random_.reseed(clock_.timer());
     s_.DownButtonColor = qbColor(static_cast<int>(15 * random_.next()) + 1);
-    for (Ctl c : {Ctl::cmdDown, Ctl::cmdLeftRight0, Ctl::cmdLeftRight2, Ctl::cmdRotate0, Ctl::cmdSpace})
+    for (Ctl c :
+         {Ctl::cmdDown, Ctl::cmdLeftRight0, Ctl::cmdLeftRight2, Ctl::cmdRotate0, Ctl::cmdSpace})
         panel_.setBackColor(c, s_.DownButtonColor);
     if (panel_[Ctl::chkPause].value != 1) panel_.setTimerEnabled(Timer::tmrDown, true);
 
@@ -78,8 +80,8 @@ void Game::Form_Load() {
     Initialize_Array_For_Tetris(s_.NextFigure, s_.FigureQueue[1].pattern);
     ShowFigureBonus(s_.FigureQueue[1]);
 
-    int entries = records_ ? records_->load()
-                           : static_cast<int>(panel_.list(List::lstTable).lines.size());
+    int entries =
+        records_ ? records_->load() : static_cast<int>(panel_.list(List::lstTable).lines.size());
     s_.Place = entries;
     panel_.setForeColor(Ctl::lblScore, colors::black);
     s_.TumblixBonusSum = 0;
@@ -95,9 +97,11 @@ void Game::Form_Load() {
     stirRandom(random_, clock_);
     {
         double r1 = random_.next(), r2 = random_.next(), r3 = random_.next();
-        panel_.setBackColor(Ctl::lstTable, rgb(roundInt(150 * r1), roundInt(200 * r2), roundInt(255 * r3)));
+        panel_.setBackColor(Ctl::lstTable,
+                            rgb(roundInt(150 * r1), roundInt(200 * r2), roundInt(255 * r3)));
         r1 = random_.next(), r2 = random_.next(), r3 = random_.next();
-        panel_.setBackColor(Ctl::lstStatistic, rgb(roundInt(150 * r1), roundInt(50 * r2), roundInt(250 * r3)));
+        panel_.setBackColor(Ctl::lstStatistic,
+                            rgb(roundInt(150 * r1), roundInt(50 * r2), roundInt(250 * r3)));
     }
     stirRandom(random_, clock_);
     {
@@ -107,7 +111,8 @@ void Game::Form_Load() {
         canvas_.future.setBackColor(c);
         DrawFuture();
         r1 = random_.next(), r2 = random_.next(), r3 = random_.next();
-        panel_.setBackColor(Ctl::frmMP3, rgb(roundInt(150 * r1), roundInt(30 * r2), roundInt(100 * r3)));
+        panel_.setBackColor(Ctl::frmMP3,
+                            rgb(roundInt(150 * r1), roundInt(30 * r2), roundInt(100 * r3)));
     }
 
     DrawBoard();
@@ -147,7 +152,9 @@ bool Game::EnableMoveLRForMouse(int lX) const {
     return true;
 }
 
-bool Game::CanMoveDown() const { return s_.board.canMoveDown(s_.Figure, s_.FigureX, s_.FigureY); }
+bool Game::CanMoveDown() const {
+    return s_.board.canMoveDown(s_.Figure, s_.FigureX, s_.FigureY);
+}
 
 bool Game::FigureFits(const FigureBox& candidate) const {
     return s_.board.fits(candidate, s_.FigureX, s_.FigureY);
@@ -179,7 +186,9 @@ void Game::InvertFigure() {
     host_.playSound(Sound::mInverse1);
 }
 
-bool Game::GameOver() const { return s_.board.overlaps(s_.Figure, s_.FigureX, s_.FigureY); }
+bool Game::GameOver() const {
+    return s_.board.overlaps(s_.Figure, s_.FigureX, s_.FigureY);
+}
 
 void Game::Initialize_Array_For_Tetris(FigureBox& arr, const std::string& pattern) {
     s_.FigureCells += decodePattern(pattern, arr);

@@ -14,7 +14,7 @@ namespace tumblix {
 
 // What a game start needs from the windows around the engine.
 class GameShell {
-public:
+  public:
     virtual ~GameShell() = default;
     // Work done once per run: the window shape and the settings.
     virtual void initOnce() {}
@@ -25,7 +25,7 @@ public:
 
 // The best-players table as the game sees it during play and at its end.
 class RecordsKeeper {
-public:
+  public:
     virtual ~RecordsKeeper() = default;
     // Reloads the table and its list; returns the number of entries.
     virtual int load() = 0;
@@ -46,7 +46,7 @@ struct Canvases {
 // drawing. Everything it shows goes through the panel and the canvases; the windows turn
 // their events into calls of its operations.
 class Game {
-public:
+  public:
     Game(Random& random, const Clock& clock, GameHost& host, Canvases canvases);
 
     Panel& panel() { return panel_; }
@@ -107,7 +107,7 @@ public:
     void addStatLine(std::string line, bool selectLast = false);
     void ShowAllResult();
 
-private:
+  private:
     void landFigure();
     void scoreLines(int lines);
     void levelProgress();

@@ -9,8 +9,12 @@ constexpr int kCell = 250;
 constexpr int kSquare = 194;
 constexpr Color kFigureOutline = colors::cyan;
 
-int cellX(int column) { return (column - Board::kFirstColumn) * kCell; }
-int cellY(int row) { return row * kCell; }
+int cellX(int column) {
+    return (column - Board::kFirstColumn) * kCell;
+}
+int cellY(int row) {
+    return row * kCell;
+}
 
 // Paints the squares listed in cells (x in 0..15, y in 16..31) in the board's background.
 void erase(Canvas& canvas, const std::array<int, 32>& cells, Color back) {
@@ -85,8 +89,8 @@ void Game::DrawNextFigure() {
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 4; ++y)
             if (s_.NextFigure[x][y])
-                canvas_.next.frameBox(kCell * x + 58, kCell * y + 58, kCell * x + 252, kCell * y + 252,
-                                      s_.ColorFigura);
+                canvas_.next.frameBox(kCell * x + 58, kCell * y + 58, kCell * x + 252,
+                                      kCell * y + 252, s_.ColorFigura);
 }
 
 void Game::ShowFigureBonus(const QueueEntry& next) {
@@ -97,8 +101,8 @@ void Game::ShowFigureBonus(const QueueEntry& next) {
         panel_.setFillColor(Ctl::picNext, colors::green);
         if (next.pattern != kSuperPattern) {
             panel_.setForeColor(Ctl::lblFirma, colors::yellow);
-            panel_.setText(Ctl::lblFirma,
-                           "Tumblix-фигурка Bonus " + std::to_string(roundHalfEven(next.bonus / 10.0)));
+            panel_.setText(Ctl::lblFirma, "Tumblix-фигурка Bonus " +
+                                              std::to_string(roundHalfEven(next.bonus / 10.0)));
         } else {
             panel_.setFillColor(Ctl::picNext, rgb(255, 0, 0));
             panel_.setForeColor(Ctl::lblFirma, rgb(0, 0, 255));

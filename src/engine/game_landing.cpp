@@ -10,7 +10,8 @@ void Game::Update_Array_C() {
 }
 
 void Game::ShiftFigureQueue() {
-    for (std::size_t i = 0; i + 1 < s_.FigureQueue.size(); ++i) s_.FigureQueue[i] = s_.FigureQueue[i + 1];
+    for (std::size_t i = 0; i + 1 < s_.FigureQueue.size(); ++i)
+        s_.FigureQueue[i] = s_.FigureQueue[i + 1];
     s_.FigureQueue.back() = chooser_.next(s_.FigureKinds);
 }
 
@@ -53,7 +54,8 @@ void Game::landFigure() {
 
     s_.TumblixBonusSum += s_.FigureQueue[0].bonus;
     if (s_.TumblixBonusSum > 0)
-        panel_.setText(Ctl::lblSumBonus, "  Tumblix Bonus : " + std::to_string(s_.TumblixBonusSum / 10));
+        panel_.setText(Ctl::lblSumBonus,
+                       "  Tumblix Bonus : " + std::to_string(s_.TumblixBonusSum / 10));
     s_.Score += s_.FigureQueue[0].bonus;
 
     ShiftFigureQueue();
@@ -73,7 +75,8 @@ void Game::landFigure() {
     panel_.setText(Ctl::lblScore, std::to_string(s_.Score / 10));
 
     ++s_.Steps;
-    std::string line = std::to_string(s_.Steps) + ". +" + std::to_string((s_.Score - s_.ScoreBefore) / 10);
+    std::string line =
+        std::to_string(s_.Steps) + ". +" + std::to_string((s_.Score - s_.ScoreBefore) / 10);
     if (lines > 0) line += " -> " + std::to_string(lines) + " lines";
     line += " (" + std::to_string(s_.FigureClicks) + ")";
     addStatLine(std::move(line), true);

@@ -11,7 +11,7 @@ namespace tumblix {
 
 // The settings the game reads while it plays.
 struct GameSettings {
-    int iFantom = 1;  // 0 no ghost, 1 ghost only for Tumblix figures, other values always
+    int iFantom = 1;         // 0 no ghost, 1 ghost only for Tumblix figures, other values always
     bool bDrawSetka = true;  // draw the grid
 };
 

@@ -3,11 +3,22 @@
 namespace tumblix {
 
 // The ten event sounds, in the order they are created.
-enum class Sound { mDown1, mLeft1, mRight1, mRotate1, mDrop1, mDelLin1, mTumblix1, mDrop2, mDown2, mInverse1 };
+enum class Sound {
+    mDown1,
+    mLeft1,
+    mRight1,
+    mRotate1,
+    mDrop1,
+    mDelLin1,
+    mTumblix1,
+    mDrop2,
+    mDown2,
+    mInverse1
+};
 
 // What the game asks of the windows around it.
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
     virtual void playSound(Sound) {}
     // Closes the windows that must not outlive a game: the file chooser, help and settings.

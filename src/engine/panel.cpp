@@ -6,14 +6,16 @@ namespace tumblix {
 
 namespace {
 constexpr std::string_view kCtlNames[] = {
-    "frmMain",        "picTumblix",     "picNext",        "fraControl",     "cmdDown",
-    "cmdLeftRight(0)", "cmdLeftRight(2)", "cmdRotate(0)", "cmdSpace",       "lblPause",
-    "chkPause",       "chkHelp",        "chkDemo",        "chkSet",         "chkExit",
-    "chkAuto",        "chkFuture",      "chkRec",         "chkStat",        "chkMP3",
-    "fraLines",       "lblScore",       "lblCountLines(1)", "lblCountLines(2)", "lblCountLines(3)",
-    "lblCountLines(4)", "lblFirma",     "lblSumBonus",    "lblHeightBonus", "lblLevel",
-    "lblPosition",    "lblRemain",      "lblNextPlace",   "lblTimeBonus",   "lblTotal",
-    "lblTotalScore",  "lstTable",       "lstStatistic",   "picFuture",      "frmMP3"};
+    "frmMain",          "picTumblix",       "picNext",          "fraControl",
+    "cmdDown",          "cmdLeftRight(0)",  "cmdLeftRight(2)",  "cmdRotate(0)",
+    "cmdSpace",         "lblPause",         "chkPause",         "chkHelp",
+    "chkDemo",          "chkSet",           "chkExit",          "chkAuto",
+    "chkFuture",        "chkRec",           "chkStat",          "chkMP3",
+    "fraLines",         "lblScore",         "lblCountLines(1)", "lblCountLines(2)",
+    "lblCountLines(3)", "lblCountLines(4)", "lblFirma",         "lblSumBonus",
+    "lblHeightBonus",   "lblLevel",         "lblPosition",      "lblRemain",
+    "lblNextPlace",     "lblTimeBonus",     "lblTotal",         "lblTotalScore",
+    "lstTable",         "lstStatistic",     "picFuture",        "frmMP3"};
 static_assert(std::size(kCtlNames) == static_cast<std::size_t>(Ctl::Count));
 
 constexpr std::string_view kTimerNames[] = {"tmrDown", "tmrMigMenuControls", "tmrDemo", "tmrLevel",
@@ -26,10 +28,16 @@ constexpr Color kMenuBack = 0x004080;
 constexpr Color kMenuText = 0xFFFFC0;
 }  // namespace
 
-std::string_view ctlName(Ctl c) { return kCtlNames[static_cast<std::size_t>(c)]; }
-std::string_view timerName(Timer t) { return kTimerNames[static_cast<std::size_t>(t)]; }
+std::string_view ctlName(Ctl c) {
+    return kCtlNames[static_cast<std::size_t>(c)];
+}
+std::string_view timerName(Timer t) {
+    return kTimerNames[static_cast<std::size_t>(t)];
+}
 Ctl lblCountLines(int n) {
-    return static_cast<Ctl>(static_cast<int>(Ctl::lblCountLines1) + (n < 1 ? 0 : n > 4 ? 3 : n - 1));
+    return static_cast<Ctl>(static_cast<int>(Ctl::lblCountLines1) + (n < 1   ? 0
+                                                                     : n > 4 ? 3
+                                                                             : n - 1));
 }
 
 Panel::Panel() {
@@ -92,12 +100,12 @@ void Panel::setText(Ctl c, std::string text) {
     changed(c);
 }
 
-#define TUMBLIX_PANEL_SETTER(name, field, type)     \
-    void Panel::name(Ctl c, type v) {               \
-        auto& s = controls_[index(c)];              \
-        if (s.field == v) return;                   \
-        s.field = v;                                \
-        changed(c);                                 \
+#define TUMBLIX_PANEL_SETTER(name, field, type) \
+    void Panel::name(Ctl c, type v) {           \
+        auto& s = controls_[index(c)];          \
+        if (s.field == v) return;               \
+        s.field = v;                            \
+        changed(c);                             \
     }
 TUMBLIX_PANEL_SETTER(setForeColor, foreColor, Color)
 TUMBLIX_PANEL_SETTER(setBackColor, backColor, Color)

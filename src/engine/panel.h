@@ -85,7 +85,7 @@ struct ListState {
 };
 
 class PanelObserver {
-public:
+  public:
     virtual ~PanelObserver() = default;
     virtual void controlChanged(Ctl) {}
     virtual void timerChanged(Timer) {}
@@ -96,7 +96,7 @@ public:
 
 // Holds the state of the controls; starts with the design values.
 class Panel {
-public:
+  public:
     Panel();
 
     void setObserver(PanelObserver* observer) { observer_ = observer; }
@@ -122,7 +122,7 @@ public:
     void selectLine(List l, int index);
     void selectLastLine(List l) { selectLine(l, static_cast<int>(list(l).lines.size()) - 1); }
 
-private:
+  private:
     static std::size_t index(Ctl c) { return static_cast<std::size_t>(c); }
     void changed(Ctl c) {
         if (observer_) observer_->controlChanged(c);

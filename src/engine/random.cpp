@@ -12,14 +12,17 @@ std::tm localNow(double* fraction) {
     std::tm tm{};
     localtime_r(&t, &tm);
     if (fraction) {
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+        auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
         *fraction = static_cast<double>(ms.count()) / 1000.0;
     }
     return tm;
 }
 }  // namespace
 
-int SystemClock::seconds() const { return localNow(nullptr).tm_sec % 60; }
+int SystemClock::seconds() const {
+    return localNow(nullptr).tm_sec % 60;
+}
 
 double SystemClock::timer() const {
     double fraction = 0;

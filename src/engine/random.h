@@ -11,11 +11,13 @@ inline std::int64_t roundHalfEven(double v) {
     double r = std::nearbyint(v);  // the default rounding mode is to nearest, ties to even
     return static_cast<std::int64_t>(r);
 }
-inline int roundInt(double v) { return static_cast<int>(roundHalfEven(v)); }
+inline int roundInt(double v) {
+    return static_cast<int>(roundHalfEven(v));
+}
 
 // The process-wide uniform generator in [0, 1).
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     virtual double next() = 0;
     // Reseeds from the clock's running seconds.
@@ -24,7 +26,7 @@ public:
 
 // The time of day, as the game reads it.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds of the current minute, 0..59.
     virtual int seconds() const = 0;
@@ -33,7 +35,7 @@ public:
 };
 
 class MersenneRandom final : public Random {
-public:
+  public:
     explicit MersenneRandom(std::uint64_t seed = 1) : engine_(seed) {}
     double next() override { return dist_(engine_); }
     void reseed(double timerSeconds) override {
@@ -41,14 +43,14 @@ public:
         engine_.seed(bits ^ (reseeds_++ * 0x9E3779B97F4A7C15ull));
     }
 
-private:
+  private:
     std::mt19937_64 engine_;
     std::uniform_real_distribution<double> dist_{0.0, 1.0};
     std::uint64_t reseeds_ = 0;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     int seconds() const override;
     double timer() const override;
 };

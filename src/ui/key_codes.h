@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tumblix {
+
+// The Windows virtual-key code the game knows a Qt key by; other keys get a code of their own.
+int virtualKeyCode(int qtKey);
+
+}  // namespace tumblix

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "control/control_buttons.h"
+#include "control/keyboard.h"
+#include "control/menu.h"
+#include "engine/game.h"
+#include "ui/picture_box.h"
+
+namespace tumblix {
+
+class FutureWindow;
+
+// The main window: the board, the score panel, the control buttons and the menu. It turns
+// Qt's events into calls of the game and the controls, and shows what the game's panel holds.
+class MainWindow : public QWidget, public GameHost, public GameShell, public PanelObserver {
+    Q_OBJECT
+  public:
+    MainWindow(Random& random, const Clock& clock);
+    ~MainWindow() override;
+
+    Game& game() { return *game_; }
+    Menu& menu() { return *menu_; }
+    ControlButtons& buttons() { return *buttons_; }
+    PictureBox& board() { return *picTumblix_; }
+    FutureWindow& future() { return *future_; }
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+    QTimer& timer(Timer t) { return *timers_[static_cast<std::size_t>(t)]; }
+
+    // Prepares a game and shows the window.
+    void start();
+
+    // GameHost
+    void playSound(Sound) override {}
+    bool askNewGame() override;
+    void closeMainWindow() override;
+    void focusBoard() override;
+    void minimizeMainWindow() override;
+    void restoreMainWindow() override;
+
+    // GameShell
+    void initOnce() override;
+    void syncMenuButtons() override;
+    void showMainWindow() override;
+
+    // PanelObserver
+    void controlChanged(Ctl c) override;
+    void timerChanged(Timer t) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void wireControls();
+    void applyControl(Ctl c);
+
+    std::unique_ptr<FutureWindow> future_;
+    QHash<QString, QWidget*> controls_;
+    PictureBox* picTumblix_ = nullptr;
+    PictureBox* picNext_ = nullptr;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<ControlButtons> buttons_;
+    std::unique_ptr<Menu> menu_;
+    std::unique_ptr<Keyboard> keyboard_;
+    std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
+    bool initialized_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace tumblix

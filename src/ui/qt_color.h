@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+
+#include "engine/color.h"
+
+namespace tumblix {
+
+inline QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+inline Color fromQColor(const QColor& c) {
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+}  // namespace tumblix

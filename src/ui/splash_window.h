@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tumblix {
+
+// The window shown while the program starts.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SplashWindow(const QString& version);
+};
+
+}  // namespace tumblix

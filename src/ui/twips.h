@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include "engine/random.h"
+
+namespace tumblix {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// Converts design positions in twips to pixels at the screen's logical resolution.
+class Twips {
+  public:
+    explicit Twips(int logicalDpiX = 96, int logicalDpiY = 96)
+        : dpiX_(logicalDpiX), dpiY_(logicalDpiY) {}
+    static Twips of(const QWidget& w) { return Twips(w.logicalDpiX(), w.logicalDpiY()); }
+
+    int x(double twips) const { return roundInt(twips * dpiX_ / kTwipsPerInch); }
+    int y(double twips) const { return roundInt(twips * dpiY_ / kTwipsPerInch); }
+    QRect rect(double left, double top, double width, double height) const {
+        return QRect(x(left), y(top), x(width), y(height));
+    }
+    double toTwipsX(int px) const { return static_cast<double>(px) * kTwipsPerInch / dpiX_; }
+    double toTwipsY(int px) const { return static_cast<double>(px) * kTwipsPerInch / dpiY_; }
+
+  private:
+    int dpiX_;
+    int dpiY_;
+};
+
+}  // namespace tumblix

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# End-to-end runs of the real program under a virtual X server, driven by real key events.
+#   e2e.sh CASE GAME X11TOOL     (run inside xvfb-run)
+# CASE: close        the board changes as a figure falls; the close request ends with 0
+#       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
+#       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
+set -euo pipefail
+case_name=$1 game=$2 x11tool=$3
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+
+# Copies the game to a folder of its own: it writes its files beside itself.
+cp "$game" "$work/tumblix"
+"$work/tumblix" >"$work/out.log" 2>&1 &
+pid=$!
+
+main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
+
+# A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
+grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
+same() { cmp -s "$work/$1.ppm" "$work/$2.ppm"; }
+board=200x420+30+20    # inside the board picture
+score=120x30+280+35    # the score label
+lower=200x150+30+280   # the lower part of the well
+
+# The game-over dialog: a shown window titled Tumblix other than the main window.
+dialog_id() { xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | grep -vx "$main" | head -1; }
+dialog_shown() { [ -n "$(dialog_id)" ]; }
+
+wait_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+    set +e
+    wait "$pid"
+    local rc=$?
+    set -e
+    [ "$rc" = 0 ] || fail "exit code $rc; output: $(cat "$work/out.log")"
+}
+
+play_to_game_over() {
+    grab "$score" score0
+    grab "$lower" lower0
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool keydown Down
+    for _ in $(seq 600); do
+        dialog_shown && break
+        xdotool keydown Down  # one more press, in case the server does not repeat keys
+        sleep 0.05
+    done
+    xdotool keyup Down
+    dialog_shown || fail "no game-over dialog"
+    sleep 0.3
+}
+
+# Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
+click_answer() {
+    local d w h
+    d=$(dialog_id)
+    eval "$(xdotool getwindowgeometry --shell "$d")"
+    w=$WIDTH h=$HEIGHT
+    local x=$((w / 4))
+    [ "$1" = no ] && x=$((w * 3 / 4))
+    xdotool mousemove --window "$d" "$x" $((h - 24)) click 1
+}
+
+case $case_name in
+close)
+    sleep 0.5
+    grab "$board" before
+    sleep 1.5
+    grab "$board" after
+    same before after && fail "the board did not change while the figure fell"
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    ;;
+gameover-no)
+    play_to_game_over
+    click_answer no
+    wait_exit
+    ;;
+gameover-yes)
+    play_to_game_over
+    click_answer yes
+    for _ in $(seq 50); do dialog_shown || break; sleep 0.1; done
+    dialog_shown && fail "the dialog stayed open"
+    kill -0 "$pid" 2>/dev/null || fail "the program ended instead of starting a new game"
+    sleep 0.3
+    grab "$score" score1
+    grab "$lower" lower1
+    same score0 score1 || fail "the score does not show --- again"
+    same lower0 lower1 || fail "the well is not empty"
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    ;;
+*)
+    fail "unknown case"
+    ;;
+esac
+echo "PASS ($case_name)"

@@ -1,0 +1,146 @@
+#include <QKeyEvent>
+
+#include "ui/window_fixture.h"
+
+namespace tumblix::testing {
+namespace {
+
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat) {
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(to, &event);
+}
+
+using KeyboardTest = WindowTest;
+
+TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
+    standI(9, 5);
+    key(Qt::Key_Left);
+    EXPECT_EQ(state().FigureX, 8);
+    key(Qt::Key_Right);
+    EXPECT_EQ(state().FigureX, 9);
+
+    key(Qt::Key_Escape);  // pauses
+    ASSERT_FALSE(state().GameRunning);
+    EXPECT_FALSE(window->control("fraControl")->isVisible());
+    FigureBox before = state().Figure;
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down}) key(k);
+    EXPECT_EQ(state().FigureX, 9);
+    EXPECT_EQ(state().Figure, before);
+    EXPECT_FALSE(state().Dropping);
+    EXPECT_EQ(state().FigureClicks, 2);
+
+    key(Qt::Key_Escape);  // resumes
+    EXPECT_TRUE(state().GameRunning);
+    EXPECT_TRUE(window->control("fraControl")->isVisible());
+    key(Qt::Key_Up);
+    EXPECT_NE(state().Figure, before);
+    key(Qt::Key_Down);
+    EXPECT_TRUE(state().Dropping);
+}
+
+TEST_F(KeyboardTest, ShiftLeftMovesLikeLeftAndReleaseResetsBothButtons) {
+    standI(9, 5);
+    QTest::keyPress(board(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(state().FigureX, 8);
+    EXPECT_EQ(panel()[Ctl::cmdLeftRight0].backColor, colors::green);
+    panel().setBackColor(Ctl::cmdLeftRight2, colors::green);  // as a mouse move leaves it
+    QTest::keyRelease(board(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(panel()[Ctl::cmdLeftRight0].backColor, state().DownButtonColor);
+    EXPECT_EQ(panel()[Ctl::cmdLeftRight2].backColor, state().DownButtonColor);
+    EXPECT_FALSE(button("cmdLeftRight(0)")->styleSheet().contains("#00ff00"));
+}
+
+TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
+    standI(9, 20);
+    sendKey(board(), QEvent::KeyPress, Qt::Key_Down, false);
+    ASSERT_TRUE(state().Dropping);
+    EXPECT_FALSE(button("cmdDown")->isEnabled());
+    for (int i = 0; i < 5; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
+    EXPECT_EQ(state().FigureClicks, 1);
+    EXPECT_EQ(window->sounds.size(), 1u);
+
+    // The repeats' releases are not the key's release; the real one changes nothing either.
+    sendKey(board(), QEvent::KeyRelease, Qt::Key_Down, true);
+    sendKey(board(), QEvent::KeyRelease, Qt::Key_Down, false);
+    EXPECT_FALSE(button("cmdDown")->isEnabled());
+
+    while (state().Dropping) window->game().tmrDown_Timer();
+    EXPECT_TRUE(button("cmdDown")->isEnabled());
+    EXPECT_EQ(state().FigureY, 0);
+    sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
+    EXPECT_TRUE(state().Dropping);
+}
+
+TEST_F(KeyboardTest, ARefusedMoveCountsNothingWhileARefusedRotationCounts) {
+    standI(3, 5);  // the bar stands in column 4, against the left wall
+    key(Qt::Key_Left);
+    EXPECT_EQ(state().FigureX, 3);
+    EXPECT_EQ(state().FigureClicks, 0);
+    EXPECT_TRUE(window->sounds.empty());
+    EXPECT_EQ(panel()[Ctl::cmdLeftRight0].backColor, state().DownButtonColor);  // released again
+
+    FigureBox before = state().Figure;
+    key(Qt::Key_Up);  // lying flat it would reach into the margin
+    EXPECT_EQ(state().Figure, before);
+    EXPECT_EQ(state().FigureClicks, 1);
+    EXPECT_EQ(window->sounds, std::vector<Sound>{Sound::mRotate1});
+}
+
+TEST_F(KeyboardTest, KeysReachTheGameWhicheverControlHasTheFocus) {
+    standI(9, 5);
+    QTest::keyClick(window->control("lblScore"), Qt::Key_Left);
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    EXPECT_EQ(state().FigureX, 7);
+}
+
+using BoardMouseTest = WindowTest;
+
+TEST_F(BoardMouseTest, PointerMovesTheFigureAndButtonsRotateAndDrop) {
+    standI(9, 5);
+    QWidget* pic = board();
+    auto at = [pic](double units) {
+        return QPoint(static_cast<int>(units * pic->width() / 3760.0), 50);
+    };
+    QTest::mouseMove(pic, at(2 * 250 + 125));  // playfield column 2: box column 5
+    EXPECT_EQ(state().FigureX, 5);
+    EXPECT_EQ(state().FigureClicks, 1);
+    // The direction is judged against the last column a mouse move reached (none yet), not
+    // against the figure: a first move always counts as one to the right.
+    EXPECT_EQ(window->sounds.back(), Sound::mRight1);
+    QTest::mouseMove(pic, at(1 * 250 + 125));
+    EXPECT_EQ(state().FigureX, 4);
+    EXPECT_EQ(window->sounds.back(), Sound::mLeft1);
+
+    QTest::mouseClick(pic, Qt::LeftButton, {}, at(1 * 250 + 125));
+    EXPECT_EQ(state().FigureClicks, 3);
+    EXPECT_EQ(window->sounds.back(), Sound::mRotate1);
+
+    QTest::mouseClick(pic, Qt::RightButton, {}, at(1 * 250 + 125));
+    EXPECT_TRUE(state().Dropping);
+    QTest::mouseMove(pic, at(10 * 250 + 125));  // no following during a drop
+    EXPECT_EQ(state().FigureX, 4);
+}
+
+TEST_F(BoardMouseTest, NothingHappensWhilePaused) {
+    standI(9, 5);
+    window->menu().setValue(Ctl::chkPause, 1);
+    QWidget* pic = board();
+    QTest::mouseClick(pic, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseMove(pic, QPoint(20, 40));
+    EXPECT_EQ(state().FigureX, 9);
+    EXPECT_NE(panel()[Ctl::cmdRotate0].backColor, colors::yellow);
+    EXPECT_EQ(state().FigureClicks, 0);
+}
+
+TEST_F(BoardMouseTest, OnScreenButtonsMoveTheFigure) {
+    standI(9, 5);
+    QTest::mouseClick(button("cmdLeftRight(2)"), Qt::LeftButton);
+    EXPECT_EQ(state().FigureX, 10);
+    EXPECT_EQ(panel()[Ctl::cmdLeftRight2].backColor, state().DownButtonColor);
+    QTest::mouseClick(button("cmdDown"), Qt::LeftButton);
+    EXPECT_TRUE(state().Dropping);
+    EXPECT_EQ(panel()[Ctl::cmdDown].backColor, colors::black);
+}
+
+}  // namespace
+}  // namespace tumblix::testing

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "ui/picture_box.h"
+#include "ui/qt_color.h"
+
+namespace tumblix {
+namespace {
+
+// The board picture keeps what was drawn in its user units, also when it was drawn before
+// the widget got its final size.
+TEST(PictureBoxTest, DrawsInUserUnitsAndErasesExactlyWhatWasDrawn) {
+    PictureBox pic(nullptr, 3760, 7760);
+    pic.resize(376, 776);
+    pic.setBackColor(colors::black);
+    pic.clear();
+    pic.setFillColor(rgb(200, 100, 50));
+    pic.frameBox(28, 28, 222, 222, colors::cyan);
+    const QImage& img = pic.image();
+    EXPECT_EQ(img.pixelColor(3, 3), toQColor(colors::cyan));         // outline
+    EXPECT_EQ(img.pixelColor(12, 12), toQColor(rgb(200, 100, 50)));  // fill
+    EXPECT_EQ(img.pixelColor(30, 30), QColor(Qt::black));
+
+    pic.fillBox(28, 28, 222, 222, colors::black);
+    for (int x = 0; x < 30; ++x)
+        for (int y = 0; y < 30; ++y)
+            ASSERT_EQ(img.pixelColor(x, y), QColor(Qt::black)) << x << "," << y;
+}
+
+TEST(PictureBoxTest, ReportsMouseInUserUnits) {
+    PictureBox pic(nullptr, 3760, 7760);
+    pic.resize(376, 776);
+    double gotX = -1, gotY = -1;
+    QObject::connect(&pic, &PictureBox::mouseMove, [&](int, double x, double y) {
+        gotX = x;
+        gotY = y;
+    });
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, 200), QPointF(100, 200), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&pic, &move);
+    EXPECT_DOUBLE_EQ(gotX, 1000);
+    EXPECT_DOUBLE_EQ(gotY, 2000);
+}
+
+}  // namespace
+}  // namespace tumblix

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "engine/random.h"
+#include "ui/main_window.h"
+
+namespace tumblix::testing {
+
+class StillClock final : public Clock {
+  public:
+    int seconds() const override { return 0; }
+    double timer() const override { return 1000.0; }
+};
+
+// The real main window, with its sounds recorded instead of played.
+class RecordingMainWindow : public MainWindow {
+  public:
+    using MainWindow::MainWindow;
+    void playSound(Sound s) override { sounds.push_back(s); }
+    std::vector<Sound> sounds;
+};
+
+// A started game in the real window, with the gravity timer held still so that only the
+// test's events move the figure.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<RecordingMainWindow>(random, clock);
+        window->start();
+        holdGravity();
+        window->sounds.clear();
+    }
+    void holdGravity() { window->game().panel().setTimerEnabled(Timer::tmrDown, false); }
+
+    GameState& state() { return window->game().state(); }
+    Panel& panel() { return window->game().panel(); }
+    QWidget* board() { return &window->board(); }
+    QPushButton* button(const char* name) {
+        return qobject_cast<QPushButton*>(window->control(name));
+    }
+
+    // Puts an I figure standing in box column 1 at (x, y) on an empty board.
+    void standI(int x, int y) {
+        state().board.clear();
+        state().Figure = boxFromRows({".#..", ".#..", ".#..", ".#.."});
+        state().FigureX = x;
+        state().FigureY = y;
+        state().FigureClicks = 0;
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(board(), k, mods);
+    }
+
+    MersenneRandom random{7};
+    StillClock clock;
+    std::unique_ptr<RecordingMainWindow> window;
+};
+
+}  // namespace tumblix::testing
