@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+const Color kButton = rgb(4, 5, 6);
+
+class ButtonsTest : public ControlsTest {
+  protected:
+    ButtonsTest() { s().DownButtonColor = kButton; }
+    Color back(Ctl c) const { return game.panel()[c].backColor; }
+};
+
+TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
+    put(kBar, 9, 10);
+    buttons.cmdLeftRight_MouseDown(0);
+    EXPECT_EQ(s().FigureX, 8);
+    buttons.cmdLeftRight_MouseDown(2);
+    EXPECT_EQ(s().FigureX, 9);
+    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
+    EXPECT_EQ(back(Ctl::cmdLeftRight2), colors::green);
+    EXPECT_EQ(s().FigureClicks, 2);
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
+    buttons.cmdLeftRight_MouseUp();
+    EXPECT_EQ(back(Ctl::cmdLeftRight0), kButton);
+    EXPECT_EQ(back(Ctl::cmdLeftRight2), kButton);
+
+    host.sounds.clear();
+    put(kBar, 3, 10);
+    buttons.cmdLeftRight_MouseDown(0);
+    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
+    put(kBar, 17, 10);
+    buttons.cmdLeftRight_MouseDown(2);
+    s().board.set(11, 13, 1);
+    put(kBar, 9, 10);
+    buttons.cmdLeftRight_MouseDown(2);
+    EXPECT_EQ(s().FigureX, 9);
+    EXPECT_EQ(s().FigureClicks, 2);
+    EXPECT_TRUE(host.sounds.empty());
+}
+
+TEST_F(ButtonsTest, RotateCountsAndSoundsEvenWhenRefused) {
+    put(kBar, 3, 5);
+    buttons.cmdRotate_MouseDown();
+    EXPECT_EQ(s().Figure, boxFromRows(kBar));
+    EXPECT_EQ(back(Ctl::cmdRotate0), colors::yellow);
+    EXPECT_EQ(s().FigureClicks, 1);
+    EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::mRotate1});
+    buttons.cmdRotate_MouseUp();
+    EXPECT_EQ(back(Ctl::cmdRotate0), kButton);
+}
+
+TEST_F(ButtonsTest, DropDisablesTheDownButtonAndPicksItsSound) {
+    random.push({0.9});
+    buttons.cmdDown_MouseDown();
+    EXPECT_TRUE(s().Dropping);
+    EXPECT_EQ(back(Ctl::cmdDown), colors::black);
+    EXPECT_FALSE(game.panel()[Ctl::cmdDown].enabled);
+    EXPECT_EQ(s().FigureClicks, 1);
+    buttons.cmdDown_MouseDown();
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDrop1, Sound::mDrop2}));
+}
+
+TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
+    put(kBar, 9, 10);
+    buttons.picTumblix_MouseMove(2000);  // 2000 / 250 + 3 = 11
+    EXPECT_EQ(s().FigureX, 11);
+    EXPECT_EQ(buttons.lastMouseColumn(), 11);
+    EXPECT_EQ(back(Ctl::cmdLeftRight2), colors::green);
+    buttons.picTumblix_MouseMove(2200);  // same column: nothing
+    EXPECT_EQ(s().FigureClicks, 1);
+    buttons.picTumblix_MouseMove(249.6);  // rounds to 250: column 4
+    EXPECT_EQ(s().FigureX, 4);
+    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
+    EXPECT_EQ(back(Ctl::cmdLeftRight2), kButton);
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mRight1, Sound::mLeft1}));
+    buttons.picTumblix_MouseMove(3800);  // column 18 would put the bar in the margin
+    EXPECT_EQ(s().FigureX, 4);
+    EXPECT_EQ(buttons.lastMouseColumn(), 4);
+
+    s().Dropping = true;
+    buttons.picTumblix_MouseMove(2000);
+    s().Dropping = false;
+    s().GameRunning = false;
+    buttons.picTumblix_MouseMove(2000);
+    EXPECT_EQ(s().FigureX, 4);
+    EXPECT_EQ(s().FigureClicks, 2);
+}
+
+TEST_F(ButtonsTest, KeysActOnlyWhileRunningAndDownOnlyWhileItsButtonIsEnabled) {
+    put(kJ, 9, 10);
+    s().GameRunning = false;
+    for (int key : {vk::Left, vk::Right, vk::Up, vk::Down, vk::Space}) keys.Form_KeyDown(key);
+    EXPECT_EQ(s().FigureX, 9);
+    EXPECT_EQ(s().Figure, boxFromRows(kJ));
+    EXPECT_FALSE(s().Dropping);
+    EXPECT_TRUE(host.sounds.empty());
+
+    s().GameRunning = true;
+    keys.Form_KeyDown(vk::Left);
+    keys.Form_KeyUp(vk::Left);
+    keys.Form_KeyDown(vk::Up);
+    keys.Form_KeyDown(vk::Space);
+    EXPECT_EQ(s().FigureX, 8);
+    EXPECT_EQ(back(Ctl::cmdLeftRight0), kButton);
+    EXPECT_EQ(s().Figure, inverted(rotatedClockwise(boxFromRows(kJ))));
+
+    keys.Form_KeyDown(vk::Down);
+    keys.Form_KeyDown(vk::Down);  // held: the first press dropped
+    EXPECT_EQ(s().FigureClicks, 3);
+    land();
+    keys.Form_KeyDown(vk::Down);
+    EXPECT_TRUE(s().Dropping);
+}
+
+TEST_F(ButtonsTest, EscapeTogglesThePause) {
+    keys.Form_KeyDown(vk::Escape);
+    EXPECT_EQ(menu.value(Ctl::chkPause), 1);
+    EXPECT_FALSE(game.panel()[Ctl::fraControl].visible);
+    EXPECT_FALSE(game.panel().timer(Timer::tmrDown).enabled);
+    EXPECT_FALSE(s().GameRunning);
+    EXPECT_EQ(host.minimized, 1);
+
+    put(kJ, 9, 10);
+    random.push({0.5, 0.0});  // the demo would invert now
+    menu.tmrDemo_Timer();
+    EXPECT_EQ(s().Figure, boxFromRows(kJ));
+
+    keys.Form_KeyDown(vk::Escape);
+    EXPECT_EQ(menu.value(Ctl::chkPause), 0);
+    EXPECT_TRUE(game.panel()[Ctl::fraControl].visible);
+    EXPECT_TRUE(game.panel().timer(Timer::tmrDown).enabled);
+    EXPECT_TRUE(s().GameRunning);
+    EXPECT_EQ(host.restored, 1);
+}
+
+TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
+    const FigureBox j = boxFromRows(kJ);
+    for (int k = 0; k <= 23; ++k) {
+        put(kJ, 9, 10);
+        s().Dropping = false;
+        random.push({0.5, k / 23.0});
+        menu.tmrDemo_Timer();
+        EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, 380);
+        const char* got = s().Dropping                        ? "drop"
+                          : s().FigureX == 8                  ? "left"
+                          : s().FigureX == 10                 ? "right"
+                          : s().Figure == rotatedClockwise(j) ? "rotate"
+                          : s().Figure == inverted(j)         ? "invert"
+                                                              : "nothing";
+        const char* want = k >= 1 && k <= 7     ? "left"
+                           : k >= 8 && k <= 15  ? "right"
+                           : k >= 16 && k <= 19 ? "rotate"
+                           : k == 20 || k == 21 ? "drop"
+                                                : "invert";
+        EXPECT_STREQ(got, want) << "k = " << k;
+    }
+}
+
+}  // namespace
+}  // namespace tumblix::test

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+using DrawingTest = GameTest;
+using Op = RecordingCanvas::Op;
+using Cells = std::set<Cell>;
+
+TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
+    s().BoardBackColor = rgb(9, 9, 9);
+    put({"#...", "....", "....", "...."}, 4, 30);
+    game.DrawFigure();  // the J drawn at the start stood at (9, 0)
+    EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{10, 0}, {10, 1}, {10, 2}, {11, 0}}));
+    EXPECT_EQ(board.ops(Op::FillBox).size(), 4u);
+    ASSERT_EQ(board.ops(Op::FrameBox).size(), 1u);
+    EXPECT_EQ(board.ops(Op::FrameBox)[0].box(), std::make_tuple(28, 7528, 222, 7722));
+    EXPECT_EQ(board.ops(Op::FrameBox)[0].color, colors::cyan);
+
+    board.reset();
+    s().NewFigure = true;
+    put(kBar, 17, 0);
+    game.DrawFigure();
+    EXPECT_TRUE(board.ops(Op::FillBox).empty());
+    EXPECT_EQ(board.framed(colors::cyan), (Cells{{18, 0}, {18, 1}, {18, 2}, {18, 3}}));
+    EXPECT_FALSE(s().NewFigure);
+    board.reset();
+    game.DrawFigure();
+    EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{18, 0}, {18, 1}, {18, 2}, {18, 3}}));
+}
+
+TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorder) {
+    s().board.set(4, 30, rgb(1, 2, 3));
+    s().board.set(18, 0, rgb(4, 5, 6));
+    game.DrawBoard();
+    ASSERT_EQ(board.calls.size(), 5u);
+    EXPECT_EQ(board.calls[0].op, Op::Clear);
+    auto border = board.calls[1], inner = board.calls[2];
+    EXPECT_EQ(border.color, colors::cyan);
+    EXPECT_EQ(border.box(), std::make_tuple(28, 7528, 222, 7722));
+    EXPECT_EQ(inner.color, rgb(1, 2, 3));
+    EXPECT_EQ(inner.box(), std::make_tuple(38, 7538, 212, 7712));
+    EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
+}
+
+TEST_F(DrawingTest, GridHas17By32LinesColouredByPlaceThenSwitchesToDashDot) {
+    for (int place : {0, 3}) {
+        board.reset();
+        s().Place = place;
+        game.DrawGrid();
+        auto lines = board.ops(Op::Line);
+        ASSERT_EQ(lines.size(), 49u);
+        Color expected = place < 1 ? rgb(200, 200, 220) : rgb(175, 175, 220);
+        int vertical = 0;
+        for (const auto& l : lines) {
+            EXPECT_EQ(l.color, expected);
+            vertical += l.x1 == l.x2;
+        }
+        EXPECT_EQ(vertical, 17);
+        EXPECT_EQ(board.calls.back().op, Op::LineStyle);
+        EXPECT_EQ(board.calls.back().style, LineStyle::DashDot);
+    }
+    board.reset();
+    game.settings().bDrawSetka = false;
+    game.DrawGrid();
+    EXPECT_TRUE(board.calls.empty());
+}
+
+TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
+    well({"...#...........", "...#..........."});
+    s().FigureColor = rgb(7, 7, 7);
+    put(kBar, 6, 0);
+    const Cells ghost{{7, 25}, {7, 26}, {7, 27}, {7, 28}};
+    struct Case {
+        int iFantom;
+        bool tumblix;
+        bool shown;
+    };
+    for (Case c :
+         {Case{0, true, false}, Case{1, false, false}, Case{1, true, true}, Case{2, false, true}}) {
+        board.reset();
+        game.settings().iFantom = c.iFantom;
+        s().FigureQueue[0].isTumblix = c.tumblix;
+        game.UpdateFantom();
+        EXPECT_EQ(board.framed(rgb(7, 7, 7)), c.shown ? ghost : Cells{}) << c.iFantom;
+    }
+    board.reset();
+    s().FigureX = 7;
+    game.UpdateFantom();
+    EXPECT_EQ(board.erased(s().BoardBackColor), ghost);
+    EXPECT_EQ(board.framed(rgb(7, 7, 7)), (Cells{{8, 27}, {8, 28}, {8, 29}, {8, 30}}));
+}
+
+}  // namespace
+}  // namespace tumblix::test

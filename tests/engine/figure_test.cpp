@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/figure.h"
+#include "engine/figure_chooser.h"
+#include "support/fakes.h"
+
+namespace tumblix::test {
+namespace {
+
+TEST(Patterns, KindTableAndFallbacks) {
+    const char* table[] = {"0000111010000000", "0000011100010000", "0000111100000000",
+                           "0000010001100010", "0000001001100100", "0000001001110000"};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(randomKindPattern(k), table[k]) << k;
+        EXPECT_EQ(sequenceKindPattern(k), table[k]) << k;
+    }
+    EXPECT_EQ(randomKindPattern(7), table[2]);
+    EXPECT_EQ(sequenceKindPattern(7), kOPattern);
+    for (int k : {-1, 6, 8, 100}) {
+        EXPECT_EQ(randomKindPattern(k), kOPattern) << k;
+        EXPECT_EQ(sequenceKindPattern(k), kOPattern) << k;
+    }
+}
+
+TEST(Patterns, CharacterKIsColumnKDiv4RowKMod4) {
+    FigureBox box{};
+    EXPECT_EQ(decodePattern("0000111010000000", box), 4);
+    EXPECT_EQ(box, boxFromRows({".##.", ".#..", ".#..", "...."}));
+    EXPECT_EQ(decodePattern(kSuperPattern, box), 12);
+    EXPECT_EQ(box, boxFromRows({"####", ".#.#", ".#.#", "####"}));
+    EXPECT_EQ(decodePattern("1", box), 1);  // a short pattern leaves the rest empty
+    EXPECT_EQ(box, boxFromRows({"#...", "....", "....", "...."}));
+}
+
+TEST(Patterns, RotationTurnsClockwiseAndInversionFlipsEveryCell) {
+    FigureBox j = boxFromRows({".##.", ".#..", ".#..", "...."});
+    FigureBox turned = rotatedClockwise(j);
+    EXPECT_EQ(turned, boxFromRows({"....", ".###", "...#", "...."}));
+    EXPECT_EQ(rotatedClockwise(rotatedClockwise(rotatedClockwise(turned))), j);
+    EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
+    EXPECT_EQ(inverted(inverted(j)), j);
+}
+
+struct FakeSequence final : SequenceSource {
+    bool on() const override { return true; }
+    bool randomOrder() const override { return false; }
+    int head() override { return kinds[i++ % kinds.size()]; }
+    int randomKind() override { return kinds[0]; }
+    std::vector<int> kinds;
+    std::size_t i = 0;
+};
+
+struct Chooser : ::testing::Test {
+    FakeRandom random;
+    FakeClock clock;
+    FigureChooser chooser{random, clock};
+};
+
+TEST_F(Chooser, StirsBySecondsThenPicksTheKind) {
+    clock.sec = 3;
+    random.push(0.99, 4);  // four numbers stirred away for second 3
+    random.push({0.9, 0.0});
+    QueueEntry e = chooser.next(8);  // int(0.9 * 8) = 7: the bar again
+    EXPECT_EQ(e.pattern, randomKindPattern(2));
+    EXPECT_FALSE(e.isTumblix);
+    EXPECT_EQ(random.draws, 6);
+    clock.sec = 0;
+    random.push({0.0, 0.86, 0.0});  // int(0.86 * 7) = 6: O
+    EXPECT_EQ(chooser.next(7).pattern, kOPattern);
+}
+
+TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
+    random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
+    EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
+
+    // The pattern: one stir, then per column a stir and four draws; 0.8 already gives a cell.
+    random.push({0.0, 0.0, 0.5, 0.0});
+    random.push({0.0, 0.8, 0.0, 0.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0});
+    random.push({0.0, 0.0, 0.0, 0.79, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0 - 1e-9});
+    random.push({0.5, 0.123});  // the bonus draw: 30000 + 10000.5 rounds to even
+    QueueEntry e = chooser.next(7);
+    EXPECT_TRUE(e.isTumblix);
+    EXPECT_EQ(e.pattern, "1000010000000001");
+    EXPECT_EQ(e.bonus, 40000);
+    EXPECT_EQ(random.script.size(), 1u);
+
+    random.script.clear();
+    random.push({0.0, 0.0, 0.5});
+    random.push(0.0, 21);
+    random.push({0.7});
+    e = chooser.next(7);
+    EXPECT_EQ(e.pattern, kSuperPattern);
+    EXPECT_EQ(e.bonus, 250000);
+    EXPECT_EQ(random.script.size(), 1u);  // no bonus draw for the super figure
+}
+
+TEST_F(Chooser, SequenceReplacesTheRandomChoiceWithoutTumblixFigures) {
+    FakeSequence seq;
+    seq.kinds = {3, 7};
+    chooser.setSequence(&seq);
+    clock.sec = 1;
+    random.fallback = 0.5;  // would make every figure a Tumblix figure in random mode
+    QueueEntry z = chooser.next(7), o = chooser.next(7);
+    EXPECT_EQ(z.pattern, randomKindPattern(3));
+    EXPECT_EQ(o.pattern, kOPattern);
+    EXPECT_FALSE(z.isTumblix || o.isTumblix);
+    EXPECT_EQ(z.bonus + o.bonus, 0);
+    EXPECT_EQ(random.draws, 4);  // only the stirring
+}
+
+}  // namespace
+}  // namespace tumblix::test

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+// Any pattern from a single cell up to the full box, the super figure included.
+std::string randomPattern(std::mt19937& rng) {
+    switch (rng() % 4) {
+        case 0:
+            return std::string(kSuperPattern);
+        case 1:
+            return std::string(16, '1');
+        default: {
+            std::string p(16, '0');
+            for (char& c : p) c = rng() % 3 == 0 ? '1' : '0';
+            p[rng() % 16] = '1';
+            return p;
+        }
+    }
+}
+
+// Many games of random figures and random play: the falling figure always stands on free
+// playfield cells and nothing is ever written outside the playfield. Run under the address
+// sanitizer this also catches any access outside the board.
+TEST(RandomPlay, KeepsFigureAndBoardInRange) {
+    std::mt19937 rng(20240611);
+    MersenneRandom random(7);
+    FakeClock clock;
+    FakeHost host;
+    host.newGameAnswer = true;
+    RecordingCanvas board, next, future;
+    Game game(random, clock, host, {board, next, future});
+    ControlButtons buttons(game);
+    Menu menu(game, buttons);
+    Keyboard keys(game, buttons, menu);
+    game.settings().iFantom = 2;
+    game.Form_Load();
+    GameState& s = game.state();
+    int landings = 0;
+
+    for (int step = 0; step < 40000; ++step) {
+        clock.sec = static_cast<int>(rng() % 3);
+        if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = randomPattern(rng);
+        if (rng() % 40 == 0) {
+            FigureBox box{};
+            decodePattern(randomPattern(rng), box);
+            if (s.board.fits(box, s.FigureX, s.FigureY)) s.Figure = box;
+        }
+        const int keyCodes[] = {vk::Left, vk::Right, vk::Up, vk::Space};
+        int op = static_cast<int>(rng() % 10);
+        if (op < 4)
+            keys.Form_KeyDown(keyCodes[op]);
+        else if (op == 4)
+            buttons.picTumblix_MouseMove(static_cast<double>(rng() % 5000) - 500);
+        else if (op == 5 && rng() % 3 == 0)
+            keys.Form_KeyDown(vk::Down);
+        else if (op == 6)
+            menu.tmrDemo_Timer();
+        else
+            for (int i = 0, n = 1 + rng() % 60; i < n; ++i) game.tmrDown_Timer();
+        if (rng() % 500 == 0) s.Speed = static_cast<int>(rng() % 11) * 15;
+
+        ASSERT_GE(s.FigureX, 1);
+        ASSERT_LE(s.FigureX, 18);
+        ASSERT_GE(s.FigureY, 0);
+        ASSERT_LE(s.FigureY, 30);
+        ASSERT_TRUE(s.board.fits(s.Figure, s.FigureX, s.FigureY)) << "step " << step;
+        for (int x = 0; x <= Board::kMaxX; ++x)
+            for (int y = 0; y <= Board::kMaxY; ++y)
+                ASSERT_TRUE(Board::inPlayfield(x, y) || s.board.at(x, y) == 0) << x << "," << y;
+        if (board.calls.size() > 100000) board.reset();
+        for (Sound sound : host.sounds)
+            landings += sound == Sound::mDown1 || sound == Sound::mDown2;
+        host.sounds.clear();
+    }
+    EXPECT_GT(landings, 1000);
+    EXPECT_GT(host.asked, 10);
+}
+
+// Every query and drawing operation, for boxes with cells in the corners, wherever the box
+// stands around the playfield.
+using Robustness = GameTest;
+
+TEST_F(Robustness, OperationsStayInsideTheBoardWhereverTheFigureStands) {
+    game.settings().iFantom = 2;
+    well({"#.#.#.#.#.#.#.#", ".#.#.#.#.#.#.#.", "###############"});
+    const char* patterns[] = {"1111111111111111", "1001111110011111", "1000000000000000",
+                              "0001000000000000", "0000000000001000", "0000000000000001"};
+    for (const char* pattern : patterns) {
+        FigureBox box{};
+        decodePattern(pattern, box);
+        for (int x = -3; x <= Board::kMaxX; ++x)
+            for (int y = -3; y <= Board::kMaxY; ++y) {
+                s().Figure = box;
+                s().FigureX = x;
+                s().FigureY = y;
+                (void)game.CanMoveDown();
+                (void)game.FigureFits(rotatedClockwise(box));
+                (void)game.EnableMoveLRForMouse(x - 1);
+                (void)game.EnableMoveLRForMouse(x + 1);
+                (void)game.GameOver();
+                (void)s().board.landingRow(box, x, y);
+                if (game.CanInvert()) game.InvertFigure();
+                game.RotateFigure();
+                game.UpdateFantom();
+                game.DrawFigure();
+                ASSERT_EQ(s().FigureX, x);
+                ASSERT_EQ(s().FigureY, y);
+            }
+        board.reset();
+    }
+}
+
+}  // namespace
+}  // namespace tumblix::test

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+using TickTest = GameTest;
+
+TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
+    put(kBar, 9, 0);
+    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 0);
+    EXPECT_EQ(s().TickCount, 149);
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    EXPECT_EQ(s().TickCount, 0);
+
+    s().Speed = 45;
+    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 2);
+
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 4);
+}
+
+TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
+    game.tmrDown_Timer();
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
+    EXPECT_EQ(s().TimeCounter, 1);
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().TimeCounter, 1);
+    s().Dropping = false;
+    for (int i = 0; i < 300; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().TimeCounter, 201);
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "0");
+}
+
+TEST_F(TickTest, LandingPaysTheTimeBonusLeft) {
+    land();  // before the first tick
+    // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
+    EXPECT_EQ(s().Score, 2010 + 32);
+    EXPECT_EQ(text(Ctl::lblScore), "204");
+    EXPECT_EQ(stats().back(), "1. +204 (0)");
+    for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(s().Score, 2010 + 32 + 32);
+}
+
+TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
+    put(kJ, 9, 5);
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
+
+    put(kBar, 3, 5);  // lying down it would need column 3
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, boxFromRows(kBar));
+    EXPECT_EQ(s().FigureX, 3);
+
+    put({"....", "####", "....", "...."}, 9, 28);  // standing up it would reach row 31
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, boxFromRows({"....", "####", "....", "...."}));
+    EXPECT_EQ(s().FigureY, 28);
+
+    s().board.set(11, 11, 3);
+    put(kBar, 9, 10);
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, boxFromRows(kBar));
+}
+
+TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
+    put(kBar, 9, 10);
+    EXPECT_TRUE(game.EnableMoveLRForMouse(3));
+    EXPECT_FALSE(game.EnableMoveLRForMouse(2));
+    EXPECT_TRUE(game.EnableMoveLRForMouse(17));
+    EXPECT_FALSE(game.EnableMoveLRForMouse(18));
+    s().board.set(12, 11, 1);
+    EXPECT_FALSE(game.EnableMoveLRForMouse(11));
+    EXPECT_TRUE(game.EnableMoveLRForMouse(13));  // jumping over the filled cell is allowed
+    s().board.set(14, 14, 1);
+    EXPECT_TRUE(game.EnableMoveLRForMouse(13));  // below the figure's rows
+}
+
+TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
+    put(kJ, 4, 5);
+    EXPECT_TRUE(game.CanInvert());
+    s().FigureX = 15;
+    EXPECT_TRUE(game.CanInvert());
+    for (int x : {3, 16}) {
+        s().FigureX = x;
+        EXPECT_FALSE(game.CanInvert()) << x;
+    }
+    s().FigureX = 9;
+    s().board.set(9, 8, 1);  // under an empty cell of the box
+    EXPECT_FALSE(game.CanInvert());
+    s().board.clear();
+    s().FigureY = 27;  // the inverted J fills box row 3 = row 30
+    EXPECT_TRUE(game.CanInvert());
+    put({"....", "....", "....", "...."}, 9, 28);
+    EXPECT_FALSE(game.CanInvert());
+    put({"####", "####", "####", "####"}, 9, 5);  // nothing left after inverting
+    EXPECT_FALSE(game.CanInvert());
+}
+
+TEST_F(TickTest, InvertingTwiceRestoresAndDoesNotCountAsAClick) {
+    put(kJ, 9, 5);
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, inverted(boxFromRows(kJ)));
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, boxFromRows(kJ));
+    EXPECT_EQ(host.sounds, std::vector<Sound>(2, Sound::mInverse1));
+    EXPECT_EQ(s().FigureClicks, 0);
+}
+
+}  // namespace
+}  // namespace tumblix::test

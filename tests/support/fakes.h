@@ -1,0 +1,105 @@
+#pragma once
+
+#include <compare>
+#include <deque>
+#include <initializer_list>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "engine/canvas.h"
+#include "engine/host.h"
+#include "engine/random.h"
+
+namespace tumblix::test {
+
+// Hands out the scripted numbers first, then the fallback value forever.
+struct FakeRandom final : Random {
+    explicit FakeRandom(double fallback = 0.0) : fallback(fallback) {}
+    void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
+    void push(double value, int times) { script.insert(script.end(), times, value); }
+    double next() override {
+        ++draws;
+        if (script.empty()) return fallback;
+        double v = script.front();
+        script.pop_front();
+        return v;
+    }
+    void reseed(double) override {}
+
+    double fallback;
+    std::deque<double> script;
+    int draws = 0;
+};
+
+// Seconds 0 by default, so stirring the generator draws exactly one number.
+struct FakeClock final : Clock {
+    int seconds() const override { return sec; }
+    double timer() const override { return 0; }
+    int sec = 0;
+};
+
+struct FakeHost final : GameHost {
+    void playSound(Sound s) override { sounds.push_back(s); }
+    bool askNewGame() override { return ++asked, newGameAnswer; }
+    void closeMainWindow() override { ++closed; }
+    void minimizeMainWindow() override { ++minimized; }
+    void restoreMainWindow() override { ++restored; }
+
+    std::vector<Sound> sounds;
+    bool newGameAnswer = false;
+    int asked = 0, closed = 0, minimized = 0, restored = 0;
+};
+
+// A board cell: playfield column 4..18, row 0..30.
+struct Cell {
+    int column, row;
+    auto operator<=>(const Cell&) const = default;
+};
+
+// Remembers every call together with the fill colour and line style in force at the time.
+struct RecordingCanvas final : Canvas {
+    enum class Op { Clear, BackColor, FillColor, LineStyle, FillBox, FrameBox, Line };
+    struct Call {
+        Op op;
+        double x1, y1, x2, y2;
+        Color color, fill;
+        LineStyle style;
+        std::tuple<double, double, double, double> box() const { return {x1, y1, x2, y2}; }
+    };
+
+    void clear() override { add(Op::Clear); }
+    void setBackColor(Color c) override { add(Op::BackColor, 0, 0, 0, 0, c); }
+    void setFillColor(Color c) override { add(Op::FillColor, 0, 0, 0, 0, fill = c); }
+    void setLineStyle(LineStyle s) override { style = s, add(Op::LineStyle); }
+    void fillBox(double x1, double y1, double x2, double y2, Color c) override {
+        add(Op::FillBox, x1, y1, x2, y2, c);
+    }
+    void frameBox(double x1, double y1, double x2, double y2, Color c) override {
+        add(Op::FrameBox, x1, y1, x2, y2, c);
+    }
+    void line(double x1, double y1, double x2, double y2, Color c) override {
+        add(Op::Line, x1, y1, x2, y2, c);
+    }
+
+    void reset() { calls.clear(); }
+    std::vector<Call> ops(Op op) const;
+    // Board cells outlined as figure squares (194 units) in the given colour.
+    std::set<Cell> framed(Color outline) const { return cells(Op::FrameBox, outline, 194, 28); }
+    // Board cells painted over by a figure-sized square in the given colour.
+    std::set<Cell> erased(Color c) const { return cells(Op::FillBox, c, 194, 28); }
+    // Board cells painted as landed cells: the inner square (174 units) in the given colour.
+    std::set<Cell> landed(Color c) const { return cells(Op::FillBox, c, 174, 38); }
+
+    std::vector<Call> calls;
+    Color fill = 0;
+    LineStyle style = LineStyle::Solid;
+
+  private:
+    void add(Op op, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0, Color c = 0) {
+        calls.push_back({op, x1, y1, x2, y2, c, fill, style});
+    }
+    std::set<Cell> cells(Op op, Color c, double size, double inset) const;
+};
+
+}  // namespace tumblix::test
