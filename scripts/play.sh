@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the game if needed and starts it.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+./scripts/setup.sh
+exec ./build/game/tumblix "$@"

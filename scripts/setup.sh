@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Shared by play.sh, test.sh and bench.sh: installs the Debian packages that are missing, then
+# configures and builds the release tree in build/ (the game lands in build/game/tumblix).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    build-essential cmake pkg-config                    # compiler, build system, library lookup
+    qt6-base-dev libgl1-mesa-dev libxcb1-dev libx11-dev # Qt 6 Widgets, its GL headers, X11
+    libgtest-dev libgmock-dev googletest                # unit tests
+    libbenchmark-dev                                    # benchmarks
+    xvfb xauth xdotool x11-utils imagemagick            # end-to-end tests on a virtual screen
+    fonts-dejavu-core                                   # a font with Cyrillic for the texts
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null)" == ii* ]] || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "setup: installing ${missing[*]}"
+    sudo=()
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || { echo "setup: run as root to install ${missing[*]}" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTUMBLIX_WERROR=ON
+cmake --build build -j"$(nproc)"
