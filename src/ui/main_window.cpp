@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
@@ -12,7 +13,9 @@
 #include "ui/key_codes.h"
 #include "ui/main_layout.h"
 #include "ui/qt_color.h"
+#include "ui/title_strip.h"
 #include "ui/twips.h"
+#include "ui/window_shape.h"
 
 namespace tumblix {
 
@@ -31,7 +34,8 @@ Ctl ctlByName(const QString& name) {
 }
 }  // namespace
 
-MainWindow::MainWindow(Random& random, const Clock& clock) : QWidget(nullptr) {
+MainWindow::MainWindow(Random& random, const Clock& clock)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint) {
     setObjectName("frmMain");
     setWindowTitle("Tumblix");
     setAutoFillBackground(true);
@@ -39,6 +43,9 @@ MainWindow::MainWindow(Random& random, const Clock& clock) : QWidget(nullptr) {
     f.setPointSize(8);
     setFont(f);
     future_ = std::make_unique<FutureWindow>(this);
+    titleStrip_ = new TitleStrip(this);
+    client_ = new QWidget(this);
+    client_->setObjectName("clientArea");
     buildControls();
     game_ = std::make_unique<Game>(random, clock, *this,
                                    Canvases{*picTumblix_, *picNext_, future_->picture()});
@@ -56,8 +63,8 @@ MainWindow::MainWindow(Random& random, const Clock& clock) : QWidget(nullptr) {
     game_->panel().setObserver(this);
     for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) applyControl(static_cast<Ctl>(i));
     for (int i = 0; i < static_cast<int>(Timer::Count); ++i) timerChanged(static_cast<Timer>(i));
-    Twips tw = Twips::of(*this);
-    setFixedSize(tw.x(kMainClientWidthTwips), tw.y(kMainClientHeightTwips));
+    setFixedSize(designSize());
+    placeClient(windowMetrics());
     qApp->installEventFilter(this);
 }
 
@@ -69,7 +76,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildControls() {
     Twips tw = Twips::of(*this);
     for (const ControlSpec& spec : mainWindowControls()) {
-        QWidget* parent = spec.parent ? controls_.value(spec.parent) : this;
+        QWidget* parent = spec.parent ? controls_.value(spec.parent) : client_;
         QString caption = QString::fromUtf8(spec.caption);
         QWidget* w = nullptr;
         switch (spec.kind) {
@@ -182,10 +189,79 @@ void MainWindow::start() {
     game_->Form_Load();
 }
 
+QSize MainWindow::designSize() const {
+    Twips tw = Twips::of(*this);
+    return QSize(tw.x(kMainWidthTwips), tw.y(kMainHeightTwips));
+}
+
 void MainWindow::initOnce() {
     if (initialized_) return;
     initialized_ = true;
+    RebuildWindowRgn();
     setWindowTitle("Tumblix");
+}
+
+WindowMetrics MainWindow::windowMetrics() const {
+    WindowMetrics m;
+    // The caption's height from the style; the smallest window is a caption with its borders.
+    m.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    m.minHeight = m.captionHeight + 8;
+    m.minWidth = m.captionHeight > 20 ? 123 : 112;
+    return m;
+}
+
+void MainWindow::RebuildWindowRgn() {
+    RebuildWindowRgn(windowMetrics());
+}
+
+void MainWindow::placeClient(const WindowMetrics& m) {
+    ShapeOffsets o = shapeOffsets(m);
+    Twips tw = Twips::of(*this);
+    titleStrip_->setGeometry(0, 0, designSize().width(), o.top);
+    client_->setGeometry(o.left, o.top, tw.x(kMainClientWidthTwips), tw.y(kMainClientHeightTwips));
+}
+
+void MainWindow::RebuildWindowRgn(const WindowMetrics& m) {
+    if (shapeBuilt_) return;
+    shapeBuilt_ = true;
+    placeClient(m);
+    std::vector<ShapePiece> pieces;
+    for (QWidget* w : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!w->property("tag").toString().isEmpty()) continue;
+        pieces.push_back({w->objectName(), qobject_cast<QLabel*>(w) != nullptr, w->geometry()});
+    }
+    setMask(windowShape(m, designSize().width(), pieces));
+    update();
+}
+
+std::vector<QWidget*> MainWindow::sideWindows() const {
+    return {future_.get()};
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void MainWindow::Form_Resize() {
+    bool minimized = isMinimized();
+    if (minimized && menu_->value(Ctl::chkPause) != 1) menu_->setValue(Ctl::chkPause, 1);
+    for (QWidget* w : sideWindows()) {
+        if (!w->isVisible()) continue;
+        if (minimized)
+            w->showMinimized();
+        else if (isMaximized())
+            w->showMaximized();
+        else
+            w->showNormal();
+    }
+    if (!minimized && !isMaximized() && size() != designSize()) resize(designSize());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The window has one size: any other is undone at once.
+    if (!isMinimized() && !isMaximized() && size() != designSize()) resize(designSize());
 }
 
 void MainWindow::syncMenuButtons() {

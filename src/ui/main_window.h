@@ -5,12 +5,14 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "control/control_buttons.h"
 #include "control/keyboard.h"
 #include "control/menu.h"
 #include "engine/game.h"
 #include "ui/picture_box.h"
+#include "ui/window_shape.h"
 
 namespace tumblix {
 
@@ -30,10 +32,18 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
     PictureBox& board() { return *picTumblix_; }
     FutureWindow& future() { return *future_; }
     QWidget* control(const QString& name) const { return controls_.value(name); }
+    // The four side windows, in the order best players, statistics, coming figures, MP3.
+    std::vector<QWidget*> sideWindows() const;
     QTimer& timer(Timer t) { return *timers_[static_cast<std::size_t>(t)]; }
 
     // Prepares a game and shows the window.
     void start();
+
+    // Builds the window's outline from its frames and bars; only the first call acts.
+    void RebuildWindowRgn();
+    void RebuildWindowRgn(const struct WindowMetrics& metrics);
+    // The system sizes the shape is built from, as this window's style gives them.
+    WindowMetrics windowMetrics() const;
 
     // GameHost
     void playSound(Sound) override {}
@@ -55,13 +65,21 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildControls();
+    void Form_Resize();
+    void placeClient(const WindowMetrics& metrics);
+    QSize designSize() const;
     void wireControls();
     void applyControl(Ctl c);
 
     std::unique_ptr<FutureWindow> future_;
+    QWidget* titleStrip_ = nullptr;
+    QWidget* client_ = nullptr;
+    bool shapeBuilt_ = false;
     QHash<QString, QWidget*> controls_;
     PictureBox* picTumblix_ = nullptr;
     PictureBox* picNext_ = nullptr;
