@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "records/best_players.h"
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FakeAsker final : NameAsker {
+    std::optional<std::string> askPlayerName() override {
+        ++asked;
+        demoRunningWhenAsked = demoRunningWhenAsked || panel->timer(Timer::tmrDemo).enabled;
+        if (answers.empty()) return "Player";
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string todayShortDate() override { return "24.05.2024"; }
+
+    const Panel* panel = nullptr;
+    std::deque<std::optional<std::string>> answers;
+    int asked = 0;
+    bool demoRunningWhenAsked = false;
+};
+
+struct SelectionLog final : PanelObserver {
+    void listSelected(List l, int i) override {
+        if (l == List::lstTable) picks.push_back(i);
+    }
+    std::vector<int> picks;
+};
+
+// A game on fakes whose table lives in a folder of its own.
+struct BestPlayersTest : GameTest {
+    BestPlayersTest() {
+        asker.panel = &game.panel();
+        game.setRecords(&players);
+    }
+    ~BestPlayersTest() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::permissions(file(), fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+    fs::path file() const { return dir / "TumblixFathers.txt"; }
+    void writeTable(const std::vector<Record>& table) { saveRecordsFile(file(), table); }
+    std::string bytes() const {
+        std::ifstream in(file(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::vector<Record> onDisk() const {
+        std::ifstream in(file(), std::ios::binary);
+        return readRecords(in).records;
+    }
+    const std::vector<std::string>& table() const {
+        return game.panel().list(List::lstTable).lines;
+    }
+    int count(const std::string& line) const {
+        return static_cast<int>(std::count(stats().begin(), stats().end(), line));
+    }
+    // Ends the game with the next landing.
+    void landIntoGameOver() {
+        s().board.set(10, 1, 1);
+        put(kJ, 14, 0);
+        land();
+    }
+
+    static fs::path freshDir() {
+        auto d = fs::temp_directory_path() /
+                 ("tumblix-records-" + std::to_string(std::random_device{}()));
+        fs::create_directories(d);
+        return d;
+    }
+
+    fs::path dir = freshDir();
+    FakeAsker asker;
+    BestPlayers players{game, asker, dir / "TumblixFathers.txt"};
+};
+
+TEST_F(BestPlayersTest, TableReadAtGameStart) {
+    game.Form_Load();  // no file yet: the default one is written
+    EXPECT_EQ(bytes(), "Guest\r\n 0\r\n");
+    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 2");
+
+    std::ofstream(file()).close();  // an empty table: first place from the start
+    game.Form_Load();
+    EXPECT_TRUE(table().empty());
+    EXPECT_EQ(s().Place, 0);
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
+    players.store(7);
+    EXPECT_EQ(onDisk(), (std::vector<Record>{{"Player", 7}}));
+
+    // A name without its score at the end costs only that name, never the table.
+    std::ofstream(file(), std::ios::binary) << "Ann\r\n 50\r\nBob\r\n 40\r\nCut";
+    game.Form_Load();
+    EXPECT_EQ(players.records(), (std::vector<Record>{{"Ann", 50}, {"Bob", 40}}));
+}
+
+TEST_F(BestPlayersTest, TableThatCannotBeReadIsNeverReplaced) {
+    fs::create_directory(file());
+    game.Form_Load();
+    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    players.store(5);
+    EXPECT_TRUE(fs::is_directory(file()));
+}
+
+TEST_F(BestPlayersTest, FullTablePushesOutTheLastOrRefusesWithoutAsking) {
+    std::vector<Record> full;
+    for (int i = 1; i <= 99; ++i) full.push_back({"P" + std::to_string(i), (100 - i) * 10});
+    writeTable(full);
+    game.Form_Load();
+    EXPECT_EQ(text(Ctl::lblPosition), "");  // no place shown past the 99th
+    for (std::int64_t low : {5, 10}) {
+        players.store(low);
+        EXPECT_EQ(asker.asked, 0);
+        EXPECT_EQ(onDisk(), full);
+    }
+    game.panel().setTimerEnabled(Timer::tmrDemo, true);
+    players.store(555);
+    EXPECT_FALSE(asker.demoRunningWhenAsked);
+    auto expected = full;
+    expected.insert(expected.begin() + 44, {"Player", 555});
+    expected.pop_back();
+    EXPECT_EQ(onDisk(), expected);
+    EXPECT_EQ(table()[44], "45.Player" + std::string(9, ' ') + "555");
+}
+
+TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
+    std::ofstream(file(), std::ios::binary) << "Ann\n 30\nBob\n 20\n";  // LF only
+    game.Form_Load();
+    asker.answers = {std::nullopt, "", "Cy"};
+    players.store(30);  // cancelled: nothing stored, the file rewritten all the same
+    EXPECT_EQ(bytes(), "Ann\r\n 30\r\nBob\r\n 20\r\n");
+    players.store(20);  // below Bob, named by the date
+    players.store(25);
+    EXPECT_EQ(onDisk(),
+              (std::vector<Record>{{"Ann", 30}, {"Cy", 25}, {"Bob", 20}, {"24.05.2024", 20}}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);  // no temporary files left
+}
+
+TEST_F(BestPlayersTest, ResultOfAnotherCopyWrittenDuringTheGameIsKept) {
+    writeTable({{"Ann", 100000}});
+    game.Form_Load();
+    writeTable({{"Ann", 100000}, {"Other", 3}});
+    asker.answers = {"Me"};
+    landIntoGameOver();
+    EXPECT_EQ(onDisk(),
+              (std::vector<Record>{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
+}
+
+TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
+    host.newGameAnswer = true;
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::ofstream(dir / "probe")) GTEST_SKIP() << "permissions are not enforced (root)";
+
+    game.Form_Load();  // no file and none can be written
+    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    landIntoGameOver();
+    EXPECT_EQ(host.asked, 1);
+    EXPECT_FALSE(fs::exists(file()));
+
+    // A table that is there stays as it is, whether the folder or the file refuses.
+    fs::permissions(dir, fs::perms::owner_all);
+    writeTable({{"Ann", 9}});
+    for (bool lockFile : {false, true}) {
+        fs::permissions(lockFile ? file() : dir,
+                        lockFile ? fs::perms::none : fs::perms::owner_read | fs::perms::owner_exec);
+        landIntoGameOver();
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(onDisk(), (std::vector<Record>{{"Ann", 9}})) << lockFile;
+    }
+}
+
+TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
+    writeTable({{"A", 5000}, {"B", 2000}, {"C", 1000}, {"D", 500}});
+    SelectionLog log;
+    game.panel().setObserver(&log);
+    game.Form_Load();
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
+    auto landAt = [&](std::int64_t points) {
+        s().board.clear();
+        s().Score = points * 10;
+        put(kJ, 4, 0);
+        land();
+        return s().Score / 10;
+    };
+    auto score = landAt(0);
+    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +" + std::to_string(500 - score));
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
+    EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
+
+    score = landAt(1500);  // past D and C at once
+    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +" + std::to_string(2000 - score));
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 3");
+    EXPECT_EQ(stats().back(), "...Current place : 3");
+    EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));
+    EXPECT_TRUE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
+
+    landAt(1600);
+    EXPECT_EQ(count("...Current place : 3"), 1);
+    landAt(2500);
+    EXPECT_EQ(stats().back(), "...Current place : 2");
+
+    board.reset();
+    landAt(9000);
+    landAt(9500);
+    EXPECT_EQ(count("...VICTORY !!!"), 1);
+    EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
+    EXPECT_EQ(game.panel()[Ctl::lblPosition].foreColor, qbColor(11));
+    EXPECT_FALSE(game.panel()[Ctl::lblNextPlace].visible);
+    EXPECT_FALSE(board.ops(RecordingCanvas::Op::Line).empty());
+    for (const auto& line : board.ops(RecordingCanvas::Op::Line))
+        EXPECT_EQ(line.color, rgb(200, 200, 220));
+    game.panel().setObserver(nullptr);
+}
+
+TEST_F(BestPlayersTest, SelectionKeepsFiveLinesAboveTheNewPlace) {
+    std::vector<Record> t;
+    for (int i = 0; i < 20; ++i) t.push_back({"P", 2000 - 100 * i});
+    writeTable(t);
+    SelectionLog log;
+    game.panel().setObserver(&log);
+    game.Form_Load();
+    players.updatePlace(100);  // level with the last entry is not past it
+    players.updatePlace(350);  // past the last three: place 18
+    players.updatePlace(950);  // place 12
+    EXPECT_EQ(log.picks, (std::vector<int>{12, 17, 6, 11}));
+    game.panel().setObserver(nullptr);
+}
+
+}  // namespace
+}  // namespace tumblix::test
