@@ -9,16 +9,13 @@ namespace {
 constexpr double kFutureWidth = 2800, kFutureHeight = 900;
 }  // namespace
 
-FutureWindow::FutureWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
-    setObjectName("frmFuture");
-    setWindowTitle("Future");
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_ShowWithoutActivating);
+FutureWindow::FutureWindow(QWidget* mainWindow) : ToolWindow(mainWindow, "frmFuture", "Future") {
     picFuture_ = new PictureBox(this, kFutureWidth, kFutureHeight);
     picFuture_->setObjectName("picFuture");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picFuture_);
+    adopt(picFuture_);
     resize(280, 90);
 }
 

@@ -9,6 +9,7 @@ namespace tumblix {
 
 GameOverDialog::GameOverDialog(QWidget* owner) : QDialog(owner) {
     setObjectName("frmGameOver");
+    setWindowRole(objectName());
     setWindowTitle("Tumblix");
     setModal(true);
     auto* lblGameOver = new QLabel("Game Over !", this);

@@ -227,7 +227,9 @@ bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record
                                   std::chrono::steady_clock::now().time_since_epoch().count()) ^
                               std::hash<std::thread::id>{}(std::this_thread::get_id());
         fs::path temp = path;
-        temp += "." + std::to_string(stamp % 1000000007u) + ".tmp";
+        temp += ".";
+        temp += std::to_string(stamp % 1000000007u);
+        temp += ".tmp";
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
         writeRecords(out, records);

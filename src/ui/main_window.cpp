@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
+#include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
+#include "records/list_window.h"
 #include "ui/frame_box.h"
 #include "ui/key_codes.h"
 #include "ui/main_layout.h"
@@ -34,7 +40,7 @@ Ctl ctlByName(const QString& name) {
 }
 }  // namespace
 
-MainWindow::MainWindow(Random& random, const Clock& clock)
+MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint) {
     setObjectName("frmMain");
     setWindowTitle("Tumblix");
@@ -43,6 +49,9 @@ MainWindow::MainWindow(Random& random, const Clock& clock)
     f.setPointSize(8);
     setFont(f);
     future_ = std::make_unique<FutureWindow>(this);
+    tumbliFathers_ = std::make_unique<ListWindow>(this, "frmTumbliFathers",
+                                                  "The Best Of The Tumblix", "lstTable");
+    statistic_ = std::make_unique<ListWindow>(this, "frmStatistic", "Statistic", "lstStatistic");
     titleStrip_ = new TitleStrip(this);
     client_ = new QWidget(this);
     client_->setObjectName("clientArea");
@@ -50,6 +59,12 @@ MainWindow::MainWindow(Random& random, const Clock& clock)
     game_ = std::make_unique<Game>(random, clock, *this,
                                    Canvases{*picTumblix_, *picNext_, future_->picture()});
     game_->setShell(this);
+    best_ = std::make_unique<BestPlayers>(
+        *game_, *this,
+        QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+            .filePath("TumblixFathers.txt")
+            .toStdString());
+    game_->setRecords(best_.get());
     buttons_ = std::make_unique<ControlButtons>(*game_);
     menu_ = std::make_unique<Menu>(*game_, *buttons_);
     keyboard_ = std::make_unique<Keyboard>(*game_, *buttons_, *menu_);
@@ -60,6 +75,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock)
     }
     timer(Timer::tmrDown).setTimerType(Qt::PreciseTimer);
     wireControls();
+    buildSideWindows();
     game_->panel().setObserver(this);
     for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) applyControl(static_cast<Ctl>(i));
     for (int i = 0; i < static_cast<int>(Timer::Count); ++i) timerChanged(static_cast<Timer>(i));
@@ -235,7 +251,72 @@ void MainWindow::RebuildWindowRgn(const WindowMetrics& m) {
 }
 
 std::vector<QWidget*> MainWindow::sideWindows() const {
-    return {future_.get()};
+    return {tumbliFathers_.get(), statistic_.get(), future_.get()};
+}
+
+void MainWindow::buildSideWindows() {
+    struct Side {
+        ToolWindow* window;
+        Ctl button;
+    };
+    for (Side side : {Side{tumbliFathers_.get(), Ctl::chkRec}, Side{statistic_.get(), Ctl::chkStat},
+                      Side{future_.get(), Ctl::chkFuture}}) {
+        side.window->setFocusReturn([this] {
+            if (!isVisible() || isMinimized()) return;
+            activateWindow();
+            focusBoard();
+        });
+        Ctl button = side.button;
+        side.window->setUserClosed([this, button] { menu_->setValue(button, 0); });
+        ToolWindow* window = side.window;
+        menu_->setHandler(button, [this, window](int value) {
+            window->setVisible(value == 1);
+            if (isVisible()) focusBoard();
+        });
+    }
+}
+
+// Until the settings keep their places, the side windows start in a column at the main
+// window's right: coming figures at the top, then the statistics, then the best players.
+void MainWindow::placeSideWindowsAtStart() {
+    if (sideWindowsPlaced_) return;
+    sideWindowsPlaced_ = true;
+    Twips tw = Twips::of(*this);
+    move(tw.x(555), tw.y(405));
+    const std::pair<QWidget*, int> column[] = {
+        {tumbliFathers_.get(), 6505}, {statistic_.get(), 1905}, {future_.get(), 405}};
+    for (auto [window, top] : column) {
+        window->move(tw.x(7310), tw.y(top));
+        window->show();
+    }
+}
+
+QListWidget* MainWindow::listWidget(List l) const {
+    return l == List::lstTable ? &tumbliFathers_->list() : &statistic_->list();
+}
+
+void MainWindow::listCleared(List l) {
+    listWidget(l)->clear();
+}
+
+void MainWindow::listLineAdded(List l, const std::string& line) {
+    listWidget(l)->addItem(QString::fromStdString(line));
+}
+
+void MainWindow::listSelected(List l, int index) {
+    QListWidget* list = listWidget(l);
+    list->setCurrentRow(index);
+    if (QListWidgetItem* item = list->item(index)) list->scrollToItem(item);
+}
+
+std::optional<std::string> MainWindow::askPlayerName() {
+    EnterNameDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.PlayerName.toStdString();
+}
+
+std::string MainWindow::todayShortDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -265,15 +346,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::syncMenuButtons() {
-    game_->panel().setValue(Ctl::chkFuture, future_->isVisible() ? 1 : 0);
+    Panel& p = game_->panel();
+    p.setValue(Ctl::chkRec, tumbliFathers_->isVisible() ? 1 : 0);
+    p.setValue(Ctl::chkStat, statistic_->isVisible() ? 1 : 0);
+    p.setValue(Ctl::chkFuture, future_->isVisible() ? 1 : 0);
 }
 
 void MainWindow::showMainWindow() {
     show();
-    if (!future_->isVisible()) {
-        future_->move(frameGeometry().right() + 2, frameGeometry().top());
-        future_->show();
-        game_->panel().setValue(Ctl::chkFuture, 1);
+    if (!sideWindowsPlaced_) {
+        placeSideWindowsAtStart();
+        syncMenuButtons();
+        activateWindow();
+        focusBoard();
     }
 }
 
@@ -355,7 +440,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     // The window sees every key first, whichever of its controls holds the focus.
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this) return false;
+    if (!w) return false;
+    std::vector<QWidget*> sides = sideWindows();
+    bool ours =
+        w->window() == this || std::find(sides.begin(), sides.end(), w->window()) != sides.end();
+    if (!ours) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     int code = virtualKeyCode(key->key());
     if (event->type() == QEvent::KeyPress)
@@ -369,7 +458,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closing_) return event->accept();
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
-    future_->close();
+    tumbliFathers_->closeForGood();
+    statistic_->closeForGood();
+    future_->closeForGood();
     event->accept();
     QApplication::quit();
 }

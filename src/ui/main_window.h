@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QListWidget>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -11,19 +12,27 @@
 #include "control/keyboard.h"
 #include "control/menu.h"
 #include "engine/game.h"
+#include "records/best_players.h"
 #include "ui/picture_box.h"
 #include "ui/window_shape.h"
 
 namespace tumblix {
 
 class FutureWindow;
+class ListWindow;
+class ToolWindow;
 
 // The main window: the board, the score panel, the control buttons and the menu. It turns
 // Qt's events into calls of the game and the controls, and shows what the game's panel holds.
-class MainWindow : public QWidget, public GameHost, public GameShell, public PanelObserver {
+class MainWindow : public QWidget,
+                   public GameHost,
+                   public GameShell,
+                   public PanelObserver,
+                   public NameAsker {
     Q_OBJECT
   public:
-    MainWindow(Random& random, const Clock& clock);
+    // folder: where the game keeps its files; the program's own folder when empty.
+    MainWindow(Random& random, const Clock& clock, const QString& folder = QString());
     ~MainWindow() override;
 
     Game& game() { return *game_; }
@@ -31,6 +40,9 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
     ControlButtons& buttons() { return *buttons_; }
     PictureBox& board() { return *picTumblix_; }
     FutureWindow& future() { return *future_; }
+    ListWindow& tumbliFathers() { return *tumbliFathers_; }
+    ListWindow& statistic() { return *statistic_; }
+    BestPlayers& bestPlayers() { return *best_; }
     QWidget* control(const QString& name) const { return controls_.value(name); }
     // The four side windows, in the order best players, statistics, coming figures, MP3.
     std::vector<QWidget*> sideWindows() const;
@@ -61,6 +73,13 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
     // PanelObserver
     void controlChanged(Ctl c) override;
     void timerChanged(Timer t) override;
+    void listCleared(List l) override;
+    void listLineAdded(List l, const std::string& line) override;
+    void listSelected(List l, int index) override;
+
+    // NameAsker
+    std::optional<std::string> askPlayerName() override;
+    std::string todayShortDate() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +89,9 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
 
   private:
     void buildControls();
+    void buildSideWindows();
+    void placeSideWindowsAtStart();
+    QListWidget* listWidget(List l) const;
     void Form_Resize();
     void placeClient(const WindowMetrics& metrics);
     QSize designSize() const;
@@ -77,6 +99,10 @@ class MainWindow : public QWidget, public GameHost, public GameShell, public Pan
     void applyControl(Ctl c);
 
     std::unique_ptr<FutureWindow> future_;
+    std::unique_ptr<ListWindow> tumbliFathers_;
+    std::unique_ptr<ListWindow> statistic_;
+    std::unique_ptr<BestPlayers> best_;
+    bool sideWindowsPlaced_ = false;
     QWidget* titleStrip_ = nullptr;
     QWidget* client_ = nullptr;
     bool shapeBuilt_ = false;

@@ -4,6 +4,8 @@
 # CASE: close        the board changes as a figure falls; the close request ends with 0
 #       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
 #       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
+#       record       the name asked at game over is confirmed by Enter: the best-players
+#                    file holds "UnNamed" with the score, best first
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3
 work=$(mktemp -d)
@@ -25,9 +27,20 @@ board=200x420+30+20    # inside the board picture
 score=120x30+280+35    # the score label
 lower=200x150+30+280   # the lower part of the well
 
-# The game-over dialog: a shown window titled Tumblix other than the main window.
+# A shown dialog of the game (a window titled Tumblix other than the main window), and its
+# role: frmEnterName for the name entry, frmGameOver for the new-game question.
 dialog_id() { xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | grep -vx "$main" | head -1; }
 dialog_shown() { [ -n "$(dialog_id)" ]; }
+dialog_role() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }
+wait_dialog() {  # ROLE: waits until that dialog is shown
+    for _ in $(seq 100); do
+        local d
+        d=$(dialog_id)
+        [ -n "$d" ] && [ "$(dialog_role "$d")" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "no $1 dialog"
+}
 
 wait_exit() {
     for _ in $(seq 100); do
@@ -53,8 +66,13 @@ play_to_game_over() {
         sleep 0.05
     done
     xdotool keyup Down
-    dialog_shown || fail "no game-over dialog"
+    dialog_shown || fail "no dialog at game over"
     sleep 0.3
+    # A score that enters the best-players table asks for a name first.
+    if [ "$(dialog_role "$(dialog_id)")" = frmEnterName ]; then
+        xdotool key Return
+    fi
+    wait_dialog frmGameOver
 }
 
 # Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
@@ -96,6 +114,18 @@ gameover-yes)
     same lower0 lower1 || fail "the well is not empty"
     "$x11tool" Tumblix || fail "close request not sent"
     wait_exit
+    ;;
+record)
+    play_to_game_over
+    click_answer no
+    wait_exit
+    table="$work/TumblixFathers.txt"
+    [ -f "$table" ] || fail "no best-players file"
+    first=$(head -1 "$table" | tr -d '\r')
+    [ "$first" = UnNamed ] || fail "first name is '$first': $(cat "$table")"
+    score=$(sed -n 2p "$table" | tr -d '\r ')
+    [ "$score" -gt 0 ] || fail "score '$score'"
+    [ "$(sed -n 3p "$table" | tr -d '\r')" = Guest ] || fail "the default entry is not below it"
     ;;
 *)
     fail "unknown case"

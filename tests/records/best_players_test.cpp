@@ -76,7 +76,7 @@ struct BestPlayersTest : GameTest {
 
     static fs::path freshDir() {
         auto d = fs::temp_directory_path() /
-                 ("tumblix-records-" + std::to_string(std::random_device{}()));
+                 (std::string("tumblix-records-") + std::to_string(std::random_device{}()));
         fs::create_directories(d);
         return d;
     }
@@ -116,7 +116,11 @@ TEST_F(BestPlayersTest, TableThatCannotBeReadIsNeverReplaced) {
 
 TEST_F(BestPlayersTest, FullTablePushesOutTheLastOrRefusesWithoutAsking) {
     std::vector<Record> full;
-    for (int i = 1; i <= 99; ++i) full.push_back({"P" + std::to_string(i), (100 - i) * 10});
+    for (int i = 1; i <= 99; ++i) {
+        std::string name = "P";
+        name += std::to_string(i);
+        full.push_back({name, (100 - i) * 10});
+    }
     writeTable(full);
     game.Form_Load();
     EXPECT_EQ(text(Ctl::lblPosition), "");  // no place shown past the 99th
@@ -132,7 +136,7 @@ TEST_F(BestPlayersTest, FullTablePushesOutTheLastOrRefusesWithoutAsking) {
     expected.insert(expected.begin() + 44, {"Player", 555});
     expected.pop_back();
     EXPECT_EQ(onDisk(), expected);
-    EXPECT_EQ(table()[44], "45.Player" + std::string(9, ' ') + "555");
+    EXPECT_EQ(table()[44], "45.Player         555");
 }
 
 TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
@@ -182,6 +186,23 @@ TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
     }
 }
 
+// A folder nobody can write into, not even the administrator: one that is really a file.
+TEST_F(BestPlayersTest, UnwritableFolderStillEndsTheGameWithItsQuestion) {
+    std::ofstream(dir / "blocker") << "x";
+    FakeAsker localAsker;
+    localAsker.panel = &game.panel();
+    BestPlayers blocked(game, localAsker, dir / "blocker" / "TumblixFathers.txt");
+    game.setRecords(&blocked);
+    host.newGameAnswer = false;
+    game.Form_Load();
+    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    landIntoGameOver();
+    EXPECT_EQ(localAsker.asked, 1);  // the result entered the table in memory
+    EXPECT_EQ(host.asked, 1);
+    EXPECT_TRUE(game.ended());
+    game.setRecords(&players);
+}
+
 TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     writeTable({{"A", 5000}, {"B", 2000}, {"C", 1000}, {"D", 500}});
     SelectionLog log;
@@ -196,12 +217,13 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
         return s().Score / 10;
     };
     auto score = landAt(0);
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +" + std::to_string(500 - score));
+    EXPECT_EQ(text(Ctl::lblNextPlace), std::string("Next Place : +") + std::to_string(500 - score));
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
     EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
 
     score = landAt(1500);  // past D and C at once
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +" + std::to_string(2000 - score));
+    EXPECT_EQ(text(Ctl::lblNextPlace),
+              std::string("Next Place : +") + std::to_string(2000 - score));
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 3");
     EXPECT_EQ(stats().back(), "...Current place : 3");
     EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));

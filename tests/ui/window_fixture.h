@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -31,7 +32,7 @@ class RecordingMainWindow : public MainWindow {
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<RecordingMainWindow>(random, clock);
+        window = std::make_unique<RecordingMainWindow>(random, clock, folder.path());
         window->start();
         holdGravity();
         window->sounds.clear();
@@ -58,6 +59,7 @@ class WindowTest : public ::testing::Test {
         QTest::keyClick(board(), k, mods);
     }
 
+    QTemporaryDir folder;
     MersenneRandom random{7};
     StillClock clock;
     std::unique_ptr<RecordingMainWindow> window;

@@ -1,0 +1,97 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "records/enter_name_dialog.h"
+#include "records/future_window.h"
+#include "records/list_window.h"
+#include "ui/window_fixture.h"
+
+namespace tumblix::testing {
+namespace {
+
+class ToolWindowsTest : public WindowTest {
+  protected:
+    void settle() {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    }
+};
+
+TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
+    ListWindow& stat = window->statistic();
+    ASSERT_TRUE(stat.isVisible());
+    QListWidget& list = stat.list();
+    ASSERT_GT(list.count(), 0);
+    stat.activateWindow();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+    settle();
+    EXPECT_FALSE(list.hasFocus());
+    EXPECT_EQ(window->focusWidget(), board());
+
+    // A key that still reaches a side window goes to the game.
+    standI(9, 5);
+    QTest::keyClick(list.viewport(), Qt::Key_Left);
+    EXPECT_EQ(state().FigureX, 8);
+}
+
+TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
+    ListWindow& best = window->tumbliFathers();
+    QStringList before;
+    for (int i = 0; i < best.list().count(); ++i) before << best.list().item(i)->text();
+    ASSERT_EQ(button("chkRec")->isChecked(), true);
+    best.close();
+    EXPECT_FALSE(best.isVisible());
+    EXPECT_FALSE(button("chkRec")->isChecked());
+    EXPECT_EQ(panel()[Ctl::chkRec].value, 0);
+
+    QTest::mouseClick(button("chkRec"), Qt::LeftButton);
+    EXPECT_TRUE(best.isVisible());
+    QStringList after;
+    for (int i = 0; i < best.list().count(); ++i) after << best.list().item(i)->text();
+    EXPECT_EQ(after, before);
+
+    QTest::mouseClick(button("chkStat"), Qt::LeftButton);
+    EXPECT_FALSE(window->statistic().isVisible());
+    QTest::mouseClick(button("chkFuture"), Qt::LeftButton);
+    EXPECT_FALSE(window->future().isVisible());
+}
+
+TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
+    QListWidget& list = window->statistic().list();
+    EXPECT_EQ(list.item(1)->text(), "***Staring Tumblix XII");
+    standI(9, 27);
+    state().Dropping = true;
+    while (state().Steps == 0) window->game().tmrDown_Timer();
+    // The landing line is selected; the place it won is written after it.
+    ASSERT_GE(list.currentRow(), 0);
+    EXPECT_TRUE(list.item(list.currentRow())->text().startsWith("1. +"));
+    EXPECT_EQ(list.item(list.count() - 1)->text(), "...VICTORY !!!");
+}
+
+// The name dialog, answered while it runs.
+std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog&)>& answer) {
+    EnterNameDialog dialog(nullptr);
+    QTimer::singleShot(0, &dialog, [&] { answer(dialog); });
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.PlayerName;
+}
+
+TEST(EnterNameDialogTest, EnterKeepsUnNamedTypingReplacesItAndClosingCancels) {
+    auto enter = answerNameDialog([](EnterNameDialog& d) {
+        QTest::keyClick(d.findChild<QLineEdit*>("txtName"), Qt::Key_Return);
+    });
+    EXPECT_EQ(enter, QString("UnNamed"));
+
+    auto typed = answerNameDialog([](EnterNameDialog& d) {
+        auto* txt = d.findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(txt, "Veronika-Anastasia");
+        QTest::keyClick(txt, Qt::Key_Return);
+    });
+    EXPECT_EQ(typed, QString("Veronika-A"));  // ten characters at most
+
+    auto closed = answerNameDialog([](EnterNameDialog& d) { d.close(); });
+    EXPECT_FALSE(closed.has_value());
+}
+
+}  // namespace
+}  // namespace tumblix::testing
