@@ -89,53 +89,6 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     EXPECT_EQ(s().FigureClicks, 2);
 }
 
-TEST_F(ButtonsTest, KeysActOnlyWhileRunningAndDownOnlyWhileItsButtonIsEnabled) {
-    put(kJ, 9, 10);
-    s().GameRunning = false;
-    for (int key : {vk::Left, vk::Right, vk::Up, vk::Down, vk::Space}) keys.Form_KeyDown(key);
-    EXPECT_EQ(s().FigureX, 9);
-    EXPECT_EQ(s().Figure, boxFromRows(kJ));
-    EXPECT_FALSE(s().Dropping);
-    EXPECT_TRUE(host.sounds.empty());
-
-    s().GameRunning = true;
-    keys.Form_KeyDown(vk::Left);
-    keys.Form_KeyUp(vk::Left);
-    keys.Form_KeyDown(vk::Up);
-    keys.Form_KeyDown(vk::Space);
-    EXPECT_EQ(s().FigureX, 8);
-    EXPECT_EQ(back(Ctl::cmdLeftRight0), kButton);
-    EXPECT_EQ(s().Figure, inverted(rotatedClockwise(boxFromRows(kJ))));
-
-    keys.Form_KeyDown(vk::Down);
-    keys.Form_KeyDown(vk::Down);  // held: the first press dropped
-    EXPECT_EQ(s().FigureClicks, 3);
-    land();
-    keys.Form_KeyDown(vk::Down);
-    EXPECT_TRUE(s().Dropping);
-}
-
-TEST_F(ButtonsTest, EscapeTogglesThePause) {
-    keys.Form_KeyDown(vk::Escape);
-    EXPECT_EQ(menu.value(Ctl::chkPause), 1);
-    EXPECT_FALSE(game.panel()[Ctl::fraControl].visible);
-    EXPECT_FALSE(game.panel().timer(Timer::tmrDown).enabled);
-    EXPECT_FALSE(s().GameRunning);
-    EXPECT_EQ(host.minimized, 1);
-
-    put(kJ, 9, 10);
-    random.push({0.5, 0.0});  // the demo would invert now
-    menu.tmrDemo_Timer();
-    EXPECT_EQ(s().Figure, boxFromRows(kJ));
-
-    keys.Form_KeyDown(vk::Escape);
-    EXPECT_EQ(menu.value(Ctl::chkPause), 0);
-    EXPECT_TRUE(game.panel()[Ctl::fraControl].visible);
-    EXPECT_TRUE(game.panel().timer(Timer::tmrDown).enabled);
-    EXPECT_TRUE(s().GameRunning);
-    EXPECT_EQ(host.restored, 1);
-}
-
 TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
     const FigureBox j = boxFromRows(kJ);
     for (int k = 0; k <= 23; ++k) {
@@ -156,6 +109,12 @@ TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
                            : k == 20 || k == 21 ? "drop"
                                                 : "invert";
         EXPECT_STREQ(got, want) << "k = " << k;
+    }
+    // The next interval runs from 5 to 755 ms.
+    for (auto [r, ms] : {std::pair{0.0, 5}, std::pair{0.9999, 755}}) {
+        random.push({r, 0.5});
+        menu.tmrDemo_Timer();
+        EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, ms);
     }
 }
 

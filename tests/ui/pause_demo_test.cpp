@@ -54,7 +54,6 @@ TEST_F(PauseTest, DemoMovesWhilePausedButCannotInvert) {
     EXPECT_TRUE(window->timer(Timer::tmrDemo).isActive());
     QTest::mouseClick(button("chkPause"), Qt::LeftButton);
     standI(9, 5);
-    FigureBox start = state().Figure;
     int moved = 0, inverted = 0;
     for (int i = 0; i < 300; ++i) {
         int x = state().FigureX;
@@ -68,45 +67,7 @@ TEST_F(PauseTest, DemoMovesWhilePausedButCannotInvert) {
     }
     EXPECT_GT(moved, 0);
     EXPECT_EQ(inverted, 0);
-    (void)start;
     EXPECT_FALSE(state().GameRunning);
-}
-
-TEST_F(PauseTest, DemoActionsComeWithTheirWeightsAndIntervals) {
-    // Count what the demo presses over many ticks; a figure high in an empty well moves freely.
-    int left = 0, right = 0, rotate = 0, drop = 0, invert = 0;
-    int minInterval = 1000, maxInterval = 0;
-    for (int i = 0; i < 23000; ++i) {
-        standI(9, 5);
-        state().Dropping = false;
-        panel().setEnabled(Ctl::cmdDown, true);
-        std::size_t sounds = window->sounds.size();
-        FigureBox before = state().Figure;
-        window->menu().tmrDemo_Timer();
-        int ms = panel().timer(Timer::tmrDemo).interval;
-        minInterval = std::min(minInterval, ms);
-        maxInterval = std::max(maxInterval, ms);
-        if (state().FigureX == 8)
-            ++left;
-        else if (state().FigureX == 10)
-            ++right;
-        else if (state().Dropping)
-            ++drop;
-        else if (window->sounds.size() > sounds && window->sounds.back() == Sound::mInverse1)
-            ++invert;
-        else if (state().Figure != before)
-            ++rotate;
-    }
-    EXPECT_GE(minInterval, 5);
-    EXPECT_LE(maxInterval, 755);
-    EXPECT_LT(minInterval, 40);
-    EXPECT_GT(maxInterval, 720);
-    // Weights 7 : 8 : 4 : 2 : 2 out of 23 (1000 ticks a unit); generous bounds.
-    EXPECT_NEAR(left, 7000, 500);
-    EXPECT_NEAR(right, 8000, 500);
-    EXPECT_NEAR(rotate, 4000, 400);
-    EXPECT_NEAR(drop, 2000, 300);
-    EXPECT_NEAR(invert, 2000, 300);
 }
 
 }  // namespace
