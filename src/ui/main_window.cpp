@@ -396,14 +396,25 @@ void MainWindow::applyControl(Ctl c) {
         setPalette(p);
         return;
     }
+    if (c == Ctl::lstTable || c == Ctl::lstStatistic) {
+        QListWidget* list = listWidget(c == Ctl::lstTable ? List::lstTable : List::lstStatistic);
+        QPalette p = list->palette();
+        p.setColor(QPalette::Base, toQColor(s.backColor));
+        p.setColor(QPalette::Text, toQColor(s.foreColor));
+        list->setPalette(p);
+        return;
+    }
     QWidget* w =
         controls_.value(QString::fromUtf8(ctlName(c).data(), static_cast<int>(ctlName(c).size())));
     if (!w) return;
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(QString::fromStdString(s.text));
+        QColor back = toQColor(s.backColor), text = toQColor(s.foreColor);
+        // The control buttons take a random colour each game; their arrows stay readable on it.
+        if (!button->isCheckable() && back.lightness() < 110 && text.lightness() < 110) text = Qt::white;
         button->setStyleSheet(
             QString("QPushButton { background-color: %1; color: %2; border: 1px solid #404040; }")
-                .arg(toQColor(s.backColor).name(), toQColor(s.foreColor).name()));
+                .arg(back.name(), text.name()));
         if (button->isCheckable() && button->isChecked() != (s.value == 1)) {
             QSignalBlocker block(button);
             button->setChecked(s.value == 1);

@@ -5,6 +5,7 @@
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
+#include "ui/qt_color.h"
 #include "ui/window_fixture.h"
 
 namespace tumblix::testing {
@@ -59,6 +60,7 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
 TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
     QListWidget& list = window->statistic().list();
     EXPECT_EQ(list.item(1)->text(), "***Staring Tumblix XII");
+    EXPECT_EQ(list.palette().color(QPalette::Base), toQColor(panel()[Ctl::lstStatistic].backColor));
     standI(9, 27);
     state().Dropping = true;
     while (state().Steps == 0) window->game().tmrDown_Timer();
