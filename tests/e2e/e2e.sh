@@ -11,7 +11,11 @@ case_name=$1 game=$2 x11tool=$3
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+fail() {
+    echo "FAIL ($case_name): $*" >&2
+    [ -n "${E2E_KEEP:-}" ] && cp -r "$work" "$E2E_KEEP"
+    exit 1
+}
 
 # Copies the game to a folder of its own: it writes its files beside itself.
 cp "$game" "$work/tumblix"
@@ -23,9 +27,20 @@ main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
 grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
 same() { cmp -s "$work/$1.ppm" "$work/$2.ppm"; }
-board=200x420+30+20    # inside the board picture
-score=120x30+280+35    # the score label
-lower=200x150+30+280   # the lower part of the well
+board=200x420+32+40    # inside the board picture
+score=120x27+288+61    # the score label
+lower=200x200+32+260   # the lower half of the well
+
+# Waits until the window shows more than one colour in the score label: it is drawn.
+wait_drawn() {
+    for _ in $(seq 50); do
+        grab "$score" probe
+        [ "$(identify -format %k "$work/probe.ppm")" -gt 1 ] && return 0
+        sleep 0.1
+    done
+    fail "the main window was never drawn"
+}
+wait_drawn
 
 # A shown dialog of the game (a window titled Tumblix other than the main window), and its
 # role: frmEnterName for the name entry, frmGameOver for the new-game question.
@@ -88,7 +103,6 @@ click_answer() {
 
 case $case_name in
 close)
-    sleep 0.5
     grab "$board" before
     sleep 1.5
     grab "$board" after
