@@ -1,0 +1,193 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+#include "records/enter_name_dialog.h"
+#include "records/future_window.h"
+#include "records/game_over_dialog.h"
+#include "records/list_window.h"
+#include "ui/frame_box.h"
+#include "ui/key_codes.h"
+#include "ui/main_layout.h"
+#include "ui/qt_color.h"
+#include "ui/title_strip.h"
+#include "ui/twips.h"
+#include "ui/window_shape.h"
+
+namespace tumblix {
+
+namespace {
+// The board and the preview are drawn in these user units.
+constexpr double kBoardUnitsX = 3760, kBoardUnitsY = 7760;
+constexpr double kNextUnits = 1060;
+
+Ctl ctlByName(const QString& name) {
+    for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) {
+        Ctl c = static_cast<Ctl>(i);
+        if (name == QString::fromUtf8(ctlName(c).data(), static_cast<int>(ctlName(c).size())))
+            return c;
+    }
+    return Ctl::Count;
+}
+}  // namespace
+
+void MainWindow::buildControls() {
+    Twips tw = Twips::of(*this);
+    for (const ControlSpec& spec : mainWindowControls()) {
+        QWidget* parent = spec.parent ? controls_.value(spec.parent) : client_;
+        QString caption = QString::fromUtf8(spec.caption);
+        QWidget* w = nullptr;
+        switch (spec.kind) {
+            case ControlKind::Frame:
+                w = new FrameBox(parent, caption);
+                break;
+            case ControlKind::Picture: {
+                bool board = QString(spec.name) == "picTumblix";
+                auto* pic = board ? new PictureBox(parent, kBoardUnitsX, kBoardUnitsY)
+                                  : new PictureBox(parent, kNextUnits, kNextUnits);
+                (board ? picTumblix_ : picNext_) = pic;
+                w = pic;
+                break;
+            }
+            case ControlKind::Label:
+            case ControlKind::Bar: {
+                auto* label =
+                    new QLabel(spec.kind == ControlKind::Bar ? QString() : caption, parent);
+                label->setAutoFillBackground(true);
+                label->setWordWrap(QString(spec.name) == "lblFirma" ||
+                                   QString(spec.name) == "lblAutors");
+                w = label;
+                break;
+            }
+            case ControlKind::Button:
+            case ControlKind::CheckButton: {
+                auto* button = new QPushButton(caption, parent);
+                button->setCheckable(spec.kind == ControlKind::CheckButton);
+                w = button;
+                break;
+            }
+        }
+        w->setObjectName(spec.name);
+        w->setProperty("tag", QString::fromUtf8(spec.tag));
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setGeometry(tw.rect(spec.left, spec.top, spec.width, spec.height));
+        controls_.insert(spec.name, w);
+    }
+    for (const char* grey : {"fraTumblix", "fraLeft", "fraScore", "fraLines"}) {
+        QPalette p = controls_[grey]->palette();
+        p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+        controls_[grey]->setPalette(p);
+    }
+    for (const char* dark : {"fraBottom", "fraBottomRight", "fraControl", "frmMenu"}) {
+        QPalette p = controls_[dark]->palette();
+        p.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+        controls_[dark]->setPalette(p);
+    }
+    for (const char* bar : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        QPalette p = controls_[bar]->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        controls_[bar]->setPalette(p);
+    }
+    // The pause label lies under the control buttons' frame.
+    controls_["lblPause"]->lower();
+    QFont big = controls_["lblScore"]->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    controls_["lblScore"]->setFont(big);
+    QFont pauseFont = big;
+    pauseFont.setPointSize(18);
+    controls_["lblPause"]->setFont(pauseFont);
+    static_cast<QLabel*>(controls_["lblPause"])->setAlignment(Qt::AlignCenter);
+    picTumblix_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void MainWindow::wireControls() {
+    auto button = [this](const char* name) { return static_cast<QPushButton*>(controls_[name]); };
+    for (int index : {0, 2}) {
+        QPushButton* b = button(index == 0 ? "cmdLeftRight(0)" : "cmdLeftRight(2)");
+        connect(b, &QPushButton::pressed, this,
+                [this, index] { buttons_->cmdLeftRight_MouseDown(index); });
+        connect(b, &QPushButton::released, this, [this] { buttons_->cmdLeftRight_MouseUp(); });
+    }
+    connect(button("cmdRotate(0)"), &QPushButton::pressed, this,
+            [this] { buttons_->cmdRotate_MouseDown(0); });
+    connect(button("cmdRotate(0)"), &QPushButton::released, this,
+            [this] { buttons_->cmdRotate_MouseUp(); });
+    connect(button("cmdDown"), &QPushButton::pressed, this,
+            [this] { buttons_->cmdDown_MouseDown(); });
+    connect(button("cmdDown"), &QPushButton::released, this,
+            [this] { buttons_->cmdDown_MouseUp(); });
+    connect(button("cmdSpace"), &QPushButton::pressed, this,
+            [this] { buttons_->cmdSpace_MouseDown(); });
+    connect(button("cmdSpace"), &QPushButton::released, this,
+            [this] { buttons_->cmdSpace_MouseUp(); });
+    for (const char* name : {"chkPause", "chkHelp", "chkDemo", "chkSet", "chkExit", "chkAuto",
+                             "chkFuture", "chkRec", "chkStat", "chkMP3"}) {
+        Ctl c = ctlByName(name);
+        connect(button(name), &QPushButton::clicked, this,
+                [this, c](bool checked) { menu_->setValue(c, checked ? 1 : 0); });
+    }
+    connect(picTumblix_, &PictureBox::mouseDown, this,
+            [this](int b, double, double) { buttons_->picTumblix_MouseDown(b); });
+    connect(picTumblix_, &PictureBox::mouseUp, this,
+            [this](int b, double, double) { buttons_->picTumblix_MouseUp(b); });
+    connect(picTumblix_, &PictureBox::mouseMove, this,
+            [this](int, double x, double) { buttons_->picTumblix_MouseMove(x); });
+
+    connect(&timer(Timer::tmrDown), &QTimer::timeout, this, [this] { game_->tmrDown_Timer(); });
+    connect(&timer(Timer::tmrMigCountLines), &QTimer::timeout, this,
+            [this] { game_->tmrMigCountLines_Timer(); });
+    connect(&timer(Timer::tmrLevel), &QTimer::timeout, this, [this] { game_->tmrLevel_Timer(); });
+    connect(&timer(Timer::tmrDemo), &QTimer::timeout, this, [this] { menu_->tmrDemo_Timer(); });
+    connect(&timer(Timer::tmrMigMenuControls), &QTimer::timeout, this,
+            [this] { menu_->tmrMigMenuControls_Timer(); });
+}
+
+QSize MainWindow::designSize() const {
+    Twips tw = Twips::of(*this);
+    return QSize(tw.x(kMainWidthTwips), tw.y(kMainHeightTwips));
+}
+
+WindowMetrics MainWindow::windowMetrics() const {
+    WindowMetrics m;
+    // The caption's height from the style; the smallest window is a caption with its borders.
+    m.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    m.minHeight = m.captionHeight + 8;
+    m.minWidth = m.captionHeight > 20 ? 123 : 112;
+    return m;
+}
+
+void MainWindow::RebuildWindowRgn() {
+    RebuildWindowRgn(windowMetrics());
+}
+
+void MainWindow::placeClient(const WindowMetrics& m) {
+    ShapeOffsets o = shapeOffsets(m);
+    Twips tw = Twips::of(*this);
+    titleStrip_->setGeometry(0, 0, designSize().width(), o.top);
+    client_->setGeometry(o.left, o.top, tw.x(kMainClientWidthTwips), tw.y(kMainClientHeightTwips));
+}
+
+void MainWindow::RebuildWindowRgn(const WindowMetrics& m) {
+    if (shapeBuilt_) return;
+    shapeBuilt_ = true;
+    placeClient(m);
+    std::vector<ShapePiece> pieces;
+    for (QWidget* w : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!w->property("tag").toString().isEmpty()) continue;
+        pieces.push_back({w->objectName(), qobject_cast<QLabel*>(w) != nullptr, w->geometry()});
+    }
+    setMask(windowShape(m, designSize().width(), pieces));
+    update();
+}
+
+}  // namespace tumblix

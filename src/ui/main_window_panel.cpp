@@ -1,0 +1,92 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+#include "records/enter_name_dialog.h"
+#include "records/future_window.h"
+#include "records/game_over_dialog.h"
+#include "records/list_window.h"
+#include "ui/frame_box.h"
+#include "ui/key_codes.h"
+#include "ui/main_layout.h"
+#include "ui/qt_color.h"
+#include "ui/title_strip.h"
+#include "ui/twips.h"
+#include "ui/window_shape.h"
+
+namespace tumblix {
+
+void MainWindow::controlChanged(Ctl c) {
+    applyControl(c);
+}
+
+void MainWindow::applyControl(Ctl c) {
+    const ControlState& s = game_->panel()[c];
+    if (c == Ctl::frmMain) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, toQColor(s.backColor));
+        setPalette(p);
+        return;
+    }
+    if (c == Ctl::lstTable || c == Ctl::lstStatistic) {
+        QListWidget* list = listWidget(c == Ctl::lstTable ? List::lstTable : List::lstStatistic);
+        QPalette p = list->palette();
+        p.setColor(QPalette::Base, toQColor(s.backColor));
+        p.setColor(QPalette::Text, toQColor(s.foreColor));
+        list->setPalette(p);
+        return;
+    }
+    QWidget* w =
+        controls_.value(QString::fromUtf8(ctlName(c).data(), static_cast<int>(ctlName(c).size())));
+    if (!w) return;
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setText(QString::fromStdString(s.text));
+        QColor back = toQColor(s.backColor), text = toQColor(s.foreColor);
+        // The control buttons take a random colour each game; their arrows stay readable on it.
+        if (!button->isCheckable() && back.lightness() < 110 && text.lightness() < 110)
+            text = Qt::white;
+        button->setStyleSheet(
+            QString("QPushButton { background-color: %1; color: %2; border: 1px solid #404040; }")
+                .arg(back.name(), text.name()));
+        if (button->isCheckable() && button->isChecked() != (s.value == 1)) {
+            QSignalBlocker block(button);
+            button->setChecked(s.value == 1);
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text() != QString::fromStdString(s.text))
+            label->setText(QString::fromStdString(s.text));
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, toQColor(s.foreColor));
+        p.setColor(QPalette::Window, toQColor(s.backColor));
+        if (p != label->palette()) label->setPalette(p);
+    } else if (auto* frame = qobject_cast<FrameBox*>(w)) {
+        QPalette p = frame->palette();
+        p.setColor(QPalette::Window, toQColor(s.backColor));
+        if (p != frame->palette()) frame->setPalette(p);
+    } else if (auto* pic = qobject_cast<PictureBox*>(w)) {
+        pic->setBackColor(s.backColor);
+    }
+    if (w->isVisibleTo(w->parentWidget()) != s.visible) w->setVisible(s.visible);
+    if (w->isEnabled() != s.enabled) w->setEnabled(s.enabled);
+}
+
+void MainWindow::timerChanged(Timer t) {
+    const TimerState& s = game_->panel().timer(t);
+    QTimer& qt = timer(t);
+    if (qt.interval() != s.interval) qt.setInterval(s.interval);
+    if (s.enabled && !qt.isActive())
+        qt.start();
+    else if (!s.enabled && qt.isActive())
+        qt.stop();
+}
+
+}  // namespace tumblix

@@ -1,0 +1,104 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+#include "records/enter_name_dialog.h"
+#include "records/future_window.h"
+#include "records/game_over_dialog.h"
+#include "records/list_window.h"
+#include "ui/frame_box.h"
+#include "ui/key_codes.h"
+#include "ui/main_layout.h"
+#include "ui/qt_color.h"
+#include "ui/title_strip.h"
+#include "ui/twips.h"
+#include "ui/window_shape.h"
+
+namespace tumblix {
+
+std::vector<QWidget*> MainWindow::sideWindows() const {
+    return {tumbliFathers_.get(), statistic_.get(), future_.get()};
+}
+
+void MainWindow::buildSideWindows() {
+    struct Side {
+        ToolWindow* window;
+        Ctl button;
+    };
+    for (Side side : {Side{tumbliFathers_.get(), Ctl::chkRec}, Side{statistic_.get(), Ctl::chkStat},
+                      Side{future_.get(), Ctl::chkFuture}}) {
+        side.window->setFocusReturn([this] {
+            if (!isVisible() || isMinimized()) return;
+            activateWindow();
+            focusBoard();
+        });
+        Ctl button = side.button;
+        side.window->setUserClosed([this, button] { menu_->setValue(button, 0); });
+        ToolWindow* window = side.window;
+        menu_->setHandler(button, [this, window](int value) {
+            window->setVisible(value == 1);
+            if (isVisible()) focusBoard();
+        });
+    }
+}
+
+// Until the settings keep their places, the side windows start in a column at the main
+// window's right: coming figures at the top, then the statistics, then the best players.
+void MainWindow::placeSideWindowsAtStart() {
+    if (sideWindowsPlaced_) return;
+    sideWindowsPlaced_ = true;
+    Twips tw = Twips::of(*this);
+    move(tw.x(555), tw.y(405));
+    const std::pair<QWidget*, int> column[] = {
+        {tumbliFathers_.get(), 6505}, {statistic_.get(), 1905}, {future_.get(), 405}};
+    for (auto [window, top] : column) {
+        window->move(tw.x(7310), tw.y(top));
+        window->show();
+    }
+}
+
+QListWidget* MainWindow::listWidget(List l) const {
+    return l == List::lstTable ? &tumbliFathers_->list() : &statistic_->list();
+}
+
+void MainWindow::listCleared(List l) {
+    listWidget(l)->clear();
+}
+
+void MainWindow::listLineAdded(List l, const std::string& line) {
+    listWidget(l)->addItem(QString::fromStdString(line));
+}
+
+void MainWindow::listSelected(List l, int index) {
+    QListWidget* list = listWidget(l);
+    list->setCurrentRow(index);
+    if (QListWidgetItem* item = list->item(index)) list->scrollToItem(item);
+}
+
+std::optional<std::string> MainWindow::askPlayerName() {
+    EnterNameDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.PlayerName.toStdString();
+}
+
+std::string MainWindow::todayShortDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+void MainWindow::syncMenuButtons() {
+    Panel& p = game_->panel();
+    p.setValue(Ctl::chkRec, tumbliFathers_->isVisible() ? 1 : 0);
+    p.setValue(Ctl::chkStat, statistic_->isVisible() ? 1 : 0);
+    p.setValue(Ctl::chkFuture, future_->isVisible() ? 1 : 0);
+}
+
+}  // namespace tumblix
