@@ -41,17 +41,6 @@ TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
     EXPECT_TRUE(host.sounds.empty());
 }
 
-TEST_F(ButtonsTest, RotateCountsAndSoundsEvenWhenRefused) {
-    put(kBar, 3, 5);
-    buttons.cmdRotate_MouseDown();
-    EXPECT_EQ(s().Figure, boxFromRows(kBar));
-    EXPECT_EQ(back(Ctl::cmdRotate0), colors::yellow);
-    EXPECT_EQ(s().FigureClicks, 1);
-    EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::mRotate1});
-    buttons.cmdRotate_MouseUp();
-    EXPECT_EQ(back(Ctl::cmdRotate0), kButton);
-}
-
 TEST_F(ButtonsTest, DropDisablesTheDownButtonAndPicksItsSound) {
     random.push({0.9});
     buttons.cmdDown_MouseDown();

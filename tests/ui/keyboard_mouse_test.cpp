@@ -121,17 +121,6 @@ TEST_F(BoardMouseTest, PointerMovesTheFigureAndButtonsRotateAndDrop) {
     EXPECT_EQ(state().FigureX, 4);
 }
 
-TEST_F(BoardMouseTest, NothingHappensWhilePaused) {
-    standI(9, 5);
-    window->menu().setValue(Ctl::chkPause, 1);
-    QWidget* pic = board();
-    QTest::mouseClick(pic, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseMove(pic, QPoint(20, 40));
-    EXPECT_EQ(state().FigureX, 9);
-    EXPECT_NE(panel()[Ctl::cmdRotate0].backColor, colors::yellow);
-    EXPECT_EQ(state().FigureClicks, 0);
-}
-
 TEST_F(BoardMouseTest, OnScreenButtonsMoveTheFigure) {
     standI(9, 5);
     QTest::mouseClick(button("cmdLeftRight(2)"), Qt::LeftButton);
