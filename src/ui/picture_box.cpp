@@ -29,11 +29,6 @@ PictureBox::PictureBox(QWidget* parent, double scaleWidth, double scaleHeight)
     image_.fill(back_);
 }
 
-void PictureBox::setScale(double width, double height) {
-    scaleW_ = width;
-    scaleH_ = height;
-}
-
 void PictureBox::fitImage() {
     QSize size = this->size().expandedTo(QSize(1, 1));
     if (image_.size() == size) return;

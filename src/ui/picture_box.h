@@ -14,9 +14,6 @@ class PictureBox : public QWidget, public Canvas {
   public:
     PictureBox(QWidget* parent, double scaleWidth, double scaleHeight);
 
-    void setScale(double width, double height);
-    double scaleWidth() const { return scaleW_; }
-    double scaleHeight() const { return scaleH_; }
     const QImage& image() const { return image_; }
 
     void clear() override;

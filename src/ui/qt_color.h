@@ -9,8 +9,5 @@ namespace tumblix {
 inline QColor toQColor(Color c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
-inline Color fromQColor(const QColor& c) {
-    return rgb(c.red(), c.green(), c.blue());
-}
 
 }  // namespace tumblix

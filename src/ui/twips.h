@@ -21,8 +21,6 @@ class Twips {
     QRect rect(double left, double top, double width, double height) const {
         return QRect(x(left), y(top), x(width), y(height));
     }
-    double toTwipsX(int px) const { return static_cast<double>(px) * kTwipsPerInch / dpiX_; }
-    double toTwipsY(int px) const { return static_cast<double>(px) * kTwipsPerInch / dpiY_; }
 
   private:
     int dpiX_;
