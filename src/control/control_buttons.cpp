@@ -14,10 +14,19 @@ void ControlButtons::cmdLeftRight_MouseDown(int index) {
     GameState& s = game_.state();
     p.setBackColor(index == 0 ? Ctl::cmdLeftRight0 : Ctl::cmdLeftRight2, kMoveColor);
     int target = s.FigureX + index - 1;
-    if (!game_.EnableMoveLRForMouse(target)) return;
-    s.FigureX = target;
-    ++s.FigureClicks;
-    game_.PlaySound(index != 0 ? Sound::mRight1 : Sound::mLeft1);
+    if (game_.EnableMoveLRForMouse(target)) moveTo(target, index != 0);
+}
+
+void ControlButtons::moveTo(int column, bool right) {
+    game_.state().FigureX = column;
+    ++game_.state().FigureClicks;
+    game_.PlaySound(right ? Sound::mRight1 : Sound::mLeft1);
+    game_.UpdateFantom();
+    game_.DrawFigure();
+}
+
+void ControlButtons::turn() {
+    game_.RotateFigure();
     game_.UpdateFantom();
     game_.DrawFigure();
 }
@@ -33,9 +42,7 @@ void ControlButtons::cmdRotate_MouseDown(int) {
     game_.panel().setBackColor(Ctl::cmdRotate0, kTurnColor);
     ++game_.state().FigureClicks;
     game_.PlaySound(Sound::mRotate1);
-    game_.RotateFigure();
-    game_.UpdateFantom();
-    game_.DrawFigure();
+    turn();
 }
 
 void ControlButtons::cmdRotate_MouseUp() {
@@ -80,9 +87,7 @@ void ControlButtons::picTumblix_MouseDown(int button) {
     if (button == 1) {
         game_.panel().setBackColor(Ctl::cmdRotate0, kTurnColor);
         game_.PlaySound(Sound::mRotate1);
-        game_.RotateFigure();
-        game_.UpdateFantom();
-        game_.DrawFigure();
+        turn();
         ++game_.state().FigureClicks;
     } else if (button == 2) {
         drop();
@@ -103,13 +108,9 @@ void ControlButtons::picTumblix_MouseMove(double x) {
     p.setBackColor(Ctl::cmdLeftRight2, s.DownButtonColor);
     if (col == LastMouseColumn || !game_.EnableMoveLRForMouse(col)) return;
     bool right = col > LastMouseColumn;
-    s.FigureX = col;
     LastMouseColumn = col;
-    game_.UpdateFantom();
-    game_.DrawFigure();
-    ++s.FigureClicks;
     p.setBackColor(right ? Ctl::cmdLeftRight2 : Ctl::cmdLeftRight0, kMoveColor);
-    game_.PlaySound(right ? Sound::mRight1 : Sound::mLeft1);
+    moveTo(col, right);
 }
 
 }  // namespace tumblix

@@ -29,6 +29,10 @@ class ControlButtons {
   private:
     void drop();
     void playDropSound();
+    // Puts the figure's box at column and redraws; counts the step and sounds its direction.
+    void moveTo(int column, bool right);
+    // Turns the figure if it fits and redraws it with its ghost.
+    void turn();
 
     Game& game_;
     // The box column the last successful mouse move put a figure at; kept across figures.

@@ -2,26 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLocale>
-#include <QPushButton>
-#include <QStyle>
 #include <algorithm>
 
-#include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
-#include "ui/frame_box.h"
 #include "ui/key_codes.h"
-#include "ui/main_layout.h"
-#include "ui/qt_color.h"
 #include "ui/title_strip.h"
-#include "ui/twips.h"
-#include "ui/window_shape.h"
 
 namespace tumblix {
 
@@ -109,12 +98,6 @@ void MainWindow::Form_Resize() {
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (game_) game_->DrawNextFigure();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // The window has one size: any other is undone at once.
-    if (!isMinimized() && !isMaximized() && size() != designSize()) resize(designSize());
 }
 
 void MainWindow::showMainWindow() {

@@ -85,7 +85,6 @@ class MainWindow : public QWidget,
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -108,6 +107,8 @@ class MainWindow : public QWidget,
     QWidget* client_ = nullptr;
     bool shapeBuilt_ = false;
     QHash<QString, QWidget*> controls_;
+    // The widget of each control the game's panel holds (null for those of other windows).
+    std::array<QWidget*, static_cast<std::size_t>(Ctl::Count)> byCtl_{};
     PictureBox* picTumblix_ = nullptr;
     PictureBox* picNext_ = nullptr;
     std::unique_ptr<Game> game_;

@@ -1,25 +1,11 @@
 #include "ui/main_window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDate>
-#include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
-#include <algorithm>
 
-#include "records/enter_name_dialog.h"
-#include "records/future_window.h"
-#include "records/game_over_dialog.h"
-#include "records/list_window.h"
 #include "ui/frame_box.h"
-#include "ui/key_codes.h"
 #include "ui/main_layout.h"
-#include "ui/qt_color.h"
-#include "ui/title_strip.h"
 #include "ui/twips.h"
 #include "ui/window_shape.h"
 
@@ -30,14 +16,6 @@ namespace {
 constexpr double kBoardUnitsX = 3760, kBoardUnitsY = 7760;
 constexpr double kNextUnits = 1060;
 
-Ctl ctlByName(const QString& name) {
-    for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) {
-        Ctl c = static_cast<Ctl>(i);
-        if (name == QString::fromUtf8(ctlName(c).data(), static_cast<int>(ctlName(c).size())))
-            return c;
-    }
-    return Ctl::Count;
-}
 }  // namespace
 
 void MainWindow::buildControls() {
@@ -82,21 +60,22 @@ void MainWindow::buildControls() {
         w->setGeometry(tw.rect(spec.left, spec.top, spec.width, spec.height));
         controls_.insert(spec.name, w);
     }
-    for (const char* grey : {"fraTumblix", "fraLeft", "fraScore", "fraLines"}) {
-        QPalette p = controls_[grey]->palette();
-        p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-        controls_[grey]->setPalette(p);
+    for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) {
+        std::string_view name = ctlName(static_cast<Ctl>(i));
+        byCtl_[static_cast<std::size_t>(i)] =
+            controls_.value(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     }
-    for (const char* dark : {"fraBottom", "fraBottomRight", "fraControl", "frmMenu"}) {
-        QPalette p = controls_[dark]->palette();
-        p.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-        controls_[dark]->setPalette(p);
-    }
-    for (const char* bar : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
-        QPalette p = controls_[bar]->palette();
-        p.setColor(QPalette::Window, Qt::black);
-        controls_[bar]->setPalette(p);
-    }
+    // The frames and bars the game never recolours keep their design colours.
+    auto paint = [this](std::initializer_list<const char*> names, const QColor& color) {
+        for (const char* name : names) {
+            QPalette p = controls_[name]->palette();
+            p.setColor(QPalette::Window, color);
+            controls_[name]->setPalette(p);
+        }
+    };
+    paint({"fraTumblix", "fraLeft", "fraScore"}, QColor(0xC0, 0xC0, 0xC0));
+    paint({"fraBottom", "fraBottomRight", "fraControl", "frmMenu"}, QColor(0x80, 0x80, 0x80));
+    paint({"Label1", "Label2", "Label3", "Label4", "Label5"}, Qt::black);
     // The pause label lies under the control buttons' frame.
     controls_["lblPause"]->lower();
     QFont big = controls_["lblScore"]->font();
@@ -130,10 +109,10 @@ void MainWindow::wireControls() {
             [this] { buttons_->cmdSpace_MouseDown(); });
     connect(button("cmdSpace"), &QPushButton::released, this,
             [this] { buttons_->cmdSpace_MouseUp(); });
-    for (const char* name : {"chkPause", "chkHelp", "chkDemo", "chkSet", "chkExit", "chkAuto",
-                             "chkFuture", "chkRec", "chkStat", "chkMP3"}) {
-        Ctl c = ctlByName(name);
-        connect(button(name), &QPushButton::clicked, this,
+    for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit,
+                  Ctl::chkAuto, Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkMP3}) {
+        connect(static_cast<QPushButton*>(byCtl_[static_cast<std::size_t>(c)]),
+                &QPushButton::clicked, this,
                 [this, c](bool checked) { menu_->setValue(c, checked ? 1 : 0); });
     }
     connect(picTumblix_, &PictureBox::mouseDown, this,

@@ -1,27 +1,13 @@
 #include "ui/main_window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QDate>
 #include <QDir>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
-#include <QStyle>
-#include <algorithm>
 
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
-#include "records/game_over_dialog.h"
 #include "records/list_window.h"
-#include "ui/frame_box.h"
-#include "ui/key_codes.h"
-#include "ui/main_layout.h"
-#include "ui/qt_color.h"
-#include "ui/title_strip.h"
 #include "ui/twips.h"
-#include "ui/window_shape.h"
 
 namespace tumblix {
 
