@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev libgl1-mesa-dev libxcb1-dev libx11-dev # Qt 6 Widgets, its GL headers, X11
     libgtest-dev libgmock-dev googletest                # unit tests
     libbenchmark-dev                                    # benchmarks
+    libopenal-dev                                       # the sound mixer
+    libavformat-dev libavcodec-dev libswresample-dev    # decoding of sound and music files
     xvfb xauth xdotool x11-utils imagemagick            # end-to-end tests on a virtual screen
     fonts-dejavu-core                                   # a font with Cyrillic for the texts
 )
