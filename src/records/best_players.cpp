@@ -58,7 +58,7 @@ void BestPlayers::LoadRecords() {
             records_ = defaultTable();
             return;
         }
-        saveRecordsFile(file_, defaultTable());
+        saveDefaultRecordsFile(file_);
         in.open(file_, std::ios::binary);
         if (!in) {
             records_ = defaultTable();

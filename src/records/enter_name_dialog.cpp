@@ -6,7 +6,7 @@
 
 namespace tumblix {
 
-EnterNameDialog::EnterNameDialog(QWidget* owner) : QDialog(owner) {
+EnterNameDialog::EnterNameDialog(QWidget* owner) : EndDialog(owner) {
     setObjectName("frmEnterName");
     setWindowRole(objectName());
     setWindowTitle("Tumblix");

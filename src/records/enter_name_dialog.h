@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDialog>
 #include <QLineEdit>
+
+#include "records/end_dialog.h"
 
 namespace tumblix {
 
 // Asks for the player's name when a result enters the best-players table. Enter confirms;
-// closing the dialog any other way cancels.
-class EnterNameDialog : public QDialog {
+// only the close box cancels.
+class EnterNameDialog : public EndDialog {
     Q_OBJECT
   public:
     explicit EnterNameDialog(QWidget* owner);

@@ -7,7 +7,7 @@
 
 namespace tumblix {
 
-GameOverDialog::GameOverDialog(QWidget* owner) : QDialog(owner) {
+GameOverDialog::GameOverDialog(QWidget* owner) : EndDialog(owner) {
     setObjectName("frmGameOver");
     setWindowRole(objectName());
     setWindowTitle("Tumblix");

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -219,7 +220,7 @@ std::string recordListLine(int i, const Record& r) {
     return line;
 }
 
-bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records) {
+bool saveFileAtomically(const std::filesystem::path& path, const std::string& text) {
     namespace fs = std::filesystem;
     try {
         // A name of its own, so that two running copies saving at once do not share it.
@@ -232,16 +233,11 @@ bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record
         temp += ".tmp";
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
-        writeRecords(out, records);
+        out << text;
         out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
-        }
         std::error_code ec;
-        fs::rename(temp, path, ec);
-        if (ec) {
+        if (out) fs::rename(temp, path, ec);
+        if (!out || ec) {
             std::error_code ignored;
             fs::remove(temp, ignored);
             return false;
@@ -250,6 +246,16 @@ bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record
     } catch (...) {
         return false;
     }
+}
+
+bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records) {
+    std::ostringstream text;
+    writeRecords(text, records);
+    return saveFileAtomically(path, text.str());
+}
+
+bool saveDefaultRecordsFile(const std::filesystem::path& path) {
+    return saveFileAtomically(path, "Guest\r\n0\r\n");
 }
 
 }  // namespace tumblix

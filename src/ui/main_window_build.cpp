@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "ui/control_button.h"
 #include "ui/frame_box.h"
 #include "ui/main_layout.h"
 #include "ui/twips.h"
@@ -47,9 +48,11 @@ void MainWindow::buildControls() {
                 break;
             }
             case ControlKind::Button:
+                w = new ControlButton(caption, parent);
+                break;
             case ControlKind::CheckButton: {
                 auto* button = new QPushButton(caption, parent);
-                button->setCheckable(spec.kind == ControlKind::CheckButton);
+                button->setCheckable(true);
                 w = button;
                 break;
             }
@@ -90,25 +93,26 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::wireControls() {
-    auto button = [this](const char* name) { return static_cast<QPushButton*>(controls_[name]); };
-    for (int index : {0, 2}) {
-        QPushButton* b = button(index == 0 ? "cmdLeftRight(0)" : "cmdLeftRight(2)");
-        connect(b, &QPushButton::pressed, this,
-                [this, index] { buttons_->cmdLeftRight_MouseDown(index); });
-        connect(b, &QPushButton::released, this, [this] { buttons_->cmdLeftRight_MouseUp(); });
-    }
-    connect(button("cmdRotate(0)"), &QPushButton::pressed, this,
-            [this] { buttons_->cmdRotate_MouseDown(0); });
-    connect(button("cmdRotate(0)"), &QPushButton::released, this,
-            [this] { buttons_->cmdRotate_MouseUp(); });
-    connect(button("cmdDown"), &QPushButton::pressed, this,
-            [this] { buttons_->cmdDown_MouseDown(); });
-    connect(button("cmdDown"), &QPushButton::released, this,
-            [this] { buttons_->cmdDown_MouseUp(); });
-    connect(button("cmdSpace"), &QPushButton::pressed, this,
-            [this] { buttons_->cmdSpace_MouseDown(); });
-    connect(button("cmdSpace"), &QPushButton::released, this,
-            [this] { buttons_->cmdSpace_MouseUp(); });
+    auto bind = [this](const char* name, auto down, auto up) {
+        auto* b = static_cast<ControlButton*>(controls_[name]);
+        connect(b, &ControlButton::mouseDown, this, down);
+        connect(b, &ControlButton::mouseUp, this, up);
+    };
+    bind(
+        "cmdLeftRight(0)", [this] { buttons_->cmdLeftRight_MouseDown(0); },
+        [this] { buttons_->cmdLeftRight_MouseUp(); });
+    bind(
+        "cmdLeftRight(2)", [this] { buttons_->cmdLeftRight_MouseDown(2); },
+        [this] { buttons_->cmdLeftRight_MouseUp(); });
+    bind(
+        "cmdRotate(0)", [this] { buttons_->cmdRotate_MouseDown(0); },
+        [this] { buttons_->cmdRotate_MouseUp(); });
+    bind(
+        "cmdDown", [this] { buttons_->cmdDown_MouseDown(); },
+        [this] { buttons_->cmdDown_MouseUp(); });
+    bind(
+        "cmdSpace", [this] { buttons_->cmdSpace_MouseDown(); },
+        [this] { buttons_->cmdSpace_MouseUp(); });
     for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit,
                   Ctl::chkAuto, Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkMP3}) {
         connect(static_cast<QPushButton*>(byCtl_[static_cast<std::size_t>(c)]),
@@ -153,7 +157,8 @@ void MainWindow::placeClient(const WindowMetrics& m) {
     ShapeOffsets o = shapeOffsets(m);
     Twips tw = Twips::of(*this);
     titleStrip_->setGeometry(0, 0, designSize().width(), o.top);
-    client_->setGeometry(o.left, o.top, tw.x(kMainClientWidthTwips), tw.y(kMainClientHeightTwips));
+    client_->setGeometry(
+        QRect(clientOrigin(m), QSize(tw.x(kMainClientWidthTwips), tw.y(kMainClientHeightTwips))));
 }
 
 void MainWindow::RebuildWindowRgn(const WindowMetrics& m) {

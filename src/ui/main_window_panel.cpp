@@ -3,10 +3,22 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/contrast.h"
 #include "ui/frame_box.h"
 #include "ui/qt_color.h"
 
 namespace tumblix {
+
+namespace {
+// A raised button in its colour; held, or ticked for the menu's check buttons, it is pressed in.
+QString buttonStyle(const QColor& back, const QColor& text) {
+    return QString(
+               "QPushButton { background-color: %1; color: %2; border: 2px outset %3; }"
+               "QPushButton:pressed, QPushButton:checked { border-style: inset;"
+               " padding-top: 2px; padding-left: 2px; }")
+        .arg(back.name(), text.name(), back.lighter(130).name());
+}
+}  // namespace
 
 void MainWindow::controlChanged(Ctl c) {
     applyControl(c);
@@ -32,13 +44,9 @@ void MainWindow::applyControl(Ctl c) {
     if (!w) return;
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(QString::fromStdString(s.text));
-        QColor back = toQColor(s.backColor), text = toQColor(s.foreColor);
         // The control buttons take a random colour each game; their arrows stay readable on it.
-        if (!button->isCheckable() && back.lightness() < 110 && text.lightness() < 110)
-            text = Qt::white;
-        button->setStyleSheet(
-            QString("QPushButton { background-color: %1; color: %2; border: 1px solid #404040; }")
-                .arg(back.name(), text.name()));
+        Color text = button->isCheckable() ? s.foreColor : readableTextOn(s.backColor, s.foreColor);
+        button->setStyleSheet(buttonStyle(toQColor(s.backColor), toQColor(text)));
         if (button->isCheckable() && button->isChecked() != (s.value == 1)) {
             QSignalBlocker block(button);
             button->setChecked(s.value == 1);

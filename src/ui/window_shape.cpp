@@ -14,6 +14,11 @@ ShapeOffsets shapeOffsets(const WindowMetrics& m) {
     return o;
 }
 
+QPoint clientOrigin(const WindowMetrics& m) {
+    ShapeOffsets o = shapeOffsets(m);
+    return QPoint(o.left + 4, o.top - 1);
+}
+
 QRegion roundRectRegion(int x1, int y1, int x2, int y2, int w, int h) {
     int width = x2 - x1, height = y2 - y1;
     if (width <= 0 || height <= 0) return {};

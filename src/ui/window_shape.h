@@ -30,6 +30,10 @@ struct ShapeOffsets {
 
 ShapeOffsets shapeOffsets(const WindowMetrics& m);
 
+// The client area's top-left corner in window pixels: inside the 4-pixel left border and one
+// row above T, where the outline's frame pieces begin, so every frame's edge is its piece's edge.
+QPoint clientOrigin(const WindowMetrics& m);
+
 // A rectangle from (x1, y1) to (x2, y2), right and bottom edges excluded, whose corners are
 // rounded by ellipses w wide and h high.
 QRegion roundRectRegion(int x1, int y1, int x2, int y2, int w, int h);

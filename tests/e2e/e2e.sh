@@ -4,6 +4,8 @@
 # CASE: close        the board changes as a figure falls; the close request ends with 0
 #       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
 #       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
+#       outline      over a magenta desktop, the board frame's edges are where the window's
+#                    outline is cut: the desktop shows just outside, the frame just inside
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 set -euo pipefail
@@ -126,6 +128,33 @@ gameover-yes)
     grab "$lower" lower1
     same score0 score1 || fail "the score does not show --- again"
     same lower0 lower1 || fail "the well is not empty"
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    ;;
+outline)
+    "$x11tool" --backdrop ff00ff
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -depth 8 rgb:"$work/win.rgb"
+    # The colour of window pixel X Y as RRGGBB.
+    pixel() { od -An -tx1 -j $((($2 * WIDTH + $1) * 3)) -N 3 "$work/win.rgb" | tr -d ' \n'; }
+    # The title strip is T pixels high; at 96 dots per inch the board frame then spans window
+    # pixels 12..260 across and T + 7 .. T + 447 down.
+    T=0
+    while [ "$(pixel 130 "$T")" != ff00ff ]; do
+        T=$((T + 1))
+        [ "$T" -lt 60 ] || fail "no desktop below the title strip"
+    done
+    for probe in "11 250 outside" "12 250 inside" "259 250 inside" "263 250 outside" \
+        "130 $((T + 6)) outside" "130 $((T + 7)) inside" "130 $((T + 447)) inside"; do
+        set -- $probe
+        colour=$(pixel "$1" "$2")
+        if [ "$3" = outside ]; then
+            [ "$colour" = ff00ff ] || fail "($1, $2) is $colour, not the desktop"
+        else
+            case $colour in ff00ff | 000000) fail "($1, $2) is $colour, not the frame" ;; esac
+        fi
+    done
     "$x11tool" Tumblix || fail "close request not sent"
     wait_exit
     ;;

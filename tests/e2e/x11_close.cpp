@@ -2,6 +2,7 @@
 // does when its close button is pressed, or waits for such a window to appear.
 //   tumblix_x11_tool TITLE               send WM_DELETE_WINDOW; 0 sent, 1 no such window
 //   tumblix_x11_tool --wait TITLE SECS   print the window id once it is shown; 1 on time-out
+//   tumblix_x11_tool --backdrop RRGGBB   paint the desktop (the root window) in one colour
 // 2 means a usage error, no display, or a window that does not take close requests.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -110,12 +111,23 @@ int waitFor(const std::string& title, double seconds) {
     return 1;
 }
 
+// On the virtual screen's true-colour visual a pixel value is the colour's RRGGBB.
+int paintBackdrop(const char* hex) {
+    Window root = DefaultRootWindow(dpy);
+    XSetWindowBackground(dpy, root, std::strtoul(hex, nullptr, 16));
+    XClearWindow(dpy, root);
+    XSync(dpy, False);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     bool wait = argc == 4 && std::string(argv[1]) == "--wait";
-    if (!wait && argc != 2) {
-        std::fprintf(stderr, "usage: %s TITLE | --wait TITLE SECONDS\n", argv[0]);
+    bool backdrop = argc == 3 && std::string(argv[1]) == "--backdrop";
+    if (!wait && !backdrop && argc != 2) {
+        std::fprintf(stderr, "usage: %s TITLE | --wait TITLE SECONDS | --backdrop RRGGBB\n",
+                     argv[0]);
         return 2;
     }
     dpy = XOpenDisplay(nullptr);
@@ -124,7 +136,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     XSetErrorHandler(ignoreErrors);
-    int rc = wait ? waitFor(argv[2], std::atof(argv[3])) : closeWindow(argv[1]);
+    int rc = wait       ? waitFor(argv[2], std::atof(argv[3]))
+             : backdrop ? paintBackdrop(argv[2])
+                        : closeWindow(argv[1]);
     XCloseDisplay(dpy);
     return rc;
 }

@@ -121,6 +121,48 @@ TEST_F(BoardMouseTest, PointerMovesTheFigureAndButtonsRotateAndDrop) {
     EXPECT_EQ(state().FigureX, 4);
 }
 
+Ctl ctlOf(std::string_view name) {
+    int i = 0;
+    while (ctlName(static_cast<Ctl>(i)) != name) ++i;
+    return static_cast<Ctl>(i);
+}
+
+void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton b,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, at, to->mapToGlobal(at), b, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+TEST_F(BoardMouseTest, OnlyTheLeftButtonWorksAControlButtonAndAPressActsOnce) {
+    for (const char* name : {"cmdLeftRight(0)", "cmdLeftRight(2)", "cmdRotate(0)", "cmdSpace"}) {
+        SCOPED_TRACE(name);
+        standI(9, 5);
+        window->sounds.clear();
+        FigureBox before = state().Figure;
+        QPushButton* b = button(name);
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+            QTest::mouseClick(b, other);
+        EXPECT_EQ(state().FigureX, 9);
+        EXPECT_EQ(state().Figure, before);
+        EXPECT_TRUE(window->sounds.empty());
+
+        QPoint in = b->rect().center(), out(-30, -30);
+        sendMouse(b, QEvent::MouseButtonPress, in, Qt::LeftButton, Qt::LeftButton);
+        Color held = panel()[ctlOf(name)].backColor;
+        EXPECT_NE(held, state().DownButtonColor);
+        for (QPoint at : {out, in, out, in})
+            sendMouse(b, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        EXPECT_TRUE(b->isDown());
+        EXPECT_EQ(panel()[ctlOf(name)].backColor, held);
+        EXPECT_LE(window->sounds.size(), 1u);
+        EXPECT_LE(state().FigureClicks, 1);
+        EXPECT_LE(std::abs(state().FigureX - 9), 1);
+        sendMouse(b, QEvent::MouseButtonRelease, in, Qt::LeftButton, Qt::NoButton);
+        EXPECT_FALSE(b->isDown());
+        EXPECT_EQ(panel()[ctlOf(name)].backColor, state().DownButtonColor);
+    }
+}
+
 TEST_F(BoardMouseTest, OnScreenButtonsMoveTheFigure) {
     standI(9, 5);
     QTest::mouseClick(button("cmdLeftRight(2)"), Qt::LeftButton);

@@ -4,6 +4,7 @@
 
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
+#include "records/game_over_dialog.h"
 #include "records/list_window.h"
 #include "ui/qt_color.h"
 #include "ui/window_fixture.h"
@@ -93,6 +94,40 @@ TEST(EnterNameDialogTest, EnterKeepsUnNamedTypingReplacesItAndClosingCancels) {
 
     auto closed = answerNameDialog([](EnterNameDialog& d) { d.close(); });
     EXPECT_FALSE(closed.has_value());
+
+    // Esc, the pause key, neither cancels nor confirms: the dialog waits for its answer.
+    auto escaped = answerNameDialog([](EnterNameDialog& d) {
+        auto* txt = d.findChild<QLineEdit*>("txtName");
+        QTest::keyClick(txt, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        QTest::keyClicks(txt, "Ann");
+        QTest::keyClick(txt, Qt::Key_Return);
+    });
+    EXPECT_EQ(escaped, QString("Ann"));
+}
+
+TEST(GameOverDialogTest, EscWaitsForTheAnswer) {
+    for (const char* answer : {"cmdYes", "cmdNo"}) {
+        GameOverDialog dialog(nullptr);
+        QTimer::singleShot(0, &dialog, [&] {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            EXPECT_TRUE(dialog.isVisible());
+            dialog.findChild<QPushButton*>(answer)->click();
+        });
+        dialog.exec();
+        EXPECT_EQ(dialog.blnContinue, QString(answer) == "cmdYes");
+    }
+}
+
+TEST_F(ToolWindowsTest, TickedMenuButtonsLookPressedIn) {
+    for (Ctl c : {Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkPause}) {
+        QPushButton* b = button(std::string(ctlName(c)).c_str());
+        panel().setValue(c, 0);
+        QImage up = b->grab().toImage();
+        panel().setValue(c, 1);
+        EXPECT_TRUE(b->isChecked());
+        EXPECT_NE(b->grab().toImage(), up) << ctlName(c);
+    }
 }
 
 }  // namespace

@@ -63,6 +63,26 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     QPoint between = window->control("fraBottom")->mapTo(window.get(), QPoint(-20, 10));
     EXPECT_FALSE(mask.contains(between));
 
+    // Each outer frame's top-left corner is where its shaped piece begins; the two frames with
+    // wide corners reach one pixel further left.
+    struct Edge {
+        const char* frame;
+        int reach;
+    };
+    for (Edge e :
+         {Edge{"fraTumblix", 0}, {"fraLeft", 1}, {"fraBottom", 1}, {"fraBottomRight", 0}}) {
+        SCOPED_TRACE(e.frame);
+        QWidget* f = window->control(e.frame);
+        QPoint left = f->mapTo(window.get(), QPoint(0, f->height() / 2));
+        QPoint top = f->mapTo(window.get(), QPoint(f->width() / 2, 0));
+        EXPECT_TRUE(mask.contains(left + QPoint(1, 0)));
+        EXPECT_FALSE(mask.contains(left - QPoint(e.reach + 1, 0)));
+        EXPECT_TRUE(mask.contains(top));
+        if (top.y() > shapeOffsets(window->windowMetrics()).top) {
+            EXPECT_FALSE(mask.contains(top - QPoint(0, 1)));
+        }
+    }
+
     window->RebuildWindowRgn({30, 200, 80});  // a second call changes nothing
     EXPECT_EQ(window->mask(), mask);
 
