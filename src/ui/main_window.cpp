@@ -111,6 +111,7 @@ void MainWindow::showMainWindow() {
 }
 
 bool MainWindow::askNewGame() {
+    if (closing_) return false;  // the program is ending: no question, no new game
     GameOverDialog dialog(this);
     dialog.exec();
     return dialog.blnContinue;
@@ -150,13 +151,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (closing_) return event->accept();
+void MainWindow::Form_QueryUnload() {
+    if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
+    if (shutdown_.SaveSettings) shutdown_.SaveSettings();
     tumbliFathers_->closeForGood();
     statistic_->closeForGood();
     future_->closeForGood();
+    if (shutdown_.releaseSounds) shutdown_.releaseSounds();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
     event->accept();
     QApplication::quit();
 }

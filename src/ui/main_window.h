@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -50,6 +51,16 @@ class MainWindow : public QWidget,
 
     // Prepares a game and shows the window.
     void start();
+
+    // What the close does besides unloading the side windows: first the settings are
+    // written, last the sounds are released.
+    struct ShutdownSteps {
+        std::function<void()> SaveSettings;
+        std::function<void()> releaseSounds;
+    };
+    void setShutdownSteps(ShutdownSteps steps) { shutdown_ = std::move(steps); }
+    // The close request; it never refuses, and only the first one acts.
+    void Form_QueryUnload();
 
     // Builds the window's outline from its frames and bars; only the first call acts.
     void RebuildWindowRgn();
@@ -118,6 +129,7 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     bool initialized_ = false;
     bool closing_ = false;
+    ShutdownSteps shutdown_;
 };
 
 }  // namespace tumblix

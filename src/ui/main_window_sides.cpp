@@ -71,6 +71,7 @@ void MainWindow::listSelected(List l, int index) {
 }
 
 std::optional<std::string> MainWindow::askPlayerName() {
+    if (closing_) return std::nullopt;
     EnterNameDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.PlayerName.toStdString();

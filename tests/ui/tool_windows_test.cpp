@@ -71,6 +71,17 @@ TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
     EXPECT_EQ(list.item(list.count() - 1)->text(), "...VICTORY !!!");
 }
 
+TEST_F(ToolWindowsTest, CloseSavesWhileTheSideWindowsStandThenUnloadsThemThenReleasesSounds) {
+    std::vector<std::string> steps;
+    auto shown = [this] { return window->statistic().isVisible() ? " shown" : " gone"; };
+    window->setShutdownSteps({[&] { steps.push_back(std::string("save") + shown()); },
+                              [&] { steps.push_back(std::string("release") + shown()); }});
+    window->close();
+    window->close();  // only the first request acts
+    EXPECT_EQ(steps, (std::vector<std::string>{"save shown", "release gone"}));
+    EXPECT_FALSE(window->timer(Timer::tmrDown).isActive());
+}
+
 // The name dialog, answered while it runs.
 std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog&)>& answer) {
     EnterNameDialog dialog(nullptr);
