@@ -23,6 +23,24 @@ void Menu::click(Ctl button) {
     if (handler) handler(value(button));
 }
 
+namespace {
+constexpr Color kLitBack = 0xFFFF00, kLitText = 255;
+constexpr Color kNormalBack = 255, kNormalText = 0xFFFF00;
+}  // namespace
+
+void Menu::upperButton_MouseMove(Ctl button) {
+    Panel& p = game_.panel();
+    if (p[button].backColor == kLitBack) return;
+    game_.ResetMenuColors();
+    p.setBackColor(button, kLitBack);
+    p.setForeColor(button, kLitText);
+}
+
+void Menu::fraBottomRight_MouseMove() {
+    game_.panel().setBackColor(Ctl::chkPause, kNormalBack);
+    game_.panel().setForeColor(Ctl::chkPause, kNormalText);
+}
+
 void Menu::chkPause_Click() {
     Panel& p = game_.panel();
     GameState& s = game_.state();

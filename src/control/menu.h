@@ -23,6 +23,11 @@ class Menu {
 
     bool EscPressed = false;
 
+    // The pointer over an upper-row button lights it; over the frame around the menu it
+    // gives only "Pause" its normal colours back.
+    void upperButton_MouseMove(Ctl button);
+    void fraBottomRight_MouseMove();
+
     void chkPause_Click();
     void chkDemo_Click();
     void tmrDemo_Timer();

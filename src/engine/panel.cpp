@@ -15,7 +15,8 @@ constexpr std::string_view kCtlNames[] = {
     "lblCountLines(3)", "lblCountLines(4)", "lblFirma",         "lblSumBonus",
     "lblHeightBonus",   "lblLevel",         "lblPosition",      "lblRemain",
     "lblNextPlace",     "lblTimeBonus",     "lblTotal",         "lblTotalScore",
-    "lstTable",         "lstStatistic",     "picFuture",        "frmMP3"};
+    "lstTable",         "lstStatistic",     "picFuture",        "frmMP3",
+    "frmMenu",          "fraScore",         "lblAutors"};
 static_assert(std::size(kCtlNames) == static_cast<std::size_t>(Ctl::Count));
 
 constexpr std::string_view kTimerNames[] = {"tmrDown", "tmrMigMenuControls", "tmrDemo", "tmrLevel",
@@ -30,6 +31,11 @@ constexpr Color kMenuText = 0xFFFFC0;
 
 std::string_view ctlName(Ctl c) {
     return kCtlNames[static_cast<std::size_t>(c)];
+}
+Ctl ctlByName(std::string_view name) {
+    int i = 0;
+    while (i < static_cast<int>(Ctl::Count) && kCtlNames[i] != name) ++i;
+    return static_cast<Ctl>(i);
 }
 std::string_view timerName(Timer t) {
     return kTimerNames[static_cast<std::size_t>(t)];
@@ -87,6 +93,9 @@ Panel::Panel() {
     design(Ctl::lstStatistic, "", colors::white, 0);
     design(Ctl::picFuture, "", 0, 0);
     design(Ctl::frmMP3, "", 0, 0);
+    design(Ctl::frmMenu, "Menu", 0, kDarkGrey);
+    design(Ctl::fraScore, "Score", 0, kGrey);
+    design(Ctl::lblAutors, "", 0, kGrey);
 
     const int intervals[] = {2, 100, 500, 100, 250};
     for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i].interval = intervals[i];

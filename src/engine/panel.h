@@ -52,6 +52,9 @@ enum class Ctl {
     lstStatistic,
     picFuture,
     frmMP3,
+    frmMenu,
+    fraScore,
+    lblAutors,
     Count
 };
 
@@ -61,6 +64,8 @@ enum class List { lstTable, lstStatistic, Count };
 
 // The object name of a control as the window names it, e.g. "cmdLeftRight(0)".
 std::string_view ctlName(Ctl c);
+// The control of that object name; Ctl::Count for a control the panel does not hold.
+Ctl ctlByName(std::string_view name);
 std::string_view timerName(Timer t);
 Ctl lblCountLines(int n);  // n = 1..4
 

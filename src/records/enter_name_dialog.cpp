@@ -6,7 +6,7 @@
 
 namespace tumblix {
 
-EnterNameDialog::EnterNameDialog(QWidget* owner) : EndDialog(owner) {
+EnterNameDialog::EnterNameDialog(QWidget* owner) : EscProofDialog(owner) {
     setObjectName("frmEnterName");
     setWindowRole(objectName());
     setWindowTitle("Tumblix");

@@ -2,13 +2,13 @@
 
 #include <QLineEdit>
 
-#include "records/end_dialog.h"
+#include "ui/esc_proof_dialog.h"
 
 namespace tumblix {
 
 // Asks for the player's name when a result enters the best-players table. Enter confirms;
 // only the close box cancels.
-class EnterNameDialog : public EndDialog {
+class EnterNameDialog : public EscProofDialog {
     Q_OBJECT
   public:
     explicit EnterNameDialog(QWidget* owner);

@@ -7,7 +7,7 @@
 
 namespace tumblix {
 
-GameOverDialog::GameOverDialog(QWidget* owner) : EndDialog(owner) {
+GameOverDialog::GameOverDialog(QWidget* owner) : EscProofDialog(owner) {
     setObjectName("frmGameOver");
     setWindowRole(objectName());
     setWindowTitle("Tumblix");

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "records/end_dialog.h"
+#include "ui/esc_proof_dialog.h"
 
 namespace tumblix {
 
 // Asks whether to play again: "Да" starts a new game, "Нет" or the close box ends.
-class GameOverDialog : public EndDialog {
+class GameOverDialog : public EscProofDialog {
     Q_OBJECT
   public:
     explicit GameOverDialog(QWidget* owner);

@@ -50,6 +50,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
     timer(Timer::tmrDown).setTimerType(Qt::PreciseTimer);
     wireControls();
     buildSideWindows();
+    buildMenuCommands();
     game_->panel().setObserver(this);
     for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) applyControl(static_cast<Ctl>(i));
     for (int i = 0; i < static_cast<int>(Timer::Count); ++i) timerChanged(static_cast<Timer>(i));
@@ -134,6 +135,10 @@ void MainWindow::restoreMainWindow() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        menuMouseMove(watched);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     // The window sees every key first, whichever of its controls holds the focus.
     auto* w = qobject_cast<QWidget*>(watched);

@@ -59,6 +59,8 @@ class MainWindow : public QWidget,
         std::function<void()> releaseSounds;
     };
     void setShutdownSteps(ShutdownSteps steps) { shutdown_ = std::move(steps); }
+    // Shows the settings dialog modally ("Set").
+    void setSettingsDialog(std::function<void()> show) { showSettings_ = std::move(show); }
     // The close request; it never refuses, and only the first one acts.
     void Form_QueryUnload();
 
@@ -75,6 +77,7 @@ class MainWindow : public QWidget,
     void focusBoard() override;
     void minimizeMainWindow() override;
     void restoreMainWindow() override;
+    void showAbout() override;
 
     // GameShell
     void initOnce() override;
@@ -107,6 +110,9 @@ class MainWindow : public QWidget,
     void placeClient(const WindowMetrics& metrics);
     QSize designSize() const;
     void wireControls();
+    void buildMenuCommands();
+    void menuMouseMove(QObject* watched);
+    void runHelpTour();
     void applyControl(Ctl c);
 
     std::unique_ptr<FutureWindow> future_;
@@ -130,6 +136,7 @@ class MainWindow : public QWidget,
     bool initialized_ = false;
     bool closing_ = false;
     ShutdownSteps shutdown_;
+    std::function<void()> showSettings_;
 };
 
 }  // namespace tumblix

@@ -76,8 +76,8 @@ void MainWindow::buildControls() {
             controls_[name]->setPalette(p);
         }
     };
-    paint({"fraTumblix", "fraLeft", "fraScore"}, QColor(0xC0, 0xC0, 0xC0));
-    paint({"fraBottom", "fraBottomRight", "fraControl", "frmMenu"}, QColor(0x80, 0x80, 0x80));
+    paint({"fraTumblix", "fraLeft"}, QColor(0xC0, 0xC0, 0xC0));
+    paint({"fraBottom", "fraBottomRight"}, QColor(0x80, 0x80, 0x80));
     paint({"Label1", "Label2", "Label3", "Label4", "Label5"}, Qt::black);
     // The pause label lies under the control buttons' frame.
     controls_["lblPause"]->lower();

@@ -5,9 +5,10 @@
 
 namespace tumblix {
 
-// A dialog at the end of a game. Esc is the game's pause key, and a player may press it just
-// as the game ends: here it does nothing, so only the dialog's buttons or its close box answer.
-class EndDialog : public QDialog {
+// A dialog that Esc does not close. Esc is the game's pause key, and a player may press it
+// just as a dialog opens (the end of a game, a help page): here it does nothing, so only the
+// dialog's buttons or its close box answer.
+class EscProofDialog : public QDialog {
   public:
     using QDialog::QDialog;
 

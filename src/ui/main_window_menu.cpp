@@ -1,0 +1,71 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "control/help_tour.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "ui/main_layout.h"
+#include "ui/main_window.h"
+
+namespace tumblix {
+
+namespace {
+// The tour's pages, all in one help window owned by the main window.
+class HelpWindowPages final : public HelpPages {
+  public:
+    explicit HelpWindowPages(QWidget* owner) : window_(owner) {}
+    bool showPage(const std::string& text) override {
+        window_.strText = QString::fromStdString(text);
+        return window_.showPage();
+    }
+
+  private:
+    HelpWindow window_;
+};
+}  // namespace
+
+void MainWindow::buildMenuCommands() {
+    menu_->setHandler(Ctl::chkHelp, [this](int value) {
+        if (value == 1)
+            runHelpTour();
+        else
+            focusBoard();
+    });
+    menu_->setHandler(Ctl::chkSet, [this](int value) {
+        if (value == 1 && showSettings_) showSettings_();
+        menu_->setValue(Ctl::chkSet, 0);
+        game_->ResetMenuColors();
+        focusBoard();
+    });
+    menu_->setHandler(Ctl::chkExit, [this](int value) {
+        if (value == 1) closeMainWindow();
+    });
+    for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
+        byCtl_[static_cast<std::size_t>(c)]->setMouseTracking(true);
+    controls_["fraBottomRight"]->setMouseTracking(true);
+}
+
+// The pointer over an upper menu button lights it; over the frame around the menu, "Pause"
+// goes back to normal.
+void MainWindow::menuMouseMove(QObject* watched) {
+    if (watched == controls_.value("fraBottomRight")) return menu_->fraBottomRight_MouseMove();
+    for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
+        if (watched == byCtl_[static_cast<std::size_t>(c)]) return menu_->upperButton_MouseMove(c);
+}
+
+void MainWindow::runHelpTour() {
+    std::vector<HelpStop> stops;
+    for (const ControlSpec& spec : mainWindowControls()) stops.push_back({spec.name, spec.tag});
+    HelpWindowPages pages(this);
+    QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString());
+}
+
+void MainWindow::showAbout() {
+    if (closing_) return;
+    AboutWindow about(this);
+    about.exec();
+}
+
+}  // namespace tumblix
