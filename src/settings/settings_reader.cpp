@@ -1,6 +1,7 @@
 #include "settings/settings_reader.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "files/text_codec.h"
@@ -40,7 +41,8 @@ std::vector<std::string> splitLines(std::istream& in) {
 
 class LineReader {
   public:
-    LineReader(std::istream& in, std::string folder) : lines_(splitLines(in)), folder_(folder) {}
+    LineReader(std::istream& in, std::string folder)
+        : lines_(splitLines(in)), folder_(std::move(folder)) {}
 
     const std::string& text() {
         if (next_ == lines_.size()) throw ReadFailure{};
