@@ -46,8 +46,4 @@ bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record
 // The table a first start writes: the lines "Guest" and "0".
 bool saveDefaultRecordsFile(const std::filesystem::path& path);
 
-// Writes text to a temporary file beside path and renames it over path; false on any failure,
-// with the old file left as it was.
-bool saveFileAtomically(const std::filesystem::path& path, const std::string& text);
-
 }  // namespace tumblix

@@ -1,0 +1,12 @@
+#include "app/settings_path.h"
+
+#include "app/main_module.h"
+#include "settings/settings_file.h"
+
+namespace tumblix {
+
+std::filesystem::path settingsFilePath(const std::filesystem::path& programFolder) {
+    return programFolder / settingsFileName(GetMachineName());
+}
+
+}  // namespace tumblix

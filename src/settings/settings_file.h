@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+
+namespace tumblix {
+
+// "Tmbx" + the computer's name + ".ini". A path separator in the name becomes "_", so the file
+// always lies in the program's folder.
+std::string settingsFileName(std::string_view machineName);
+
+struct LoadedSettings {
+    enum class Source {
+        File,         // the file as it was
+        DefaultFile,  // the file could not be read; the default file was written and read
+        BuiltIn,      // neither could be read (a read-only folder): the default values
+    };
+    Settings settings;
+    Source source = Source::File;
+};
+
+// Reads the settings file. When that fails, a file that is there is first kept beside it with
+// ".bad" added to its name, then the default file is written and read instead; when even that
+// fails the default values are in force. Never throws.
+LoadedSettings loadSettingsFile(const std::filesystem::path& file,
+                                const std::string& programFolder);
+
+// Replaces the file atomically. False when it could not be written; the old file then stays.
+bool saveSettingsFile(const std::filesystem::path& file, const Settings& settings);
+bool writeDefaultSettingsFile(const std::filesystem::path& file);
+
+}  // namespace tumblix

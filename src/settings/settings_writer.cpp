@@ -1,0 +1,63 @@
+#include "settings/settings_writer.h"
+
+#include <string>
+
+#include "settings/value_text.h"
+
+namespace tumblix {
+
+namespace {
+
+class LineWriter {
+  public:
+    explicit LineWriter(std::ostream& out) : out_(out) {}
+
+    void text(const std::string& line) { out_ << line << "\r\n"; }
+    void number(std::int64_t value) { text(printNumber(value)); }
+    void boolean(bool value) { text(printBoolean(value)); }
+    void window(const std::optional<Point>& place) {
+        boolean(place.has_value());
+        if (!place) return;
+        number(place->left);
+        number(place->top);
+    }
+
+  private:
+    std::ostream& out_;
+};
+
+}  // namespace
+
+void formatSettings(std::ostream& out, const Settings& s) {
+    LineWriter w(out);
+    w.number(s.mainWindow.left);
+    w.number(s.mainWindow.top);
+    w.window(s.frmTumbliFathers);
+    w.window(s.frmStatistic);
+    w.window(s.frmFuture);
+    for (const std::string& line : s.frmMP3Lines) w.text(line);
+    w.boolean(s.EnableSoundControl);
+    w.text("tumblix-music...");
+    w.text(s.PathToBkgMusic);
+    w.boolean(s.EnableLoop);
+    w.number(s.BkgVolume);
+    w.number(s.freq);
+    for (const SoundSettings& sound : s.sounds) {
+        w.text(sound.DMCtrlPath);
+        w.boolean(sound.DMCtrlEnabled);
+        w.number(sound.DMCtrlVolume);
+        w.number(sound.DMCtrlFreq);
+    }
+    w.text(s.MP3Path);
+    w.boolean(s.MP3Enable);
+    w.boolean(s.MP3Loop);
+    w.number(s.SpeedChange);
+    w.number(s.iFantom);
+    w.boolean(s.bDrawSetka);
+}
+
+void writeDefaultSettings(std::ostream& out) {
+    formatSettings(out, Settings{});
+}
+
+}  // namespace tumblix

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settings/settings_reader.h"
+#include "settings/settings_writer.h"
+#include "settings/value_text.h"
+
+namespace tumblix::test {
+namespace {
+
+const std::string kFolder = "/opt/Тумбликс";
+
+// The default file, line by line: windows, music, the ten sounds, MP3 and game options.
+const std::vector<std::string> kDefaultLines = {
+    " 555 ", " 405 ",  "True",  " 7310 ",  " 6505 ", "True",   " 7310 ", " 1905 ",
+    "True",  " 7310 ", " 405 ", "True",    " 7310 ", " 5205 ", "True",   "tumblix-music...",
+    "...",   "True",   "-707 ", " 46717 ", "...",    "True",   "-1322 ", " 57299 ",
+    "...",   "True",   "-747 ", " 71379 ", "...",    "True",   "-776 ",  " 60920 ",
+    "...",   "True",   "-920 ", " 58103 ", "...",    "True",   "-1034 ", " 56092 ",
+    "...",   "True",   "-647 ", " 37184 ", "...",    "True",   "-474 ",  " 33563 ",
+    "...",   "True",   "-589 ", " 58506 ", "...",    "True",   "-546 ",  " 49655 ",
+    "...",   "True",   "-474 ", " 60115 ", "...",    "True",   "True",   " 0 ",
+    " 1 ",   "True"};
+
+std::string join(const std::vector<std::string>& lines, const char* end = "\r\n") {
+    std::string text;
+    for (const std::string& line : lines) text += line + end;
+    return text;
+}
+
+std::optional<Settings> parse(const std::string& bytes) {
+    std::istringstream in(bytes);
+    return parseSettings(in, kFolder);
+}
+
+std::optional<Settings> parseWith(std::size_t line, const std::string& text) {
+    std::vector<std::string> lines = kDefaultLines;
+    lines[line] = text;
+    return parse(join(lines));
+}
+
+std::string format(const Settings& s) {
+    std::ostringstream out;
+    formatSettings(out, s);
+    return out.str();
+}
+
+TEST(SettingsFormat, DefaultFileIsTheSixtySixLinesAndReadsWithFullPaths) {
+    ASSERT_EQ(kDefaultLines.size(), 66u);
+    std::ostringstream out;
+    writeDefaultSettings(out);
+    EXPECT_EQ(out.str(), join(kDefaultLines));
+
+    Settings expected = defaultSettings(kFolder);
+    EXPECT_EQ(expected.PathToBkgMusic, kFolder + "/Sound/BkgMusic.wav");
+    EXPECT_EQ(expected.MP3Path, "...");
+    EXPECT_EQ(parse(join(kDefaultLines)), expected);
+    // LF ends, no end on the last line, a byte-order mark and lines after the last value.
+    std::string lf = join(kDefaultLines, "\n");
+    EXPECT_EQ(parse("\xEF\xBB\xBF" + lf + "more\n"), expected);
+    EXPECT_EQ(parse(lf.substr(0, lf.size() - 1)), expected);
+}
+
+TEST(SettingsFormat, EveryTruncatedFileIsAFailure) {
+    for (std::size_t n = 0; n < kDefaultLines.size(); ++n) {
+        std::vector<std::string> head(kDefaultLines.begin(), kDefaultLines.begin() + n);
+        EXPECT_EQ(parse(join(head)), std::nullopt) << n << " lines";
+    }
+}
+
+TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
+    // Distinct values everywhere, so that a line read one place off shows.
+    Settings s;
+    s.mainWindow = {-120, 0};
+    s.frmTumbliFathers = Point{-2147483647 - 1, 2147483647};
+    s.frmStatistic.reset();
+    s.frmFuture = Point{11, 12};
+    s.frmMP3Lines = {"TRUE", "13", " 14,5 "};
+    s.EnableSoundControl = false;
+    s.PathToBkgMusic = "/музыка/фон.wav";
+    s.BkgVolume = -32768;
+    s.freq = 15;
+    for (std::size_t k = 0; k < kSoundCount; ++k)
+        s.sounds[k] = {std::to_string(k) + ".wav", k % 2 == 1, std::int16_t(-20 - int(k)),
+                       std::int32_t(30 + k)};
+    s.MP3Path = "Песня.mp3";
+    s.MP3Loop = false;
+    s.SpeedChange = 500;
+    s.iFantom = 255;
+    std::string text = format(s);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
+    EXPECT_TRUE(text.starts_with(
+        join({"-120 ", " 0 ", "True", "-2147483648 ", " 2147483647 ", "False", "True", " 11 ",
+              " 12 ", "TRUE", "13", " 14,5 ", "False", "tumblix-music..."})));
+    EXPECT_EQ(parse(text), s);
+    s.frmStatistic = s.frmFuture;
+    s.frmFuture.reset();
+    s.frmMP3Lines = {"0"};
+    EXPECT_EQ(parse(format(s)), s);
+}
+
+TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
+    const std::tuple<std::size_t, const char*, std::function<bool(const Settings&)>> cases[] = {
+        {0, "  1234,5abc", [](auto& s) { return s.mainWindow.left == 1234; }},
+        {3, " 12 34", [](auto& s) { return s.frmTumbliFathers->left == 12; }},
+        {7, "1905 twips", {}},
+        {10, "-3.5", [](auto& s) { return s.frmFuture->top == -4; }},
+        {12, "7310x", {}},
+        {11, "Yes", {}},
+        {17, "7", [](auto& s) { return s.EnableLoop; }},
+        {18, "2.5", [](auto& s) { return s.BkgVolume == 2; }},
+        {18, "32768", {}},
+        {19, "3.5 Hz", [](auto& s) { return s.freq == 4; }},
+        {19, "2147483648", {}},
+        {22, "-32769", {}},
+        {23, " 99999 ", [](auto& s) { return s.sounds[0].DMCtrlFreq == 99999; }},
+        {63, "-32769", {}},
+        {61, "0", [](auto& s) { return !s.MP3Enable; }},
+        {64, "255.4", [](auto& s) { return s.iFantom == 255; }},
+        {64, "256", {}},
+        {64, "-1", {}},
+        {65, "", {}},
+    };
+    for (const auto& [line, text, holds] : cases) {
+        auto s = parseWith(line, text);
+        EXPECT_EQ(s.has_value(), bool(holds)) << line << ": " << text;
+        if (s && holds) {
+            EXPECT_TRUE(holds(*s)) << line << ": " << text;
+        }
+    }
+    for (const char* marker : {"", "True", "\xFF\xFE"})
+        EXPECT_EQ(parseWith(15, marker), defaultSettings(kFolder)) << marker;
+}
+
+TEST(SettingsFormat, DefaultSoundPathIsWrittenInFullAtTheNextSave) {
+    std::string text = format(*parse(join(kDefaultLines)));
+    EXPECT_NE(text.find("\r\n" + kFolder + "/sound/drop2.WAV\r\nTrue\r\n-1034 \r\n"),
+              std::string::npos);
+}
+
+TEST(SettingsFormat, MusicPathStaysDotsWhenTheSoundSystemFailed) {
+    for (const char* path : {"...", "/home/me/music.wav"}) {
+        Settings s = *parseWith(16, path);
+        forgetMusicPathAfterSoundFailure(s);
+        EXPECT_NE(format(s).find("tumblix-music...\r\n...\r\n"), std::string::npos);
+    }
+}
+
+TEST(SettingsFormat, LinesInTheCyrillicCodePageAreReadAsIt) {
+    std::vector<std::string> lines = kDefaultLines;
+    lines[16] = "C:\\\xCC\xF3\xE7\xFB\xEA\xE0.wav";  // "Музыка" in Windows-1251
+    lines[20] = "/звук/влево.wav";                   // the next line's UTF-8 stays as it is
+    Settings s = *parse(join(lines));
+    EXPECT_EQ(s.PathToBkgMusic, "C:\\Музыка.wav");
+    EXPECT_EQ(s.sounds[0].DMCtrlPath, "/звук/влево.wav");
+    EXPECT_NE(format(s).find("C:\\Музыка.wav\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tumblix::test
