@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/display.h"
+#include "app/settings_path.h"
 #include "app/signal_close.h"
 #include "engine/random.h"
 #include "ui/main_window.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
         static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     tumblix::SystemClock clock;
     tumblix::MainWindow frmMain(random, clock);
+    frmMain.setSettingsFile(
+        tumblix::settingsFilePath(QApplication::applicationDirPath().toStdString()));
     tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });
     frmMain.start();
     return app.exec();

@@ -72,6 +72,7 @@ void MainWindow::initOnce() {
     if (initialized_) return;
     initialized_ = true;
     RebuildWindowRgn();
+    LoadSettings();
     setWindowTitle("Tumblix");
 }
 
@@ -102,9 +103,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 }
 
 void MainWindow::showMainWindow() {
+    bool first = !isVisible();
     show();
-    if (!sideWindowsPlaced_) {
-        placeSideWindowsAtStart();
+    if (first) {
         syncMenuButtons();
         activateWindow();
         focusBoard();
@@ -160,11 +161,11 @@ void MainWindow::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
-    if (shutdown_.SaveSettings) shutdown_.SaveSettings();
+    SaveSettings();
     tumbliFathers_->closeForGood();
     statistic_->closeForGood();
     future_->closeForGood();
-    if (shutdown_.releaseSounds) shutdown_.releaseSounds();
+    if (releaseSounds_) releaseSounds_();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

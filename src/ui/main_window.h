@@ -5,7 +5,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,6 +16,8 @@
 #include "control/menu.h"
 #include "engine/game.h"
 #include "records/best_players.h"
+#include "settings/docking.h"
+#include "settings/settings.h"
 #include "ui/picture_box.h"
 #include "ui/window_shape.h"
 
@@ -52,13 +56,20 @@ class MainWindow : public QWidget,
     // Prepares a game and shows the window.
     void start();
 
-    // What the close does besides unloading the side windows: first the settings are
-    // written, last the sounds are released.
-    struct ShutdownSteps {
-        std::function<void()> SaveSettings;
-        std::function<void()> releaseSounds;
-    };
-    void setShutdownSteps(ShutdownSteps steps) { shutdown_ = std::move(steps); }
+    // The close's last step, after the settings are written and the side windows unloaded.
+    void setReleaseSounds(std::function<void()> release) { releaseSounds_ = std::move(release); }
+    // The settings file read while the window loads and written when it closes; none when
+    // empty. The two hooks let the sound system take its values and report them back.
+    void setSettingsFile(std::filesystem::path file) { settingsFile_ = std::move(file); }
+    void setSettingsHooks(std::function<void(Settings&)> loaded,
+                          std::function<void(Settings&)> saving) {
+        settingsLoaded_ = std::move(loaded);
+        settingsSaving_ = std::move(saving);
+    }
+    Settings& settings() { return settings_; }
+    void LoadSettings();
+    void SaveSettings();
+    void chkAuto_Click();
     // Shows the settings dialog modally ("Set").
     void setSettingsDialog(std::function<void()> show) { showSettings_ = std::move(show); }
     // The close request; it never refuses, and only the first one acts.
@@ -104,7 +115,9 @@ class MainWindow : public QWidget,
   private:
     void buildControls();
     void buildSideWindows();
-    void placeSideWindowsAtStart();
+    QWidget* sideWindow(SideWindow w) const;
+    void moveInTwips(QWidget* w, Point place);
+    Point twipsOf(QWidget* w) const;
     QListWidget* listWidget(List l) const;
     void Form_Resize();
     void placeClient(const WindowMetrics& metrics);
@@ -119,7 +132,11 @@ class MainWindow : public QWidget,
     std::unique_ptr<ListWindow> tumbliFathers_;
     std::unique_ptr<ListWindow> statistic_;
     std::unique_ptr<BestPlayers> best_;
-    bool sideWindowsPlaced_ = false;
+    Settings settings_;
+    std::filesystem::path settingsFile_;
+    std::function<void(Settings&)> settingsLoaded_, settingsSaving_;
+    // Where each window was put, in pixels and in the twips it came from.
+    std::map<QWidget*, std::pair<QPoint, Point>> placed_;
     QWidget* titleStrip_ = nullptr;
     QWidget* client_ = nullptr;
     bool shapeBuilt_ = false;
@@ -135,7 +152,7 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     bool initialized_ = false;
     bool closing_ = false;
-    ShutdownSteps shutdown_;
+    std::function<void()> releaseSounds_;
     std::function<void()> showSettings_;
 };
 

@@ -41,6 +41,15 @@ void MainWindow::buildMenuCommands() {
     menu_->setHandler(Ctl::chkExit, [this](int value) {
         if (value == 1) closeMainWindow();
     });
+    // "Auto" docks when ticked and unticks itself as the mouse button comes up.
+    menu_->setHandler(Ctl::chkAuto, [this](int value) {
+        if (value == 1) chkAuto_Click();
+    });
+    connect(static_cast<QPushButton*>(byCtl_[static_cast<std::size_t>(Ctl::chkAuto)]),
+            &QPushButton::clicked, this, [this] {
+                menu_->setValue(Ctl::chkAuto, 0);
+                focusBoard();
+            });
     for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
         byCtl_[static_cast<std::size_t>(c)]->setMouseTracking(true);
     controls_["fraBottomRight"]->setMouseTracking(true);

@@ -37,21 +37,6 @@ void MainWindow::buildSideWindows() {
     }
 }
 
-// Until the settings keep their places, the side windows start in a column at the main
-// window's right: coming figures at the top, then the statistics, then the best players.
-void MainWindow::placeSideWindowsAtStart() {
-    if (sideWindowsPlaced_) return;
-    sideWindowsPlaced_ = true;
-    Twips tw = Twips::of(*this);
-    move(tw.x(555), tw.y(405));
-    const std::pair<QWidget*, int> column[] = {
-        {tumbliFathers_.get(), 6505}, {statistic_.get(), 1905}, {future_.get(), 405}};
-    for (auto [window, top] : column) {
-        window->move(tw.x(7310), tw.y(top));
-        window->show();
-    }
-}
-
 QListWidget* MainWindow::listWidget(List l) const {
     return l == List::lstTable ? &tumbliFathers_->list() : &statistic_->list();
 }

@@ -18,6 +18,8 @@ class Twips {
 
     int x(double twips) const { return roundInt(twips * dpiX_ / kTwipsPerInch); }
     int y(double twips) const { return roundInt(twips * dpiY_ / kTwipsPerInch); }
+    int toTwipsX(int px) const { return roundInt(static_cast<double>(px) * kTwipsPerInch / dpiX_); }
+    int toTwipsY(int px) const { return roundInt(static_cast<double>(px) * kTwipsPerInch / dpiY_); }
     QRect rect(double left, double top, double width, double height) const {
         return QRect(x(left), y(top), x(width), y(height));
     }

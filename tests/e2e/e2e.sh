@@ -21,10 +21,12 @@ fail() {
 
 # Copies the game to a folder of its own: it writes its files beside itself.
 cp "$game" "$work/tumblix"
-"$work/tumblix" >"$work/out.log" 2>&1 &
-pid=$!
-
-main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
+# Starts the game (through the runner given, if any) and waits for its main window.
+start_game() {
+    "$@" "$work/tumblix" >"$work/out.log" 2>&1 &
+    pid=$!
+    main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
+}
 
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
 grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
@@ -42,7 +44,6 @@ wait_drawn() {
     done
     fail "the main window was never drawn"
 }
-wait_drawn
 
 # A shown dialog of the game (a window titled Tumblix other than the main window), and its
 # role: frmEnterName for the name entry, frmGameOver for the new-game question.
@@ -103,7 +104,46 @@ click_answer() {
     xdotool mousemove --window "$d" "$x" $((h - 24)) click 1
 }
 
+[ "$case_name" = readonly ] || { start_game && wait_drawn; }
+
+settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
+lines_of() { tr -cd '\n' <"$1" | wc -c; }
+shown_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+
 case $case_name in
+settings)
+    ini=$(settings_file)
+    [ -n "$ini" ] || fail "the first start wrote no settings file"
+    [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
+    "$x11tool" Statistic || fail "no statistics window to close"
+    sleep 0.3
+    kill -TERM "$pid"
+    wait_exit
+    [ "$(lines_of "$ini")" = 64 ] || fail "SIGTERM did not save the closed window: $(cat "$ini")"
+    start_game
+    wait_drawn
+    sleep 1
+    [ -z "$(shown_window Statistic)" ] || fail "the closed statistics window came back"
+    [ -n "$(shown_window 'The Best Of The Tumblix')" ] || fail "the best-players window is gone"
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    ;;
+readonly)
+    # An ordinary user in a folder of the administrator's: nothing can be written there.
+    cp "${XAUTHORITY:-/dev/null}" "$work/.Xauthority" 2>/dev/null || true
+    chmod 755 "$work"
+    chmod 644 "$work/.Xauthority" 2>/dev/null || true
+    export XAUTHORITY=$work/.Xauthority
+    runner=()
+    [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    [ "$(id -u)" = 0 ] || chmod 555 "$work"
+    start_game "${runner[@]}"
+    wait_drawn
+    play_to_game_over
+    click_answer no
+    wait_exit
+    [ -z "$(settings_file)" ] || fail "a settings file was written in a read-only folder"
+    ;;
 close)
     grab "$board" before
     sleep 1.5

@@ -1,11 +1,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
+#include "settings/settings_reader.h"
+#include "settings/settings_writer.h"
 #include "ui/qt_color.h"
 #include "ui/window_fixture.h"
 
@@ -72,14 +77,55 @@ TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
 }
 
 TEST_F(ToolWindowsTest, CloseSavesWhileTheSideWindowsStandThenUnloadsThemThenReleasesSounds) {
+    auto file = std::filesystem::path(folder.path().toStdString()) / "Tmbx.ini";
+    window->setSettingsFile(file);
+    window->statistic().close();  // closed by the player: written without a place
     std::vector<std::string> steps;
-    auto shown = [this] { return window->statistic().isVisible() ? " shown" : " gone"; };
-    window->setShutdownSteps({[&] { steps.push_back(std::string("save") + shown()); },
-                              [&] { steps.push_back(std::string("release") + shown()); }});
+    window->setReleaseSounds([&] {
+        steps.push_back(window->tumbliFathers().isVisible() ? "shown" : "gone");
+        steps.push_back(std::filesystem::exists(file) ? "saved" : "unsaved");
+    });
     window->close();
     window->close();  // only the first request acts
-    EXPECT_EQ(steps, (std::vector<std::string>{"save shown", "release gone"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"gone", "saved"}));
     EXPECT_FALSE(window->timer(Timer::tmrDown).isActive());
+    std::ifstream in(file, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
+}
+
+TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
+    auto file = std::filesystem::path(folder.path().toStdString()) / "Tmbx.ini";
+    Settings start;
+    start.mainWindow = {1000, 2000};
+    start.frmStatistic.reset();
+    start.frmFuture = Point{3001, 4001};
+    std::ofstream(file, std::ios::binary) << [&] {
+        std::ostringstream text;
+        formatSettings(text, start);
+        return text.str();
+    }();
+    window->setSettingsFile(file);
+    window->LoadSettings();
+    EXPECT_FALSE(window->statistic().isVisible());
+    window->SaveSettings();  // nothing moved: the very twips come back
+    std::ifstream again(file, std::ios::binary);
+    auto unmoved = parseSettings(again, folder.path().toStdString());
+    ASSERT_TRUE(unmoved);
+    EXPECT_EQ(unmoved->frmFuture, start.frmFuture);
+    EXPECT_EQ(unmoved->frmStatistic, std::nullopt);
+
+    QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
+    EXPECT_FALSE(button("chkAuto")->isChecked());
+    EXPECT_EQ(panel()[Ctl::chkStat].value, 1);
+    window->SaveSettings();
+    std::ifstream in(file, std::ios::binary);
+    auto docked = parseSettings(in, folder.path().toStdString());
+    ASSERT_TRUE(docked);
+    EXPECT_EQ(docked->mainWindow, (Point{1000, 2000}));
+    EXPECT_EQ(docked->frmFuture, (Point{7755, 2000}));
+    EXPECT_EQ(docked->frmStatistic, (Point{7755, 3500}));
+    EXPECT_EQ(docked->frmTumbliFathers, (Point{7755, 8100}));
 }
 
 // The name dialog, answered while it runs.

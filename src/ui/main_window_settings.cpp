@@ -1,0 +1,116 @@
+#include <QApplication>
+#include <QPushButton>
+#include <cstdio>
+
+#include "records/future_window.h"
+#include "records/list_window.h"
+#include "settings/docking.h"
+#include "settings/settings_file.h"
+#include "ui/main_layout.h"
+#include "ui/main_window.h"
+#include "ui/twips.h"
+
+namespace tumblix {
+
+namespace {
+Ctl menuButtonOf(SideWindow w) {
+    switch (w) {
+        case SideWindow::frmTumbliFathers:
+            return Ctl::chkRec;
+        case SideWindow::frmStatistic:
+            return Ctl::chkStat;
+        case SideWindow::frmFuture:
+            return Ctl::chkFuture;
+        case SideWindow::frmMP3:
+            break;
+    }
+    return Ctl::chkMP3;
+}
+}  // namespace
+
+QWidget* MainWindow::sideWindow(SideWindow w) const {
+    switch (w) {
+        case SideWindow::frmTumbliFathers:
+            return tumbliFathers_.get();
+        case SideWindow::frmStatistic:
+            return statistic_.get();
+        case SideWindow::frmFuture:
+            return future_.get();
+        case SideWindow::frmMP3:
+            break;
+    }
+    return nullptr;
+}
+
+void MainWindow::moveInTwips(QWidget* w, Point place) {
+    Twips tw = Twips::of(*this);
+    QPoint px(tw.x(place.left), tw.y(place.top));
+    w->move(px);
+    // A window still where it was put is written back with the very twips it came from.
+    placed_[w] = {px, place};
+}
+
+Point MainWindow::twipsOf(QWidget* w) const {
+    auto it = placed_.find(w);
+    if (it != placed_.end() && it->second.first == w->pos()) return it->second.second;
+    Twips tw = Twips::of(*this);
+    return {tw.toTwipsX(w->x()), tw.toTwipsY(w->y())};
+}
+
+void MainWindow::LoadSettings() {
+    if (!settingsFile_.empty()) {
+        std::string folder = settingsFile_.parent_path().string();
+        settings_ = loadSettingsFile(settingsFile_, folder).settings;
+    }
+    moveInTwips(this, settings_.mainWindow);
+    const std::pair<SideWindow, const std::optional<Point>*> sides[] = {
+        {SideWindow::frmTumbliFathers, &settings_.frmTumbliFathers},
+        {SideWindow::frmStatistic, &settings_.frmStatistic},
+        {SideWindow::frmFuture, &settings_.frmFuture}};
+    // One window after another, each painted before the next is placed.
+    for (auto [which, place] : sides) {
+        QWidget* w = sideWindow(which);
+        w->setVisible(place->has_value());
+        if (place->has_value()) {
+            moveInTwips(w, **place);
+            w->repaint();
+        }
+        QApplication::processEvents();
+    }
+    game_->settings().iFantom = settings_.iFantom;
+    game_->settings().bDrawSetka = settings_.bDrawSetka;
+    if (settingsLoaded_) settingsLoaded_(settings_);
+}
+
+void MainWindow::SaveSettings() {
+    if (settingsFile_.empty()) return;
+    if (isMinimized() || isMaximized()) showNormal();
+    Settings out = settings_;
+    out.mainWindow = twipsOf(this);
+    auto placeOf = [this](QWidget* w) {
+        return w->isVisible() ? std::optional<Point>(twipsOf(w)) : std::nullopt;
+    };
+    out.frmTumbliFathers = placeOf(tumbliFathers_.get());
+    out.frmStatistic = placeOf(statistic_.get());
+    out.frmFuture = placeOf(future_.get());
+    out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
+    out.bDrawSetka = game_->settings().bDrawSetka;
+    if (settingsSaving_) settingsSaving_(out);
+    if (!saveSettingsFile(settingsFile_, out))
+        std::fprintf(stderr, "Tumblix: настройки не сохранены в %s\n",
+                     settingsFile_.string().c_str());
+}
+
+// "Auto": the side windows in a column at the main window's right, shown and ticked.
+void MainWindow::chkAuto_Click() {
+    for (const DockPlace& dock : dockColumn(twipsOf(this), kMainWidthTwips)) {
+        QWidget* w = sideWindow(dock.window);
+        if (!w) continue;
+        if (w->isMinimized() || w->isMaximized()) w->showNormal();
+        moveInTwips(w, dock.place);
+        w->show();
+        menu_->setValue(menuButtonOf(dock.window), 1);
+    }
+}
+
+}  // namespace tumblix
