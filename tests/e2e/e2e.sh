@@ -6,6 +6,11 @@
 #       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
 #       outline      over a magenta desktop, the board frame's edges are where the window's
 #                    outline is cut: the desktop shows just outside, the frame just inside
+#       settings     the first start writes 66 lines; a statistics window closed before SIGTERM
+#                    is saved closed and stays closed at the next start
+#       readonly     in a folder it cannot write, the game plays to its end and writes nothing
+#       about        a letter key opens the about window, which closes by itself
+#       exit         the menu's Exit ends the program with 0 and saves the settings
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 set -euo pipefail
@@ -106,6 +111,22 @@ click_answer() {
 
 [ "$case_name" = readonly ] || { start_game && wait_drawn; }
 
+# Sets T, the title strip's height: over a magenta desktop, the first row below the strip
+# where the desktop shows through beside the board frame. Also sets X Y WIDTH HEIGHT.
+title_height() {
+    "$x11tool" --backdrop ff00ff
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -depth 8 rgb:"$work/win.rgb"
+    T=0
+    while [ "$(pixel 130 "$T")" != ff00ff ]; do
+        T=$((T + 1))
+        [ "$T" -lt 60 ] || fail "no desktop below the title strip"
+    done
+}
+# The colour of window pixel X Y of the last title_height grab, as RRGGBB.
+pixel() { od -An -tx1 -j $((($2 * WIDTH + $1) * 3)) -N 3 "$work/win.rgb" | tr -d ' \n'; }
+
 settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
 shown_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
@@ -144,6 +165,26 @@ readonly)
     wait_exit
     [ -z "$(settings_file)" ] || fail "a settings file was written in a read-only folder"
     ;;
+about)
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool key a
+    "$x11tool" --wait "About Tumblix" 5 >/dev/null || fail "a letter key opened no about window"
+    for _ in $(seq 150); do
+        [ -z "$(shown_window 'About Tumblix')" ] && break
+        sleep 0.1
+    done
+    [ -z "$(shown_window 'About Tumblix')" ] || fail "the about window did not close by itself"
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    ;;
+exit)
+    title_height
+    rm -f "$(settings_file)"
+    # "Exit" is the upper menu row's last button: 6067, 7267 twips into the client area.
+    xdotool mousemove --window "$main" $((4 + 6067 / 15)) $((T - 1 + 7267 / 15)) click 1
+    wait_exit
+    [ "$(lines_of "$(settings_file)")" = 66 ] || fail "Exit did not save the settings"
+    ;;
 close)
     grab "$board" before
     sleep 1.5
@@ -172,19 +213,9 @@ gameover-yes)
     wait_exit
     ;;
 outline)
-    "$x11tool" --backdrop ff00ff
-    sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -depth 8 rgb:"$work/win.rgb"
-    # The colour of window pixel X Y as RRGGBB.
-    pixel() { od -An -tx1 -j $((($2 * WIDTH + $1) * 3)) -N 3 "$work/win.rgb" | tr -d ' \n'; }
-    # The title strip is T pixels high; at 96 dots per inch the board frame then spans window
-    # pixels 12..260 across and T + 7 .. T + 447 down.
-    T=0
-    while [ "$(pixel 130 "$T")" != ff00ff ]; do
-        T=$((T + 1))
-        [ "$T" -lt 60 ] || fail "no desktop below the title strip"
-    done
+    # At 96 dots per inch the board frame spans window pixels 12..260 across and
+    # T + 7 .. T + 447 down; the desktop shows just outside.
+    title_height
     for probe in "11 250 outside" "12 250 inside" "259 250 inside" "263 250 outside" \
         "130 $((T + 6)) outside" "130 $((T + 7)) inside" "130 $((T + 447)) inside"; do
         set -- $probe

@@ -1,0 +1,157 @@
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "ui/window_fixture.h"
+
+namespace tumblix::testing {
+namespace {
+
+// Runs action while answering every modal window of type W with answer, once per showing.
+template <class W>
+int answerModal(const std::function<void()>& action, const std::function<void(W&)>& answer) {
+    int shown = 0;
+    QTimer poll;
+    W* last = nullptr;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!w || !w->isVisible() || w == last) return;
+        last = w;
+        ++shown;
+        answer(*w);
+        last = nullptr;
+    });
+    poll.start(1);
+    action();
+    return shown;
+}
+
+using MenuTest = WindowTest;
+
+TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
+    enum class End { Last, CloseButton, CloseBox };
+    struct Case {
+        End end;
+        int pages;
+    };
+    for (Case c : {Case{End::Last, 37}, {End::CloseButton, 3}, {End::CloseBox, 1}}) {
+        std::vector<std::string> lit;
+        std::vector<QString> texts;
+        Panel before = panel();
+        int shown = answerModal<HelpWindow>(
+            [&] { QTest::mouseClick(button("chkHelp"), Qt::LeftButton); },
+            [&](HelpWindow& w) {
+                texts.push_back(w.findChild<QPlainTextEdit*>("txtText")->toPlainText());
+                for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
+                    if (panel()[static_cast<Ctl>(i)].backColor == colors::white)
+                        lit.emplace_back(ctlName(static_cast<Ctl>(i)));
+                bool last = static_cast<int>(texts.size()) == c.pages;
+                if (last && c.end == End::CloseBox) return (void)w.close();
+                w.findChild<QPushButton*>(last && c.end == End::CloseButton ? "cmdClose"
+                                                                            : "cmdNext")
+                    ->click();
+            });
+        SCOPED_TRACE(c.pages);
+        EXPECT_EQ(shown, c.pages);
+        EXPECT_EQ(panel()[Ctl::chkHelp].value, 0);
+        EXPECT_FALSE(button("chkHelp")->isChecked());
+        for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
+            EXPECT_EQ(panel()[static_cast<Ctl>(i)].backColor,
+                      static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
+                                                           : before[static_cast<Ctl>(i)].backColor)
+                << ctlName(static_cast<Ctl>(i));
+        ASSERT_GE(lit.size(), 1u);
+        EXPECT_EQ(lit[0], "lstTable");
+        EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
+        if (c.end != End::Last) continue;
+        // One lit control per page, in the window's order, frames and bars left out.
+        const std::vector<std::string> order = {
+            "lstTable",         "picTumblix",       "fraControl",       "cmdDown",
+            "cmdLeftRight(2)",  "cmdLeftRight(0)",  "cmdRotate(0)",     "cmdSpace",
+            "lblPause",         "frmMenu",          "chkMP3",           "chkExit",
+            "chkFuture",        "chkAuto",          "chkStat",          "chkRec",
+            "chkSet",           "chkDemo",          "chkHelp",          "chkPause",
+            "fraScore",         "lblScore",         "fraLines",         "lblCountLines(1)",
+            "lblCountLines(2)", "lblCountLines(3)", "lblCountLines(4)", "picNext",
+            "lblFirma",         "lblSumBonus",      "lblLevel",         "lblPosition",
+            "lblRemain",        "lblNextPlace",     "lblAutors",        "lblTimeBonus",
+            "lblTotalScore"};
+        EXPECT_EQ(lit, order);
+        EXPECT_EQ(texts[13],
+                  "Автоматическая пристыковка окон The Best Of The Tumblix, Future, "
+                  "Statistic  и *.mp3 & *.wma Player.");
+        EXPECT_EQ(texts[16],
+                  "H\u0430стройка музыкального сопровождения, отображения фантома и т.д.");
+        EXPECT_EQ(texts[36], "Суммарный бонус за время.");
+    }
+}
+
+TEST_F(MenuTest, PointerLightsTheUpperRowAndTheFrameRestoresOnlyPause) {
+    auto colours = [this](Ctl c) { return std::pair(panel()[c].backColor, panel()[c].foreColor); };
+    const std::pair<Color, Color> lit{0xFFFF00, 255}, normal{255, 0xFFFF00};
+    QTest::mouseMove(button("chkHelp"));
+    EXPECT_EQ(colours(Ctl::chkHelp), lit);
+    QTest::mouseMove(button("chkDemo"));
+    EXPECT_EQ(colours(Ctl::chkDemo), lit);
+    EXPECT_EQ(colours(Ctl::chkHelp), normal);
+    QWidget* frame = window->control("fraBottomRight");
+    QTest::mouseMove(frame, QPoint(2, frame->height() / 2));
+    EXPECT_EQ(colours(Ctl::chkDemo), lit);  // only Pause goes back
+    QTest::mouseMove(button("chkPause"));
+    EXPECT_EQ(colours(Ctl::chkDemo), normal);
+    QTest::mouseMove(frame, QPoint(1, frame->height() / 2));
+    EXPECT_EQ(colours(Ctl::chkPause), normal);
+
+    int dialogs = 0;
+    window->setSettingsDialog([&] { ++dialogs; });
+    QTest::mouseClick(button("chkSet"), Qt::LeftButton);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(button("chkSet")->isChecked());
+    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
+}
+
+TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
+    for (auto [k, opens] : {std::pair{Qt::Key_A, true},
+                            {Qt::Key_F5, true},
+                            {Qt::Key_Shift, true},
+                            {Qt::Key_Left, false}}) {
+        int shown = answerModal<AboutWindow>([&] { key(k); }, [](AboutWindow& w) { w.close(); });
+        EXPECT_EQ(shown, opens ? 1 : 0) << k;
+    }
+}
+
+TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
+    AboutWindow about(nullptr);
+    about.tmrScroll().stop();
+    about.show();
+    const int n = static_cast<int>(about.ScrollText.size());
+    EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
+    for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
+    EXPECT_EQ(about.scrollShown(), QString(about.ScrollText).replace("\r\n", "\n"));
+    EXPECT_TRUE(about.isVisible());
+    about.tmrScroll_Timer();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.ScrollPos, 0);
+    EXPECT_EQ(about.windowTitle(), "About " + QApplication::applicationName());
+}
+
+TEST(HelpWindowTest, UnrollsToJustOver3030TwipsAndOnlyTheCloseBoxOrCloseEndTheTour) {
+    HelpWindow help(nullptr);
+    help.strText = "x";
+    int heights = answerModal<HelpWindow>([&] { help.showPage(); },
+                                          [](HelpWindow& w) {
+                                              for (int steps = 0;
+                                                   w.tmrResize().isActive() && steps < 100; ++steps)
+                                                  w.tmrResize_Timer();
+                                              EXPECT_FALSE(w.tmrResize().isActive());
+                                              EXPECT_GT(w.height(), 3030 / 15);
+                                              EXPECT_LE(w.height(), 3130 / 15 + 1);
+                                              w.findChild<QPushButton*>("cmdNext")->click();
+                                          });
+    EXPECT_EQ(heights, 1);
+    EXPECT_FALSE(help.blnClose);
+}
+
+}  // namespace
+}  // namespace tumblix::testing
