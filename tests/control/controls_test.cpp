@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "control/help_tour.h"
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -105,6 +106,13 @@ TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
         menu.tmrDemo_Timer();
         EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, ms);
     }
+}
+
+TEST_F(ButtonsTest, EventSoundCodesOneToSeven) {
+    for (int code = 0; code <= 8; ++code) PlayEventSound(game, code);
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mTumblix1, Sound::mDown1, Sound::mLeft1,
+                                               Sound::mRight1, Sound::mRotate1, Sound::mDrop1,
+                                               Sound::mDelLin1}));
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
         std::vector<std::string> lit;
         std::vector<QString> texts;
         Panel before = panel();
+        window->sounds.clear();
         int shown = answerModal<HelpWindow>(
             [&] { QTest::mouseClick(button("chkHelp"), Qt::LeftButton); },
             [&](HelpWindow& w) {
@@ -54,6 +55,7 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
             });
         SCOPED_TRACE(c.pages);
         EXPECT_EQ(shown, c.pages);
+        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(c.pages));  // one per page
         EXPECT_EQ(panel()[Ctl::chkHelp].value, 0);
         EXPECT_FALSE(button("chkHelp")->isChecked());
         for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
