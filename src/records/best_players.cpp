@@ -1,15 +1,19 @@
 #include "records/best_players.h"
 
-#include <fstream>
+#include <algorithm>
 #include <limits>
-#include <system_error>
+#include <sstream>
 #include <utility>
+
+#include "files/bounded_read.h"
+#include "files/file_lock.h"
+#include "files/write_error_text.h"
 
 namespace tumblix {
 
 namespace {
 
-constexpr int kMaxEntries = 99;
+constexpr std::size_t kMaxEntries = 99;
 
 const std::vector<Record>& defaultTable() {
     static const std::vector<Record> table{{"Guest", 0}};
@@ -40,8 +44,21 @@ void BestPlayers::clear() {
 
 void BestPlayers::store(std::int64_t score) {
     // A failure of any step leaves the rest to do their part: the game must still reach its
-    // new-game question.
-    InsertRecord(score);
+    // new-game question. The name is asked first; then, under the table's lock, the table is
+    // read again (another copy of the game may have stored results meanwhile), the result
+    // goes in, and the table is written before the lock is let go.
+    LoadRecords();
+    std::optional<std::string> name;
+    if (placeFor(score) != kNoPlace) name = AskPlayerName();
+    if (bCancelRecord) name.reset();
+    FileLock lock(lockFile());
+    LoadRecords();
+    std::size_t place = placeFor(score);
+    if (name && place != kNoPlace) {
+        records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(place),
+                        {std::move(*name), score});
+        if (records_.size() > kMaxEntries) records_.resize(kMaxEntries);
+    }
     FillRecordsList();
     SaveRecords();
 }
@@ -49,34 +66,54 @@ void BestPlayers::store(std::int64_t score) {
 void BestPlayers::LoadRecords() {
     records_.clear();
     fileUnreadable_ = false;
-    std::ifstream in(file_, std::ios::binary);
-    if (!in) {
-        std::error_code ec;
-        if (std::filesystem::exists(file_, ec) || ec) {
-            // There is a table we cannot read: show the default one but never write over it.
-            fileUnreadable_ = true;
-            records_ = defaultTable();
-            return;
-        }
+    FileText file = readBoundedFile(file_);
+    if (file.status == FileText::Status::Missing) {
         saveDefaultRecordsFile(file_);
-        in.open(file_, std::ios::binary);
-        if (!in) {
+        file = readBoundedFile(file_);
+        if (file.status != FileText::Status::Read) {
             records_ = defaultTable();
             return;
         }
     }
-    // A name without its score line at the end is dropped; the complete records stay.
-    records_ = readRecords(in).records;
-    if (in.bad()) {
-        // The read broke off (the name may even be a folder): treat it like an unreadable file.
+    if (file.status != FileText::Status::Read) {
+        // There is a table we cannot read: show the default one but never write over it.
         fileUnreadable_ = true;
         records_ = defaultTable();
+        return;
     }
+    // A name without its score line at the end is dropped; the complete records stay, up to
+    // the table's size.
+    std::istringstream in(std::move(file.text));
+    records_ = readRecords(in).records;
+    if (records_.size() > kMaxEntries) records_.resize(kMaxEntries);
 }
 
 bool BestPlayers::SaveRecords() {
-    if (fileUnreadable_) return false;
-    return saveRecordsFile(file_, records_);
+    if (fileUnreadable_) {
+        game_.addStatLine("Таблица рекордов не записана: файл " + file_.string() +
+                          " не читается, он оставлен как есть");
+        return false;
+    }
+    WriteResult written = saveRecordsFile(file_, records_);
+    if (!written)
+        game_.addStatLine("Таблица рекордов не записана в файл " + file_.string() + ": " +
+                          writeErrorText(written.error));
+    return static_cast<bool>(written);
+}
+
+std::filesystem::path BestPlayers::lockFile() const {
+    std::filesystem::path lock = file_;
+    lock += ".lock";
+    return lock;
+}
+
+// Where a result goes: below the results equal to it; after the last only while the table
+// has room. kNoPlace when it does not enter the table.
+std::size_t BestPlayers::placeFor(std::int64_t score) const {
+    auto below = std::find_if(records_.begin(), records_.end(),
+                              [score](const Record& r) { return r.score < score; });
+    if (below == records_.end() && records_.size() >= kMaxEntries) return kNoPlace;
+    return static_cast<std::size_t>(below - records_.begin());
 }
 
 void BestPlayers::FillRecordsList() {
@@ -84,31 +121,6 @@ void BestPlayers::FillRecordsList() {
     panel.clearList(List::lstTable);
     for (std::size_t i = 0; i < records_.size(); ++i)
         panel.addLine(List::lstTable, recordListLine(static_cast<int>(i) + 1, records_[i]));
-}
-
-void BestPlayers::InsertRecord(std::int64_t score) {
-    // Another copy of the game may have added its results since this game started.
-    LoadRecords();
-    if (records_.empty()) {
-        std::string name = AskPlayerName();
-        if (bCancelRecord) return;
-        records_.push_back({std::move(name), score});
-        return;
-    }
-    // A new result goes below the results equal to it.
-    auto below = records_.begin();
-    while (below != records_.end() && below->score >= score) ++below;
-    if (below != records_.end()) {
-        std::string name = AskPlayerName();
-        if (bCancelRecord) return;
-        records_.insert(below, {std::move(name), score});
-        if (records_.size() > kMaxEntries) records_.erase(records_.begin() + kMaxEntries);
-        return;
-    }
-    if (records_.size() >= kMaxEntries) return;
-    std::string name = AskPlayerName();
-    if (bCancelRecord) return;
-    records_.push_back({std::move(name), score});
 }
 
 std::string BestPlayers::AskPlayerName() {

@@ -29,19 +29,22 @@ class BestPlayers final : public RecordsKeeper {
 
     int load() override;                            // LoadRecords, FillRecordsList; the count
     void updatePlace(std::int64_t score) override;  // UpdatePlace
-    void store(std::int64_t score) override;        // InsertRecord, FillRecordsList, SaveRecords
-    void clear() override;                          // ClearRecords
+    void store(
+        std::int64_t score) override;  // the name asked, the result inserted, the table saved
+    void clear() override;             // ClearRecords
 
     void LoadRecords();
     bool SaveRecords();
     void FillRecordsList();
-    void InsertRecord(std::int64_t score);
 
     const std::vector<Record>& records() const { return records_; }
     bool bCancelRecord = false;
 
   private:
+    static constexpr std::size_t kNoPlace = static_cast<std::size_t>(-1);
     std::string AskPlayerName();
+    std::size_t placeFor(std::int64_t score) const;
+    std::filesystem::path lockFile() const;
 
     Game& game_;
     NameAsker& asker_;

@@ -122,11 +122,11 @@ std::string recordListLine(int i, const Record& r) {
     return line;
 }
 
-bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records) {
+WriteResult saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records) {
     return writeFileAtomically(path, [&](std::ostream& out) { writeRecords(out, records); });
 }
 
-bool saveDefaultRecordsFile(const std::filesystem::path& path) {
+WriteResult saveDefaultRecordsFile(const std::filesystem::path& path) {
     return writeFileAtomically(path, [](std::ostream& out) { out << "Guest\r\n0\r\n"; });
 }
 

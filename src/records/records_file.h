@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/atomic_file.h"
+
 namespace tumblix {
 
 struct Record {
@@ -40,10 +42,10 @@ void writeRecords(std::ostream& out, const std::vector<Record>& records);
 std::string recordListLine(int i, const Record& r);
 
 // Writes the table to a temporary file beside path and renames it over path, so the file is
-// never left half-written. False when it could not be written (the old file stays as it was).
-bool saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records);
+// never left half-written. On failure the old file stays as it was.
+WriteResult saveRecordsFile(const std::filesystem::path& path, const std::vector<Record>& records);
 
 // The table a first start writes: the lines "Guest" and "0".
-bool saveDefaultRecordsFile(const std::filesystem::path& path);
+WriteResult saveDefaultRecordsFile(const std::filesystem::path& path);
 
 }  // namespace tumblix

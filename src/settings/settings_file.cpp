@@ -1,10 +1,11 @@
 #include "settings/settings_file.h"
 
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <system_error>
 
 #include "files/atomic_file.h"
+#include "files/bounded_read.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 
@@ -12,10 +13,8 @@ namespace tumblix {
 
 namespace {
 
-std::optional<Settings> readFile(const std::filesystem::path& file,
-                                 const std::string& programFolder) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+std::optional<Settings> parse(std::string text, const std::string& programFolder) {
+    std::istringstream in(std::move(text));
     return parseSettings(in, programFolder);
 }
 
@@ -39,23 +38,29 @@ std::string settingsFileName(std::string_view machineName) {
 LoadedSettings loadSettingsFile(const std::filesystem::path& file,
                                 const std::string& programFolder) {
     try {
-        if (auto settings = readFile(file, programFolder))
-            return {*settings, LoadedSettings::Source::File};
+        FileText first = readBoundedFile(file);
+        if (first.status == FileText::Status::Unreadable)
+            return {defaultSettings(programFolder), LoadedSettings::Source::Unreadable};
+        if (first.status == FileText::Status::Read)
+            if (auto settings = parse(std::move(first.text), programFolder))
+                return {*settings, LoadedSettings::Source::File};
         keepDamagedFile(file);
         writeDefaultSettingsFile(file);
-        if (auto settings = readFile(file, programFolder))
-            return {*settings, LoadedSettings::Source::DefaultFile};
+        FileText again = readBoundedFile(file);
+        if (again.status == FileText::Status::Read)
+            if (auto settings = parse(std::move(again.text), programFolder))
+                return {*settings, LoadedSettings::Source::DefaultFile};
     } catch (...) {
         // Out of memory or a file system error: the defaults below.
     }
     return {defaultSettings(programFolder), LoadedSettings::Source::BuiltIn};
 }
 
-bool saveSettingsFile(const std::filesystem::path& file, const Settings& settings) {
+WriteResult saveSettingsFile(const std::filesystem::path& file, const Settings& settings) {
     return writeFileAtomically(file, [&](std::ostream& out) { formatSettings(out, settings); });
 }
 
-bool writeDefaultSettingsFile(const std::filesystem::path& file) {
+WriteResult writeDefaultSettingsFile(const std::filesystem::path& file) {
     return writeFileAtomically(file, writeDefaultSettings);
 }
 

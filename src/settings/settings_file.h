@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/atomic_file.h"
 #include "settings/settings.h"
 
 namespace tumblix {
@@ -17,6 +18,8 @@ struct LoadedSettings {
         File,         // the file as it was
         DefaultFile,  // the file could not be read; the default file was written and read
         BuiltIn,      // neither could be read (a read-only folder): the default values
+        Unreadable,   // not a regular file, or too large: the default values, and the file
+                      // must not be written over
     };
     Settings settings;
     Source source = Source::File;
@@ -29,7 +32,7 @@ LoadedSettings loadSettingsFile(const std::filesystem::path& file,
                                 const std::string& programFolder);
 
 // Replaces the file atomically. False when it could not be written; the old file then stays.
-bool saveSettingsFile(const std::filesystem::path& file, const Settings& settings);
-bool writeDefaultSettingsFile(const std::filesystem::path& file);
+WriteResult saveSettingsFile(const std::filesystem::path& file, const Settings& settings);
+WriteResult writeDefaultSettingsFile(const std::filesystem::path& file);
 
 }  // namespace tumblix

@@ -134,6 +134,7 @@ class MainWindow : public QWidget,
     std::unique_ptr<BestPlayers> best_;
     Settings settings_;
     std::filesystem::path settingsFile_;
+    bool settingsUnreadable_ = false;
     std::function<void(Settings&)> settingsLoaded_, settingsSaving_;
     // Where each window was put, in pixels and in the twips it came from.
     std::map<QWidget*, std::pair<QPoint, Point>> placed_;

@@ -2,6 +2,8 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "files/file_lock.h"
+#include "files/write_error_text.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
 #include "settings/docking.h"
@@ -60,7 +62,9 @@ Point MainWindow::twipsOf(QWidget* w) const {
 void MainWindow::LoadSettings() {
     if (!settingsFile_.empty()) {
         std::string folder = settingsFile_.parent_path().string();
-        settings_ = loadSettingsFile(settingsFile_, folder).settings;
+        LoadedSettings loaded = loadSettingsFile(settingsFile_, folder);
+        settings_ = loaded.settings;
+        settingsUnreadable_ = loaded.source == LoadedSettings::Source::Unreadable;
     }
     moveInTwips(this, settings_.mainWindow);
     const std::pair<SideWindow, const std::optional<Point>*> sides[] = {
@@ -96,9 +100,16 @@ void MainWindow::SaveSettings() {
     out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
     out.bDrawSetka = game_->settings().bDrawSetka;
     if (settingsSaving_) settingsSaving_(out);
-    if (!saveSettingsFile(settingsFile_, out))
-        std::fprintf(stderr, "Tumblix: настройки не сохранены в %s\n",
-                     settingsFile_.string().c_str());
+    std::string why = "файл не читается, он оставлен как есть";
+    if (!settingsUnreadable_) {
+        std::filesystem::path lock = settingsFile_;
+        FileLock held(lock += ".lock");
+        WriteResult written = saveSettingsFile(settingsFile_, out);
+        if (written) return;
+        why = writeErrorText(written.error);
+    }
+    std::fprintf(stderr, "Tumblix: настройки не записаны в файл %s: %s\n",
+                 settingsFile_.string().c_str(), why.c_str());
 }
 
 // "Auto": the side windows in a column at the main window's right, shown and ticked.

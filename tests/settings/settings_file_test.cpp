@@ -42,9 +42,10 @@ TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
     // A folder where the file should be: it can be neither read nor replaced.
     auto file = folder / "Tmbxbox.ini";
     std::filesystem::create_directory(file);
-    for (auto place : {file, folder / "none/Tmbxbox.ini"}) {
+    for (auto [place, source] : {std::pair{file, Source::Unreadable},
+                                 std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
         LoadedSettings loaded = loadSettingsFile(place, "/game");
-        EXPECT_EQ(loaded.source, Source::BuiltIn);
+        EXPECT_EQ(loaded.source, source);
         EXPECT_EQ(loaded.settings, defaultSettings("/game"));
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
