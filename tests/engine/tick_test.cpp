@@ -41,15 +41,22 @@ TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) 
     EXPECT_EQ(text(Ctl::lblTimeBonus), "0");
 }
 
-TEST_F(TickTest, LandingPaysTheTimeBonusLeft) {
+TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
     land();  // before the first tick
     // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
     EXPECT_EQ(s().Score, 2010 + 32);
     EXPECT_EQ(text(Ctl::lblScore), "204");
     EXPECT_EQ(stats().back(), "1. +204 (0)");
+    EXPECT_EQ(text(Ctl::lblTotalScore), "201");
+    for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "150");
     for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
     land();
-    EXPECT_EQ(s().Score, 2010 + 32 + 32);
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
 }
 
 TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {

@@ -4,6 +4,7 @@
 #include <deque>
 #include <initializer_list>
 #include <set>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct FakeRandom final : Random {
         return v;
     }
     void reseed(double) override {}
+    // Scripts one choice of a queued figure at second 0: ordinary kind k of n kinds, or a
+    // Tumblix figure of this pattern (the super figure draws no cell) and this bonus draw.
+    void dealKind(int kind, int kinds = 7) { push({0.0, (kind + 0.5) / kinds, 0.0}); }
+    void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
     double fallback;
     std::deque<double> script;
