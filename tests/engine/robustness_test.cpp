@@ -44,20 +44,15 @@ void expectSound(const GameState& s) {
 // Many games of random figures and random play. Each landing adds the figure's cells and takes
 // fifteen per removed row; a new game starts on an empty board. Run under the address
 // sanitizer this also catches any access outside the board.
-TEST(RandomPlay, KeepsTheBoardsInvariants) {
+using RandomPlay = ControlsTest;
+
+TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
     std::mt19937 rng(20240611);
-    MersenneRandom random(7);
-    FakeClock clock;
-    FakeHost host;
+    random.source = [&rng] { return rng() / 4294967296.0; };
     host.newGameAnswer = true;
-    RecordingCanvas board, next, future;
-    Game game(random, clock, host, {board, next, future});
-    ControlButtons buttons(game);
-    Menu menu(game, buttons);
-    Keyboard keys(game, buttons, menu);
     game.settings().iFantom = 2;
     game.Form_Load();
-    GameState& s = game.state();
+    GameState& s = this->s();
     int landings = 0, cells = 0;
     auto rows = [&s] {
         return s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] + 4 * s.LinesCount[3];

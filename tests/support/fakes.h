@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string_view>
@@ -21,7 +22,7 @@ struct FakeRandom final : Random {
     void push(double value, int times) { script.insert(script.end(), times, value); }
     double next() override {
         ++draws;
-        if (script.empty()) return fallback;
+        if (script.empty()) return source ? source() : fallback;
         double v = script.front();
         script.pop_front();
         return v;
@@ -33,6 +34,7 @@ struct FakeRandom final : Random {
     void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
     double fallback;
+    std::function<double()> source;  // when set, it replaces the fallback
     std::deque<double> script;
     int draws = 0;
 };
