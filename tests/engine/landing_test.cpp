@@ -39,10 +39,8 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     FigureBox expected{};
     decodePattern(randomKindPattern(4), expected);
     EXPECT_EQ(s().Figure, expected);
-    EXPECT_EQ(s().FigureX, 9);
-    EXPECT_EQ(s().FigureY, 0);
-    EXPECT_FALSE(s().Dropping);
-    EXPECT_EQ(s().FigureCells, 8);
+    EXPECT_EQ(std::make_tuple(s().FigureX, s().FigureY, s().Dropping, s().FigureCells),
+              std::make_tuple(9, 0, false, 8));
     EXPECT_TRUE(board.ops(Op::Line).empty());  // no row removed: no repaint
 }
 
@@ -62,11 +60,10 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
               "...#...........\n"
               "#..#...........\n");
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
-    EXPECT_EQ(s().Score, 8000 + 2010 + 32);
+    EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
+              std::make_tuple(8000 + 2010 + 32, 3, 0));
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*1 = 800");
     EXPECT_EQ(stats().back(), "1. +1004 -> 2 lines (3)");
-    EXPECT_EQ(s().Clicks, 3);
-    EXPECT_EQ(s().FigureClicks, 0);
     // Cleared, the cells that are left, then the grid over them.
     EXPECT_EQ(board.landed(1), (std::set<Cell>{{4, 30}}));
     EXPECT_EQ(board.landed(rgb(9, 9, 9)), (std::set<Cell>{{7, 29}, {7, 30}}));
@@ -166,13 +163,11 @@ TEST_F(LandingTest, LevelCountingAtExactlySevenAndTheTopSpeed) {
     s().Speed = 135;
     s().Level = 9;
     s().LevelLines = 5;
-    clearRows(2);
-    EXPECT_EQ(s().Speed, 150);
-    EXPECT_EQ(s().Level, 10);
-    s().LevelLines = 6;
-    clearRows(1);
-    EXPECT_EQ(s().Speed, 150);
-    EXPECT_EQ(s().Level, 10);
+    for (int rows : {2, 1}) {
+        clearRows(rows);
+        EXPECT_EQ(std::make_pair(s().Speed, s().Level), std::make_pair(150, 10));
+        s().LevelLines = 6;
+    }
 }
 
 TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {

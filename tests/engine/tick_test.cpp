@@ -64,20 +64,20 @@ TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoar
     game.RotateFigure();
     EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
 
-    put(kBar, 3, 5);  // lying down it would need column 3
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows(kBar));
-    EXPECT_EQ(s().FigureX, 3);
-
-    put({"....", "####", "....", "...."}, 9, 28);  // standing up it would reach row 31
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows({"....", "####", "....", "...."}));
-    EXPECT_EQ(s().FigureY, 28);
-
     s().board.set(11, 11, 3);
-    put(kBar, 9, 10);
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows(kBar));
+    const std::array<std::string_view, 4> flat = {"....", "####", "....", "...."};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+    } refused[] = {{kBar, 3, 5},    // lying down it would need column 3
+                   {flat, 9, 28},   // standing up it would reach row 31
+                   {kBar, 9, 10}};  // onto the filled cell
+    for (const Case& c : refused) {
+        put(c.rows, c.x, c.y);
+        game.RotateFigure();
+        EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
+        EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
+    }
 }
 
 TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
