@@ -79,26 +79,31 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     EXPECT_EQ(s().FigureClicks, 2);
 }
 
+// While paused the demo still moves, turns and drops, but never inverts.
 TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
     const FigureBox j = boxFromRows(kJ);
-    for (int k = 0; k <= 23; ++k) {
-        put(kJ, 9, 10);
-        s().Dropping = false;
-        random.push({0.5, k / 23.0});
-        menu.tmrDemo_Timer();
-        EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, 380);
-        const char* got = s().Dropping                        ? "drop"
-                          : s().FigureX == 8                  ? "left"
-                          : s().FigureX == 10                 ? "right"
-                          : s().Figure == rotatedClockwise(j) ? "rotate"
-                          : s().Figure == inverted(j)         ? "invert"
-                                                              : "nothing";
-        const char* want = k >= 1 && k <= 7     ? "left"
-                           : k >= 8 && k <= 15  ? "right"
-                           : k >= 16 && k <= 19 ? "rotate"
-                           : k == 20 || k == 21 ? "drop"
-                                                : "invert";
-        EXPECT_STREQ(got, want) << "k = " << k;
+    for (int paused : {0, 1}) {
+        menu.setValue(Ctl::chkPause, paused);
+        for (int k = 0; k <= 23; ++k) {
+            put(kJ, 9, 10);
+            s().Dropping = false;
+            random.push({0.5, k / 23.0});
+            menu.tmrDemo_Timer();
+            EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, 380);
+            const char* got = s().Dropping                        ? "drop"
+                              : s().FigureX == 8                  ? "left"
+                              : s().FigureX == 10                 ? "right"
+                              : s().Figure == rotatedClockwise(j) ? "rotate"
+                              : s().Figure == inverted(j)         ? "invert"
+                                                                  : "nothing";
+            const char* want = k >= 1 && k <= 7     ? "left"
+                               : k >= 8 && k <= 15  ? "right"
+                               : k >= 16 && k <= 19 ? "rotate"
+                               : k == 20 || k == 21 ? "drop"
+                               : paused             ? "nothing"
+                                                    : "invert";
+            EXPECT_STREQ(got, want) << "k = " << k << ", paused " << paused;
+        }
     }
     // The next interval runs from 5 to 755 ms.
     for (auto [r, ms] : {std::pair{0.0, 5}, std::pair{0.9999, 755}}) {
@@ -113,6 +118,26 @@ TEST_F(ButtonsTest, EventSoundCodesOneToSeven) {
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mTumblix1, Sound::mDown1, Sound::mLeft1,
                                                Sound::mRight1, Sound::mRotate1, Sound::mDrop1,
                                                Sound::mDelLin1}));
+}
+
+TEST_F(ControlsTest, LightsTheUpperButtonsInTurnAndLeavesThemAsTheyWere) {
+    const Ctl order[] = {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit};
+    Color normal = s().MenuBackColor;
+    menu.startMenuLight();
+    for (int tick = 0; tick < 5; ++tick) {
+        menu.tmrMigMenuControls_Timer();
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(game.panel()[order[k]].backColor, k == tick ? colors::green : normal)
+                << "tick " << tick + 1 << ", button " << k;
+    }
+    EXPECT_TRUE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
+    menu.tmrMigMenuControls_Timer();  // the sixth tick ends the run
+    EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
+    for (Ctl c : order) EXPECT_EQ(game.panel()[c].backColor, normal);
+
+    menu.startMenuLight();  // a second run starts from the first button again
+    menu.tmrMigMenuControls_Timer();
+    EXPECT_EQ(game.panel()[Ctl::chkPause].backColor, colors::green);
 }
 
 }  // namespace

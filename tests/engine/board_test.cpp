@@ -36,6 +36,8 @@ TEST(Board, FilledCellsBlockAndOnlyFigureCellsCount) {
     EXPECT_FALSE(b.canMoveDown(bar, 6, 24));
     EXPECT_EQ(b.landingRow(bar, 6, 0), 24);
     EXPECT_EQ(b.landingRow(bar, 3, 0), 26);
+    b.set(7, 10, 1);  // an overhang above a bar slid under it
+    EXPECT_EQ(b.landingRow(bar, 6, 11), 24);
     EXPECT_TRUE(b.overlaps(bar, 6, 26));
     EXPECT_FALSE(b.overlaps(bar, 5, 26));  // the filled cell is under an empty box column
 }
@@ -47,6 +49,8 @@ TEST(Board, RowIsFullWithAllFifteenCellsAndRemovalShiftsEverythingAbove) {
         "##############.",
     });
     b.set(5, 27, 7);
+    b.set(8, 1, 5);
+    b.set(9, 0, 6);
     EXPECT_TRUE(b.rowFull(29));
     EXPECT_FALSE(b.rowFull(30));
     EXPECT_FALSE(b.rowFull(28));
@@ -56,7 +60,10 @@ TEST(Board, RowIsFullWithAllFifteenCellsAndRemovalShiftsEverythingAbove) {
               ".#.............\n"
               "#..............\n"
               "##############.\n");
-    EXPECT_EQ(b.at(5, 28), 7u);  // colours travel with their cells
+    EXPECT_EQ(b.at(5, 28), 7u);  // colours travel with their cells, the top rows too
+    EXPECT_EQ(b.at(8, 2), 5u);
+    EXPECT_EQ(b.at(9, 1), 6u);
+    EXPECT_EQ(b.at(8, 1), 0u);
     for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0), 0u);
 }
 

@@ -94,6 +94,64 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     game.UpdateFantom();
     EXPECT_EQ(board.erased(s().BoardBackColor), ghost);
     EXPECT_EQ(board.framed(rgb(7, 7, 7)), (Cells{{8, 27}, {8, 28}, {8, 29}, {8, 30}}));
+
+    // Slid under an overhang, the figure's ghost is searched from the figure downward.
+    board.reset();
+    s().board.set(7, 5, 1);
+    put(kBar, 6, 6);
+    game.UpdateFantom();
+    EXPECT_EQ(board.framed(rgb(7, 7, 7)), ghost);
+}
+
+TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
+    const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
+    struct Case {
+        QueueEntry next;
+        const char* score;
+        Color fill, captionColor;
+        const char* caption;  // nullptr: the caption stays hidden
+        bool sound;
+    } cases[] = {
+        {{"0000111010000000", 0, false}, "12", purple, 0, nullptr, false},
+        {{"1100000000000001", 43215, true},
+         "12",
+         colors::green,
+         colors::yellow,
+         "Tumblix-фигурка Bonus 4322",
+         true},
+        {{"1100000000000001", 30000, true},
+         "---",
+         colors::green,
+         colors::yellow,
+         "Tumblix-фигурка Bonus 3000",
+         false},
+        {{std::string(kSuperPattern), 250000, true},
+         "12",
+         red,
+         blue,
+         "This Is Tumblix Bonus 25000",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.next.pattern + " " + c.score);
+        game.panel().setVisible(Ctl::lblFirma, false);
+        game.panel().setText(Ctl::lblScore, c.score);
+        host.sounds.clear();
+        s().ColorFigura = 0;
+        auto logged = stats().size();
+        game.ShowFigureBonus(c.next);
+        EXPECT_EQ(s().ColorFigura, colors::white);
+        EXPECT_EQ(game.panel()[Ctl::picNext].fillColor, c.fill);
+        EXPECT_EQ(next.fill, c.fill);
+        EXPECT_EQ(game.panel()[Ctl::lblFirma].visible, c.caption != nullptr);
+        if (c.caption) {
+            EXPECT_EQ(text(Ctl::lblFirma), c.caption);
+            EXPECT_EQ(game.panel()[Ctl::lblFirma].foreColor, c.captionColor);
+        }
+        EXPECT_EQ(host.sounds, std::vector<Sound>(c.sound, Sound::mTumblix1));
+        EXPECT_EQ(stats().size() - logged, c.captionColor == blue ? 1u : 0u);
+    }
+    EXPECT_EQ(stats().back(), "...SUPER TUMBLIX !!!");
 }
 
 }  // namespace

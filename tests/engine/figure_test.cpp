@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "engine/figure.h"
@@ -12,15 +13,10 @@ namespace {
 TEST(Patterns, KindTableAndFallbacks) {
     const char* table[] = {"0000111010000000", "0000011100010000", "0000111100000000",
                            "0000010001100010", "0000001001100100", "0000001001110000"};
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(randomKindPattern(k), table[k]) << k;
-        EXPECT_EQ(sequenceKindPattern(k), table[k]) << k;
-    }
-    EXPECT_EQ(randomKindPattern(7), table[2]);
-    EXPECT_EQ(sequenceKindPattern(7), kOPattern);
-    for (int k : {-1, 6, 8, 100}) {
-        EXPECT_EQ(randomKindPattern(k), kOPattern) << k;
-        EXPECT_EQ(sequenceKindPattern(k), kOPattern) << k;
+    for (int k = -1; k <= 100; ++k) {
+        std::string_view known = k >= 0 && k < 6 ? table[k] : kOPattern;
+        EXPECT_EQ(randomKindPattern(k), k == 7 ? table[2] : known) << k;
+        EXPECT_EQ(sequenceKindPattern(k), known) << k;
     }
 }
 
@@ -74,26 +70,17 @@ TEST_F(Chooser, StirsBySecondsThenPicksTheKind) {
 TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
     EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
-
-    // The pattern: one stir, then per column a stir and four draws; 0.8 already gives a cell.
-    random.push({0.0, 0.0, 0.5, 0.0});
-    random.push({0.0, 0.8, 0.0, 0.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0});
-    random.push({0.0, 0.0, 0.0, 0.79, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0 - 1e-9});
-    random.push({0.5, 0.123});  // the bonus draw: 30000 + 10000.5 rounds to even
-    QueueEntry e = chooser.next(7);
-    EXPECT_TRUE(e.isTumblix);
-    EXPECT_EQ(e.pattern, "1000010000000001");
-    EXPECT_EQ(e.bonus, 40000);
+    // One stir, then per column a stir and four draws, a cell from 0.8 on; the bonus draw
+    // gives 30000 + 10000.5, which rounds to even. The super figure takes no bonus draw.
+    random.dealTumblix("1100000000000001", 0.5);
+    random.dealTumblix(kSuperPattern);
+    random.push({0.123});
+    QueueEntry e = chooser.next(7), super = chooser.next(7);
+    EXPECT_EQ(std::tie(e.pattern, e.bonus, e.isTumblix),
+              std::make_tuple("1100000000000001", 40000, true));
+    EXPECT_EQ(std::tie(super.pattern, super.bonus, super.isTumblix),
+              std::make_tuple(std::string(kSuperPattern), 250000, true));
     EXPECT_EQ(random.script.size(), 1u);
-
-    random.script.clear();
-    random.push({0.0, 0.0, 0.5});
-    random.push(0.0, 21);
-    random.push({0.7});
-    e = chooser.next(7);
-    EXPECT_EQ(e.pattern, kSuperPattern);
-    EXPECT_EQ(e.bonus, 250000);
-    EXPECT_EQ(random.script.size(), 1u);  // no bonus draw for the super figure
 }
 
 TEST_F(Chooser, SequenceReplacesTheRandomChoiceWithoutTumblixFigures) {

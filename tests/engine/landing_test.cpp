@@ -8,24 +8,12 @@
 namespace tumblix::test {
 namespace {
 
-struct LandingTest : GameTest {
-    // Lands a bar in column 7 on a well whose n bottom rows it completes.
-    void clearRows(int n) {
-        well(std::vector<std::string_view>(n, "###.###########"));
-        put(kBar, 6, 0);
-        land();
-    }
-};
-
-bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
+using LandingTest = GameTest;
+using Op = RecordingCanvas::Op;
 
 TEST(Scoring, LinesBonusInTenths) {
-    EXPECT_EQ(linesBonus(1), 2750);
-    EXPECT_EQ(linesBonus(2), 8000);
-    EXPECT_EQ(linesBonus(3), 22250);
-    EXPECT_EQ(linesBonus(4), 50000);
+    const std::int64_t bonus[] = {2750, 8000, 22250, 50000};
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(linesBonus(n), bonus[n - 1]) << n;
 }
 
 TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
@@ -36,6 +24,7 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     s().FigureQueue[1].pattern = std::string(randomKindPattern(4));
     s().FigureQueue[4].pattern = std::string(randomKindPattern(5));
     random.push({0.9});  // the landing sound
+    random.dealKind(3);
     put(kBar, 12, 3);
     land();
 
@@ -46,17 +35,16 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::mDown1});
     EXPECT_EQ(s().FigureQueue[0].pattern, randomKindPattern(4));
     EXPECT_EQ(s().FigureQueue[3].pattern, randomKindPattern(5));
-    EXPECT_EQ(s().FigureQueue[4].pattern, randomKindPattern(0));
+    EXPECT_EQ(s().FigureQueue[4].pattern, randomKindPattern(3));
     FigureBox expected{};
     decodePattern(randomKindPattern(4), expected);
     EXPECT_EQ(s().Figure, expected);
-    EXPECT_EQ(s().FigureX, 9);
-    EXPECT_EQ(s().FigureY, 0);
-    EXPECT_FALSE(s().Dropping);
-    EXPECT_EQ(s().FigureCells, 8);
+    EXPECT_EQ(std::make_tuple(s().FigureX, s().FigureY, s().Dropping, s().FigureCells),
+              std::make_tuple(9, 0, false, 8));
+    EXPECT_TRUE(board.ops(Op::Line).empty());  // no row removed: no repaint
 }
 
-TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheRestMovesDown) {
+TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     well({
         "...............",
         "###.###########",
@@ -71,14 +59,21 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheRestMovesDown) {
               "...............\n"
               "...#...........\n"
               "#..#...........\n");
-    EXPECT_EQ(s().board.at(7, 29), rgb(9, 9, 9));
-    EXPECT_EQ(s().board.at(4, 30), 1u);
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
-    EXPECT_EQ(s().Score, 8000 + 2010 + 32);
+    EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
+              std::make_tuple(8000 + 2010 + 32, 3, 0));
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*1 = 800");
     EXPECT_EQ(stats().back(), "1. +1004 -> 2 lines (3)");
-    EXPECT_EQ(s().Clicks, 3);
-    EXPECT_EQ(s().FigureClicks, 0);
+    // Cleared, the cells that are left, then the grid over them.
+    EXPECT_EQ(board.landed(1), (std::set<Cell>{{4, 30}}));
+    EXPECT_EQ(board.landed(rgb(9, 9, 9)), (std::set<Cell>{{7, 29}, {7, 30}}));
+    EXPECT_EQ(board.ops(Op::Line).size(), 49u);
+    EXPECT_GT(std::find_if(board.calls.begin(), board.calls.end(),
+                           [](const auto& c) { return c.op == Op::Line; }) -
+                  board.calls.begin(),
+              std::find_if(board.calls.begin(), board.calls.end(), [](const auto& c) {
+                  return c.op == Op::Clear;
+              }) - board.calls.begin());
 }
 
 TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
@@ -89,21 +84,56 @@ TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
 }
 
-TEST_F(LandingTest, TumblixBonusIsPaidWhenThatFigureLands) {
+// A Tumblix figure dealt into the queue is announced when it is next, logged and counted when
+// it starts falling, and paid when it lands.
+TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
+    const std::string pattern = "1100000000000001";
     s().FigureQueue[0] = {std::string(kSuperPattern), 250000, true};
-    s().FigureQueue[1] = {"0000111010000000", 40000, true};
-    EXPECT_EQ(text(Ctl::lblScore), "---");
+    random.push({0.9});
+    random.dealTumblix(pattern, 0.5);  // 30000 + 10000.5 rounds to even: 4000 points
     land();
     EXPECT_EQ(s().Score, 250000 + 2010 + 32);
     EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 25000");
-    EXPECT_EQ(stats().end()[-2], "1. +25204 (0)");
-    EXPECT_EQ(stats().back(), "...Tumblix figure");  // the one now falling
+    EXPECT_EQ(stats().back(), "1. +25204 (0)");
+    land();
+    land();
+    host.sounds.clear();
+    next.reset();
+    land();  // now the next figure
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mTumblix1}));
+    EXPECT_TRUE(game.panel()[Ctl::lblFirma].visible);
+    EXPECT_EQ(text(Ctl::lblFirma), "Tumblix-фигурка Bonus 4000");
+    EXPECT_EQ(next.framed(colors::white), (std::set<Cell>{{4, 0}, {4, 1}, {7, 3}}));
+    for (const auto& c : next.ops(Op::FrameBox)) EXPECT_EQ(c.fill, colors::green);
+    EXPECT_EQ(s().TumblixCount, 0);
+
+    land();  // now falling
+    EXPECT_EQ(stats().back(), "...Tumblix figure");
     EXPECT_EQ(s().TumblixCount, 1);
+    EXPECT_FALSE(game.panel()[Ctl::lblFirma].visible);
+    EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 25000");
+    land();  // three cells of its own and four of the next figure
+    EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 29000");
+    EXPECT_EQ(stats().back(), "6. +4203 (0)");
     land();
     EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 29000");
-    land();
-    EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 29000");
-    EXPECT_EQ(stats().back(), "3. +204 (0)");
+}
+
+// At the start the falling Tumblix figure is logged but not counted, and the next one is
+// announced without its sound.
+TEST_F(LandingTest, TumblixFiguresDealtAtTheStart) {
+    random.push(0.0, 9);  // the draws for the kinds and the colours come first
+    random.dealTumblix("0110000000000000", 0.0);
+    random.dealTumblix(kSuperPattern);
+    game.Form_Load();
+    std::vector<std::string> tail(stats().end() - 3, stats().end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"**********************", "...Tumblix figure",
+                                              "...SUPER TUMBLIX !!!"}));
+    EXPECT_EQ(s().TumblixCount, 0);
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(text(Ctl::lblFirma), "This Is Tumblix Bonus 25000");
+    EXPECT_EQ(s().FigureQueue[0].bonus, 30000);
+    EXPECT_EQ(s().FigureCells, 2 + 12);
 }
 
 TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemoval) {
@@ -115,9 +145,7 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemoval) {
     EXPECT_EQ(s().Speed, 15);
     EXPECT_EQ(text(Ctl::lblLevel), "Level # 1");
     EXPECT_EQ(text(Ctl::lblRemain), "123456");  // the eighth row counts toward level 2
-    const auto& l = stats();
-    ASSERT_GE(l.size(), 5u);
-    std::vector<std::string> tail(l.end() - 5, l.end());
+    std::vector<std::string> tail(stats().end() - 5, stats().end());
     EXPECT_EQ(tail, (std::vector<std::string>{"************************", "Welcome to Level # 1",
                                               "************************", "...Score : 5204",
                                               "2. +5204 -> 4 lines (0)"}));
@@ -126,6 +154,7 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemoval) {
 TEST_F(LandingTest, LevelCountingAtExactlySevenAndTheTopSpeed) {
     clearRows(1);
     EXPECT_EQ(text(Ctl::lblRemain), "123456");
+    EXPECT_EQ(stats().back(), "1. +479 -> 1 lines (0)");
     s().LevelLines = 6;
     clearRows(1);
     EXPECT_EQ(text(Ctl::lblRemain), "1234567");
@@ -134,13 +163,11 @@ TEST_F(LandingTest, LevelCountingAtExactlySevenAndTheTopSpeed) {
     s().Speed = 135;
     s().Level = 9;
     s().LevelLines = 5;
-    clearRows(2);
-    EXPECT_EQ(s().Speed, 150);
-    EXPECT_EQ(s().Level, 10);
-    s().LevelLines = 6;
-    clearRows(1);
-    EXPECT_EQ(s().Speed, 150);
-    EXPECT_EQ(s().Level, 10);
+    for (int rows : {2, 1}) {
+        clearRows(rows);
+        EXPECT_EQ(std::make_pair(s().Speed, s().Level), std::make_pair(150, 10));
+        s().LevelLines = 6;
+    }
 }
 
 TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
@@ -154,8 +181,10 @@ TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
     land();
     EXPECT_EQ(host.asked, 1);
     EXPECT_EQ(host.closed, 1);
-    EXPECT_TRUE(hasLine(stats(), "*** Game Over ***"));
-    EXPECT_TRUE(hasLine(stats(), "Steps = 2"));
+    std::vector<std::string> report(stats().end() - 9, stats().end());
+    EXPECT_EQ(report, (std::vector<std::string>{"", "*****************", "*** Game Over ***",
+                                                "*****************", "Steps = 2", "Clicks = 0",
+                                                "Tumblix = 0", "-----------------", ""}));
     auto ticks = s().TickCount;
     for (int i = 0; i < 500; ++i) game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, ticks);
@@ -163,6 +192,10 @@ TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
 
 TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     host.newGameAnswer = true;
+    s().Speed = 45;
+    s().Level = 3;
+    s().TumblixBonusSum = 5000;
+    s().TotalTimeBonus = 700;
     s().board.set(10, 1, 1);
     s().board.set(4, 30, 1);
     put(kJ, 14, 0);
@@ -171,7 +204,12 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     EXPECT_EQ(host.closed, 0);
     EXPECT_EQ(s().board.picture(0), Board().picture(0));
     EXPECT_EQ(text(Ctl::lblScore), "---");
-    EXPECT_EQ(s().Score, 0);
+    EXPECT_EQ(text(Ctl::lblLevel), "Level # 0");
+    EXPECT_EQ(text(Ctl::lblSumBonus), "");
+    EXPECT_EQ(stats().size(), 3u);
+    EXPECT_EQ(std::make_tuple(s().Score, s().Speed, s().Level, s().TumblixBonusSum,
+                              s().TotalTimeBonus, s().Steps),
+              std::make_tuple(0, 0, 0, 0, 0, 0));
     EXPECT_TRUE(s().GameRunning);
     game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, 1);

@@ -24,26 +24,42 @@ std::string randomPattern(std::mt19937& rng) {
     }
 }
 
-// Many games of random figures and random play: the falling figure always stands on free
-// playfield cells and nothing is ever written outside the playfield. Run under the address
+int filledCells(const Board& b) {
+    int n = 0;
+    for (int x = 0; x <= Board::kMaxX; ++x)
+        for (int y = 0; y <= Board::kMaxY; ++y) n += b.at(x, y) != 0;
+    return n;
+}
+
+// The board's invariants: the margin stays empty, no full row outlives a landing, and the
+// falling figure stands on free playfield cells.
+void expectSound(const GameState& s) {
+    for (int x = 0; x <= Board::kMaxX; ++x)
+        for (int y = 0; y <= Board::kMaxY; ++y)
+            ASSERT_TRUE(Board::inPlayfield(x, y) || s.board.at(x, y) == 0) << x << "," << y;
+    for (int row = 0; row <= Board::kLastRow; ++row) ASSERT_FALSE(s.board.rowFull(row)) << row;
+    ASSERT_TRUE(s.board.fits(s.Figure, s.FigureX, s.FigureY));
+}
+
+// Many games of random figures and random play. Each landing adds the figure's cells and takes
+// fifteen per removed row; a new game starts on an empty board. Run under the address
 // sanitizer this also catches any access outside the board.
-TEST(RandomPlay, KeepsFigureAndBoardInRange) {
+using RandomPlay = ControlsTest;
+
+TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
     std::mt19937 rng(20240611);
-    MersenneRandom random(7);
-    FakeClock clock;
-    FakeHost host;
+    random.source = [&rng] { return rng() / 4294967296.0; };
     host.newGameAnswer = true;
-    RecordingCanvas board, next, future;
-    Game game(random, clock, host, {board, next, future});
-    ControlButtons buttons(game);
-    Menu menu(game, buttons);
-    Keyboard keys(game, buttons, menu);
     game.settings().iFantom = 2;
     game.Form_Load();
-    GameState& s = game.state();
-    int landings = 0;
+    GameState& s = this->s();
+    int landings = 0, cells = 0;
+    auto rows = [&s] {
+        return s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] + 4 * s.LinesCount[3];
+    };
 
     for (int step = 0; step < 40000; ++step) {
+        SCOPED_TRACE(step);
         clock.sec = static_cast<int>(rng() % 3);
         if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = randomPattern(rng);
         if (rng() % 40 == 0) {
@@ -61,18 +77,21 @@ TEST(RandomPlay, KeepsFigureAndBoardInRange) {
             keys.Form_KeyDown(vk::Down);
         else if (op == 6)
             menu.tmrDemo_Timer();
-        else
-            for (int i = 0, n = 1 + rng() % 60; i < n; ++i) game.tmrDown_Timer();
+        for (int i = 0, n = op < 7 ? 0 : 1 + rng() % 60; i < n; ++i) {
+            auto steps = s.Steps, removed = rows();
+            int asked = host.asked, figure = 0;
+            for (const auto& column : s.Figure)
+                for (bool c : column) figure += c;
+            game.tmrDown_Timer();
+            if (host.asked != asked) {
+                ASSERT_EQ(cells = filledCells(s.board), 0);
+            } else if (s.Steps != steps) {
+                cells += figure - 15 * static_cast<int>(rows() - removed);
+                ASSERT_EQ(filledCells(s.board), cells);
+            }
+        }
         if (rng() % 500 == 0) s.Speed = static_cast<int>(rng() % 11) * 15;
-
-        ASSERT_GE(s.FigureX, 1);
-        ASSERT_LE(s.FigureX, 18);
-        ASSERT_GE(s.FigureY, 0);
-        ASSERT_LE(s.FigureY, 30);
-        ASSERT_TRUE(s.board.fits(s.Figure, s.FigureX, s.FigureY)) << "step " << step;
-        for (int x = 0; x <= Board::kMaxX; ++x)
-            for (int y = 0; y <= Board::kMaxY; ++y)
-                ASSERT_TRUE(Board::inPlayfield(x, y) || s.board.at(x, y) == 0) << x << "," << y;
+        expectSound(s);
         if (board.calls.size() > 100000) board.reset();
         for (Sound sound : host.sounds)
             landings += sound == Sound::mDown1 || sound == Sound::mDown2;
@@ -83,12 +102,14 @@ TEST(RandomPlay, KeepsFigureAndBoardInRange) {
 }
 
 // Every query and drawing operation, for boxes with cells in the corners, wherever the box
-// stands around the playfield.
+// stands around the playfield: none moves the figure or changes the board, and a figure that
+// stood on free cells still does after a turn or an inversion.
 using Robustness = GameTest;
 
 TEST_F(Robustness, OperationsStayInsideTheBoardWhereverTheFigureStands) {
     game.settings().iFantom = 2;
     well({"#.#.#.#.#.#.#.#", ".#.#.#.#.#.#.#.", "###############"});
+    const std::string before = s().board.picture(0);
     const char* patterns[] = {"1111111111111111", "1001111110011111", "1000000000000000",
                               "0001000000000000", "0000000000001000", "0000000000000001"};
     for (const char* pattern : patterns) {
@@ -99,8 +120,8 @@ TEST_F(Robustness, OperationsStayInsideTheBoardWhereverTheFigureStands) {
                 s().Figure = box;
                 s().FigureX = x;
                 s().FigureY = y;
+                bool fitted = y >= 0 && s().board.fits(box, x, y);
                 (void)game.CanMoveDown();
-                (void)game.FigureFits(rotatedClockwise(box));
                 (void)game.EnableMoveLRForMouse(x - 1);
                 (void)game.EnableMoveLRForMouse(x + 1);
                 (void)game.GameOver();
@@ -109,9 +130,11 @@ TEST_F(Robustness, OperationsStayInsideTheBoardWhereverTheFigureStands) {
                 game.RotateFigure();
                 game.UpdateFantom();
                 game.DrawFigure();
-                ASSERT_EQ(s().FigureX, x);
-                ASSERT_EQ(s().FigureY, y);
+                ASSERT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(x, y));
+                ASSERT_TRUE(!fitted || s().board.fits(s().Figure, x, y)) << x << "," << y;
             }
+        ASSERT_EQ(s().board.picture(0), before);
+        ASSERT_EQ(filledCells(s().board), 8 + 7 + 15);
         board.reset();
     }
 }

@@ -41,15 +41,22 @@ TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) 
     EXPECT_EQ(text(Ctl::lblTimeBonus), "0");
 }
 
-TEST_F(TickTest, LandingPaysTheTimeBonusLeft) {
+TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
     land();  // before the first tick
     // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
     EXPECT_EQ(s().Score, 2010 + 32);
     EXPECT_EQ(text(Ctl::lblScore), "204");
     EXPECT_EQ(stats().back(), "1. +204 (0)");
+    EXPECT_EQ(text(Ctl::lblTotalScore), "201");
+    for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "150");
     for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
     land();
-    EXPECT_EQ(s().Score, 2010 + 32 + 32);
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
 }
 
 TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
@@ -57,20 +64,20 @@ TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoar
     game.RotateFigure();
     EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
 
-    put(kBar, 3, 5);  // lying down it would need column 3
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows(kBar));
-    EXPECT_EQ(s().FigureX, 3);
-
-    put({"....", "####", "....", "...."}, 9, 28);  // standing up it would reach row 31
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows({"....", "####", "....", "...."}));
-    EXPECT_EQ(s().FigureY, 28);
-
     s().board.set(11, 11, 3);
-    put(kBar, 9, 10);
-    game.RotateFigure();
-    EXPECT_EQ(s().Figure, boxFromRows(kBar));
+    const std::array<std::string_view, 4> flat = {"....", "####", "....", "...."};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+    } refused[] = {{kBar, 3, 5},    // lying down it would need column 3
+                   {flat, 9, 28},   // standing up it would reach row 31
+                   {kBar, 9, 10}};  // onto the filled cell
+    for (const Case& c : refused) {
+        put(c.rows, c.x, c.y);
+        game.RotateFigure();
+        EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
+        EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
+    }
 }
 
 TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -16,6 +15,7 @@ namespace tumblix::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Records = std::vector<Record>;
 
 struct FakeAsker final : NameAsker {
     std::optional<std::string> askPlayerName() override {
@@ -46,28 +46,27 @@ struct BestPlayersTest : GameTest {
     BestPlayersTest() {
         asker.panel = &game.panel();
         game.setRecords(&players);
+        game.panel().setObserver(&log);
     }
     ~BestPlayersTest() override {
+        game.panel().setObserver(nullptr);
         std::error_code ec;
         fs::permissions(dir, fs::perms::owner_all, ec);
         fs::permissions(file(), fs::perms::owner_all, ec);
         fs::remove_all(dir, ec);
     }
     fs::path file() const { return dir / "TumblixFathers.txt"; }
-    void writeTable(const std::vector<Record>& table) { saveRecordsFile(file(), table); }
+    void writeTable(const Records& table) { saveRecordsFile(file(), table); }
     std::string bytes() const {
         std::ifstream in(file(), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    std::vector<Record> onDisk() const {
+    Records onDisk() const {
         std::ifstream in(file(), std::ios::binary);
         return readRecords(in).records;
     }
     const std::vector<std::string>& table() const {
         return game.panel().list(List::lstTable).lines;
-    }
-    int count(const std::string& line) const {
-        return static_cast<int>(std::count(stats().begin(), stats().end(), line));
     }
     // Ends the game with the next landing.
     void landIntoGameOver() {
@@ -76,22 +75,20 @@ struct BestPlayersTest : GameTest {
         land();
     }
 
-    static fs::path freshDir() {
-        auto d = fs::temp_directory_path() /
-                 (std::string("tumblix-records-") + std::to_string(std::random_device{}()));
-        fs::create_directories(d);
-        return d;
-    }
-
-    fs::path dir = freshDir();
+    fs::path dir = [] {
+        std::string name = (fs::temp_directory_path() / "tumblix-records-XXXXXX").string();
+        return fs::path(mkdtemp(name.data()));
+    }();
     FakeAsker asker;
+    SelectionLog log;
     BestPlayers players{game, asker, dir / "TumblixFathers.txt"};
+    const std::vector<std::string> guestOnly{"1. Guest          0"};
 };
 
 TEST_F(BestPlayersTest, TableReadAtGameStart) {
     game.Form_Load();  // no file yet: the default one is written
     EXPECT_EQ(bytes(), "Guest\r\n0\r\n");
-    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    EXPECT_EQ(table(), guestOnly);
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 2");
 
     std::ofstream(file()).close();  // an empty table: first place from the start
@@ -105,39 +102,31 @@ TEST_F(BestPlayersTest, TableReadAtGameStart) {
     // A name without its score at the end costs only that name, never the table.
     std::ofstream(file(), std::ios::binary) << "Ann\r\n 50\r\nBob\r\n 40\r\nCut";
     game.Form_Load();
-    EXPECT_EQ(players.records(), (std::vector<Record>{{"Ann", 50}, {"Bob", 40}}));
-}
+    EXPECT_EQ(players.records(), (Records{{"Ann", 50}, {"Bob", 40}}));
 
-TEST_F(BestPlayersTest, TableThatCannotBeReadIsNeverReplaced) {
+    fs::remove(file());  // a table that cannot be read is never replaced
     fs::create_directory(file());
     game.Form_Load();
-    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    EXPECT_EQ(table(), guestOnly);
     players.store(5);
     EXPECT_TRUE(fs::is_directory(file()));
 }
 
 TEST_F(BestPlayersTest, FullTablePushesOutTheLastOrRefusesWithoutAsking) {
-    std::vector<Record> full;
-    for (int i = 1; i <= 99; ++i) {
-        std::string name = "P";
-        name += std::to_string(i);
-        full.push_back({name, (100 - i) * 10});
-    }
+    Records full;
+    for (int i = 1; i <= 99; ++i) full.push_back({std::to_string(i), (100 - i) * 10});
     writeTable(full);
     game.Form_Load();
     EXPECT_EQ(text(Ctl::lblPosition), "");  // no place shown past the 99th
-    for (std::int64_t low : {5, 10}) {
-        players.store(low);
-        EXPECT_EQ(asker.asked, 0);
-        EXPECT_EQ(onDisk(), full);
-    }
+    for (std::int64_t low : {5, 10}) players.store(low);
+    EXPECT_EQ(asker.asked, 0);
+    EXPECT_EQ(onDisk(), full);
     game.panel().setTimerEnabled(Timer::tmrDemo, true);
     players.store(555);
     EXPECT_FALSE(asker.demoRunningWhenAsked);
-    auto expected = full;
-    expected.insert(expected.begin() + 44, {"Player", 555});
-    expected.pop_back();
-    EXPECT_EQ(onDisk(), expected);
+    full.insert(full.begin() + 44, {"Player", 555});
+    full.pop_back();
+    EXPECT_EQ(onDisk(), full);
     EXPECT_EQ(table()[44], "45.Player         555");
 }
 
@@ -149,9 +138,10 @@ TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
     EXPECT_EQ(bytes(), "Ann\r\n 30\r\nBob\r\n 20\r\n");
     players.store(20);  // below Bob, named by the date
     players.store(25);
-    EXPECT_EQ(onDisk(),
-              (std::vector<Record>{{"Ann", 30}, {"Cy", 25}, {"Bob", 20}, {"24.05.2024", 20}}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);  // no temporary files left
+    EXPECT_EQ(onDisk(), (Records{{"Ann", 30}, {"Cy", 25}, {"Bob", 20}, {"24.05.2024", 20}}));
+    // No temporary files are left; only the table and its lock file stand in the folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
+    EXPECT_TRUE(fs::exists(dir / "TumblixFathers.txt.lock"));
 }
 
 TEST_F(BestPlayersTest, ResultOfAnotherCopyWrittenDuringTheGameIsKept) {
@@ -160,8 +150,7 @@ TEST_F(BestPlayersTest, ResultOfAnotherCopyWrittenDuringTheGameIsKept) {
     writeTable({{"Ann", 100000}, {"Other", 3}});
     asker.answers = {"Me"};
     landIntoGameOver();
-    EXPECT_EQ(onDisk(),
-              (std::vector<Record>{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
+    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
 }
 
 // Runs check as an ordinary user, in a child process when the tests run as the administrator,
@@ -188,7 +177,7 @@ TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
     asOrdinaryUser(dir, [this] {
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
         game.Form_Load();  // no file and none can be written
-        EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+        EXPECT_EQ(table(), guestOnly);
         landIntoGameOver();
         EXPECT_EQ(host.asked, 1);
         EXPECT_FALSE(fs::exists(file()));
@@ -204,7 +193,7 @@ TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
             landIntoGameOver();
             fs::permissions(dir, fs::perms::owner_all);
             fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
-            EXPECT_EQ(onDisk(), (std::vector<Record>{{"Ann", 9}})) << lockFile;
+            EXPECT_EQ(onDisk(), (Records{{"Ann", 9}})) << lockFile;
         }
     });
 }
@@ -212,15 +201,12 @@ TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
 // A folder nobody can write into, not even the administrator: one that is really a file.
 TEST_F(BestPlayersTest, UnwritableFolderStillEndsTheGameWithItsQuestion) {
     std::ofstream(dir / "blocker") << "x";
-    FakeAsker localAsker;
-    localAsker.panel = &game.panel();
-    BestPlayers blocked(game, localAsker, dir / "blocker" / "TumblixFathers.txt");
+    BestPlayers blocked(game, asker, dir / "blocker" / "TumblixFathers.txt");
     game.setRecords(&blocked);
-    host.newGameAnswer = false;
     game.Form_Load();
-    EXPECT_EQ(table(), std::vector<std::string>{"1. Guest          0"});
+    EXPECT_EQ(table(), guestOnly);
     landIntoGameOver();
-    EXPECT_EQ(localAsker.asked, 1);  // the result entered the table in memory
+    EXPECT_EQ(asker.asked, 1);  // the result entered the table in memory
     EXPECT_EQ(host.asked, 1);
     EXPECT_TRUE(game.ended());
     game.setRecords(&players);
@@ -228,8 +214,6 @@ TEST_F(BestPlayersTest, UnwritableFolderStillEndsTheGameWithItsQuestion) {
 
 TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     writeTable({{"A", 5000}, {"B", 2000}, {"C", 1000}, {"D", 500}});
-    SelectionLog log;
-    game.panel().setObserver(&log);
     game.Form_Load();
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
     auto landAt = [&](std::int64_t points) {
@@ -237,51 +221,46 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
         s().Score = points * 10;
         put(kJ, 4, 0);
         land();
-        return s().Score / 10;
+        return std::to_string(s().Score / 10);
     };
-    auto score = landAt(0);
-    EXPECT_EQ(text(Ctl::lblNextPlace), std::string("Next Place : +") + std::to_string(500 - score));
+    landAt(0);  // 204 points
+    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
     EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
 
-    score = landAt(1500);  // past D and C at once
-    EXPECT_EQ(text(Ctl::lblNextPlace),
-              std::string("Next Place : +") + std::to_string(2000 - score));
+    landAt(1500);  // past D and C at once
+    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 3");
     EXPECT_EQ(stats().back(), "...Current place : 3");
     EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));
     EXPECT_TRUE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
 
     landAt(1600);
-    EXPECT_EQ(count("...Current place : 3"), 1);
     landAt(2500);
+    EXPECT_EQ(std::count(stats().begin(), stats().end(), "...Current place : 3"), 1);
     EXPECT_EQ(stats().back(), "...Current place : 2");
 
     board.reset();
     landAt(9000);
     landAt(9500);
-    EXPECT_EQ(count("...VICTORY !!!"), 1);
+    EXPECT_EQ(std::count(stats().begin(), stats().end(), "...VICTORY !!!"), 1);
     EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
     EXPECT_EQ(game.panel()[Ctl::lblPosition].foreColor, qbColor(11));
     EXPECT_FALSE(game.panel()[Ctl::lblNextPlace].visible);
     EXPECT_FALSE(board.ops(RecordingCanvas::Op::Line).empty());
     for (const auto& line : board.ops(RecordingCanvas::Op::Line))
         EXPECT_EQ(line.color, rgb(200, 200, 220));
-    game.panel().setObserver(nullptr);
 }
 
 TEST_F(BestPlayersTest, SelectionKeepsFiveLinesAboveTheNewPlace) {
-    std::vector<Record> t;
+    Records t;
     for (int i = 0; i < 20; ++i) t.push_back({"P", 2000 - 100 * i});
     writeTable(t);
-    SelectionLog log;
-    game.panel().setObserver(&log);
     game.Form_Load();
     players.updatePlace(100);  // level with the last entry is not past it
     players.updatePlace(350);  // past the last three: place 18
     players.updatePlace(950);  // place 12
     EXPECT_EQ(log.picks, (std::vector<int>{12, 17, 6, 11}));
-    game.panel().setObserver(nullptr);
 }
 
 }  // namespace

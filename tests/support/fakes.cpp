@@ -1,6 +1,18 @@
 #include "support/fakes.h"
 
+#include "engine/figure.h"
+
 namespace tumblix::test {
+
+void FakeRandom::dealTumblix(std::string_view pattern, double bonusDraw) {
+    push({0.0, 0.0, 0.5, 0.0});  // stir, kind, the one-in-fifty hit, stir
+    bool super = pattern == kSuperPattern;
+    for (std::size_t k = 0; k < 16; ++k) {
+        if (k % 4 == 0) push({0.0});                          // each column is stirred
+        push({!super && pattern[k] == '1' ? 0.8 : 0.79999});  // a cell from 0.8 on
+    }
+    if (!super) push({bonusDraw});
+}
 
 std::vector<RecordingCanvas::Call> RecordingCanvas::ops(Op op) const {
     std::vector<Call> out;

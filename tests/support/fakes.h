@@ -2,8 +2,10 @@
 
 #include <compare>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <set>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -20,14 +22,19 @@ struct FakeRandom final : Random {
     void push(double value, int times) { script.insert(script.end(), times, value); }
     double next() override {
         ++draws;
-        if (script.empty()) return fallback;
+        if (script.empty()) return source ? source() : fallback;
         double v = script.front();
         script.pop_front();
         return v;
     }
     void reseed(double) override {}
+    // Scripts one choice of a queued figure at second 0: ordinary kind k of n kinds, or a
+    // Tumblix figure of this pattern (the super figure draws no cell) and this bonus draw.
+    void dealKind(int kind, int kinds = 7) { push({0.0, (kind + 0.5) / kinds, 0.0}); }
+    void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
     double fallback;
+    std::function<double()> source;  // when set, it replaces the fallback
     std::deque<double> script;
     int draws = 0;
 };

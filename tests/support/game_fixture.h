@@ -48,6 +48,12 @@ class GameTest : public ::testing::Test {
             game.tmrDown_Timer();
         ASSERT_TRUE(s().Steps != steps || host.asked != asked) << "the figure never landed";
     }
+    // Lands a bar in column 7 on an otherwise empty well whose n bottom rows it completes.
+    void clearRows(int n) {
+        well(std::vector<std::string_view>(n, "###.###########"));
+        put(kBar, 6, 0);
+        land();
+    }
 
     FakeRandom random;
     FakeClock clock;

@@ -43,8 +43,12 @@ TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
 
 TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     ListWindow& best = window->tumbliFathers();
-    QStringList before;
-    for (int i = 0; i < best.list().count(); ++i) before << best.list().item(i)->text();
+    auto lines = [&best] {
+        QStringList l;
+        for (int i = 0; i < best.list().count(); ++i) l << best.list().item(i)->text();
+        return l;
+    };
+    QStringList before = lines();
     ASSERT_EQ(button("chkRec")->isChecked(), true);
     best.close();
     EXPECT_FALSE(best.isVisible());
@@ -53,9 +57,7 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
 
     QTest::mouseClick(button("chkRec"), Qt::LeftButton);
     EXPECT_TRUE(best.isVisible());
-    QStringList after;
-    for (int i = 0; i < best.list().count(); ++i) after << best.list().item(i)->text();
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(lines(), before);
 
     QTest::mouseClick(button("chkStat"), Qt::LeftButton);
     EXPECT_FALSE(window->statistic().isVisible());
