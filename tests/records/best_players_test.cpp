@@ -5,9 +5,13 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/bounded_read.h"
 #include "records/best_players.h"
 #include "support/game_fixture.h"
 
@@ -34,11 +38,17 @@ struct FakeAsker final : NameAsker {
     bool demoRunningWhenAsked = false;
 };
 
+// What the panel was told: the table's selections and the log lines about the table's file.
 struct SelectionLog final : PanelObserver {
     void listSelected(List l, int i) override {
         if (l == List::lstTable) picks.push_back(i);
     }
+    void listLineAdded(List l, const std::string& line) override {
+        if (l == List::lstStatistic && line.starts_with("Таблица рекордов не записана"))
+            notSaved.push_back(line);
+    }
     std::vector<int> picks;
+    std::vector<std::string> notSaved;
 };
 
 // A game on fakes whose table lives in a folder of its own.
@@ -103,13 +113,68 @@ TEST_F(BestPlayersTest, TableReadAtGameStart) {
     std::ofstream(file(), std::ios::binary) << "Ann\r\n 50\r\nBob\r\n 40\r\nCut";
     game.Form_Load();
     EXPECT_EQ(players.records(), (Records{{"Ann", 50}, {"Bob", 40}}));
+}
 
-    fs::remove(file());  // a table that cannot be read is never replaced
-    fs::create_directory(file());
+// A table too large, or no regular file at all, is read as unreadable: never waited on,
+// never written over, and the lost result is said in the log.
+TEST_F(BestPlayersTest, WhatIsNotAReadableTableIsNeverReplaced) {
+    const std::function<void(const fs::path&)> makers[] = {
+        [](const fs::path& f) { fs::create_directory(f); },
+        [](const fs::path& f) { std::ofstream(f) << std::string(kMaxOwnFileBytes + 1, '7'); },
+        [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+        [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0644), 0); },
+    };
+    for (const auto& make : makers) {
+        fs::remove_all(file());
+        make(file());
+        auto before = fs::symlink_status(file());
+        game.Form_Load();
+        EXPECT_EQ(table(), guestOnly);
+        players.store(5);
+        EXPECT_EQ(fs::symlink_status(file()).type(), before.type());
+        EXPECT_EQ(std::count(stats().begin(), stats().end(),
+                             "Таблица рекордов не записана: файл " + file().string() +
+                                 " не читается, он оставлен как есть"),
+                  1);
+    }
+    EXPECT_EQ(fs::file_size(dir / "TumblixFathers.txt.lock"), 0u);
+}
+
+TEST_F(BestPlayersTest, ALongerTableIsCutTo99Entries) {
+    Records many;
+    for (int i = 1; i <= 150; ++i) many.push_back({std::to_string(i), 2000 - i});
+    writeTable(many);
     game.Form_Load();
-    EXPECT_EQ(table(), guestOnly);
-    players.store(5);
-    EXPECT_TRUE(fs::is_directory(file()));
+    EXPECT_EQ(players.records(), Records(many.begin(), many.begin() + 99));
+    players.store(1950);
+    many.insert(many.begin() + 50, {"Player", 1950});
+    EXPECT_EQ(onDisk(), Records(many.begin(), many.begin() + 99));
+}
+
+// Copies of the game sharing one folder, ending their games at the same moment, keep every
+// result: each re-reads and rewrites the table under its lock.
+TEST_F(BestPlayersTest, CopiesStoringAtOnceLoseNoResult) {
+    constexpr int kCopies = 4, kRounds = 150;
+    for (int round = 0; round < kRounds; ++round) {
+        writeTable({{"Guest", 0}});
+        game.Form_Load();
+        std::vector<pid_t> copies;
+        for (int c = 0; c < kCopies; ++c) {
+            pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid > 0) {
+                copies.push_back(pid);
+                continue;
+            }
+            std::string name = "C";
+            asker.answers = {name += std::to_string(c)};
+            players.store(100 + c);
+            std::_Exit(0);
+        }
+        for (pid_t pid : copies) waitpid(pid, nullptr, 0);
+        Records stored = onDisk();
+        ASSERT_EQ(stored.size(), kCopies + 1u) << "round " << round;
+    }
 }
 
 TEST_F(BestPlayersTest, FullTablePushesOutTheLastOrRefusesWithoutAsking) {
@@ -190,7 +255,15 @@ TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
             fs::permissions(
                 lockFile ? file() : dir,
                 lockFile ? fs::perms::none : fs::perms::owner_read | fs::perms::owner_exec);
+            SelectionLog log;
+            game.panel().setObserver(&log);
             landIntoGameOver();
+            game.panel().setObserver(nullptr);
+            EXPECT_EQ(log.notSaved.size(), 1u);
+            if (!lockFile && !log.notSaved.empty()) {
+                EXPECT_EQ(log.notSaved[0], "Таблица рекордов не записана в файл " +
+                                               file().string() + ": нет прав на запись");
+            }
             fs::permissions(dir, fs::perms::owner_all);
             fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
             EXPECT_EQ(onDisk(), (Records{{"Ann", 9}})) << lockFile;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -50,6 +51,10 @@ TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
     EXPECT_TRUE(std::filesystem::is_directory(file));
+    auto fifo = folder / "fifo.ini";  // read, it would never answer
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(loadSettingsFile(fifo, "/game").source, Source::Unreadable);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -128,6 +130,15 @@ TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
     EXPECT_EQ(docked->frmFuture, (Point{7755, 2000}));
     EXPECT_EQ(docked->frmStatistic, (Point{7755, 3500}));
     EXPECT_EQ(docked->frmTumbliFathers, (Point{7755, 8100}));
+}
+
+TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
+    auto fifo = std::filesystem::path(folder.path().toStdString()) / "Tmbx.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    window->setSettingsFile(fifo);
+    window->LoadSettings();
+    window->SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 // The name dialog, answered while it runs.
