@@ -5,7 +5,10 @@
 #include <cstdio>
 
 #include "app/display.h"
+#include "app/main_module.h"
 #include "engine/random.h"
+#include "sound/openal_mixer.h"
+#include "sound/sound_system.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
@@ -37,6 +40,9 @@ int main(int argc, char** argv) {
     splash->show();
     splash->repaint();
     QApplication::processEvents();
+    tumblix::SoundSystem sounds(std::make_unique<tumblix::OpenAlMixer>(),
+                                &tumblix::ReportDirectXFailure);
+    sounds.useDefaults(QDir::currentPath().toStdString());
     waitForNextSecond();
     splash.reset();
 
@@ -44,6 +50,7 @@ int main(int argc, char** argv) {
         static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     tumblix::SystemClock clock;
     tumblix::MainWindow frmMain(random, clock);
+    frmMain.setSounds(&sounds);
     frmMain.start();
     return app.exec();
 }

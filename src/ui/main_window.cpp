@@ -9,6 +9,7 @@
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
+#include "sound/sound_system.h"
 #include "ui/key_codes.h"
 #include "ui/title_strip.h"
 
@@ -71,7 +72,16 @@ void MainWindow::initOnce() {
     if (initialized_) return;
     initialized_ = true;
     RebuildWindowRgn();
+    if (sounds_) sounds_->startMusic();
     setWindowTitle("Tumblix");
+}
+
+void MainWindow::playSound(Sound s) {
+    if (sounds_) sounds_->play(s);
+}
+
+void MainWindow::sweepMusicBalance() {
+    if (sounds_) sounds_->sweepBalance();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -157,6 +167,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     tumbliFathers_->closeForGood();
     statistic_->closeForGood();
     future_->closeForGood();
+    if (sounds_) sounds_->music.DSRelease();
     event->accept();
     QApplication::quit();
 }

@@ -19,6 +19,7 @@
 namespace tumblix {
 
 class FutureWindow;
+class SoundSystem;
 class ListWindow;
 class ToolWindow;
 
@@ -48,6 +49,10 @@ class MainWindow : public QWidget,
     std::vector<QWidget*> sideWindows() const;
     QTimer& timer(Timer t) { return *timers_[static_cast<std::size_t>(t)]; }
 
+    // The sounds the game plays; none in a silent window.
+    void setSounds(SoundSystem* sounds) { sounds_ = sounds; }
+    SoundSystem* sounds() const { return sounds_; }
+
     // Prepares a game and shows the window.
     void start();
 
@@ -58,7 +63,8 @@ class MainWindow : public QWidget,
     WindowMetrics windowMetrics() const;
 
     // GameHost
-    void playSound(Sound) override {}
+    void playSound(Sound s) override;
+    void sweepMusicBalance() override;
     bool askNewGame() override;
     void closeMainWindow() override;
     void focusBoard() override;
@@ -118,6 +124,7 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     bool initialized_ = false;
     bool closing_ = false;
+    SoundSystem* sounds_ = nullptr;
 };
 
 }  // namespace tumblix
