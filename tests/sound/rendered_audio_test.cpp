@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <thread>
 
 #include "sound/direct_sound.h"
@@ -96,6 +97,34 @@ TEST_F(RenderedAudioTest, TwoSoundsOverlap) {
     double l = r.tone(440, start + 1000, start + 5000), h = r.tone(660, start + 1000, start + 5000);
     EXPECT_GT(l, 0.1);
     EXPECT_NEAR(h / l, 1.0, 0.1);
+}
+
+// The wave backend loses its device when its file can no longer be written.
+TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
+    std::string file = sine("a.wav", 440);
+    std::filesystem::remove(test::renderedFile());
+    std::filesystem::create_symlink("/dev/full", test::renderedFile());
+    {
+        OpenAlMixer mixer;
+        bool on = true;
+        clsDMCtrl sound(mixer, on);
+        sound.DMCtrlPath(file);
+        sound.DMCtrlEnabled(true);
+        sound.DMCtrlPlay();
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        for (int i = 0; i < 100 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
+        EXPECT_FALSE(mixer.deviceReady());
+        sound.DMCtrlPlay();  // the loaded sound plays into nothing
+        sound.DMCtrlVolume(-100);
+        sound.DMCtrlPlay();
+        EXPECT_TRUE(sound.bFailedDMCtrl);
+        EXPECT_EQ(sound.DMCtrlFreq(), 0);
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(file);
+        EXPECT_TRUE(music.bFailedDS);
+    }
+    std::filesystem::remove(test::renderedFile());
 }
 
 }  // namespace
