@@ -9,103 +9,84 @@ namespace tumblix {
 namespace {
 
 using Log = std::vector<std::string>;
+const std::string kMusic = "/game/Sound/BkgMusic.wav";
 
 struct SoundSystemTest : ::testing::Test {
     SoundSystemTest() {
-        auto m = std::make_unique<test::FakeMixer>();
-        mixer = m.get();
-        sounds = std::make_unique<SoundSystem>(std::move(m));
-        sounds->useDefaults("/game");
-        mixer->files = {{"/game/Sound/BkgMusic.wav", 44100}};
-        for (const SoundDefault& d : kSoundDefaults)
-            mixer->files[defaultSoundPath("/game", d)] = 44100;
+        sounds.useDefaults("/game");
+        mixer.files = {{kMusic, 44100}};
+        for (const SoundDefault& d : kSoundDefaults) mixer.files[defaultSoundPath("/game", d)] = 1;
     }
     // The pans the music received from n ticks.
     std::vector<int> sweep(int n) {
         std::vector<int> pans;
-        mixer->take();
-        for (int i = 0; i < n; ++i) sounds->sweepBalance();
-        for (const std::string& line : mixer->take())
+        mixer.take();
+        for (int i = 0; i < n; ++i) sounds.sweepBalance();
+        for (const std::string& line : mixer.take())
             pans.push_back(std::stoi(line.substr(line.rfind(' '))));
         return pans;
     }
-    test::FakeMixer* mixer;
-    std::unique_ptr<SoundSystem> sounds;
+    test::FakeMixer& mixer = *new test::FakeMixer;
+    SoundSystem sounds{std::unique_ptr<Mixer>(&mixer)};
 };
 
 TEST_F(SoundSystemTest, DefaultsConfigureEverySound) {
-    const clsDMCtrl& down2 = sounds->object(Sound::mDown2);
-    EXPECT_EQ(down2.DMCtrlPath(), "/game/sound/down2.WAV");
-    EXPECT_EQ(down2.DMCtrlVolume(), -474);
-    EXPECT_EQ(down2.DMCtrlFreq(), 33563);
-    EXPECT_TRUE(down2.DMCtrlEnabled());
-    EXPECT_EQ(sounds->object(Sound::mLeft1).DMCtrlPath(), "/game/sound/left1.WAV");
-    EXPECT_EQ(sounds->object(Sound::mRight1).DMCtrlVolume(), -747);
-    EXPECT_EQ(sounds->object(Sound::mInverse1).DMCtrlFreq(), 60115);
-    const SoundSettings& s = sounds->settings;
-    EXPECT_TRUE(s.EnableSoundControl && s.EnableLoop);
-    EXPECT_EQ(s.PathToBkgMusic, "/game/Sound/BkgMusic.wav");
-    EXPECT_EQ(s.SpeedChange, 0);
+    const std::tuple<Sound, const char*, int, int> cases[] = {
+        {Sound::mLeft1, "left1.WAV", -1322, 57299},
+        {Sound::mDown2, "down2.WAV", -474, 33563},
+        {Sound::mDelLin1, "dellin1.WAV", -589, 58506},
+        {Sound::mDrop2, "drop2.WAV", -1034, 56092}};
+    for (auto [id, file, volume, frequency] : cases) {
+        const clsDMCtrl& s = sounds.object(id);
+        EXPECT_EQ(s.DMCtrlPath(), std::string("/game/sound/") + file);
+        EXPECT_EQ(s.DMCtrlVolume(), volume);
+        EXPECT_EQ(s.DMCtrlFreq(), frequency);
+        EXPECT_TRUE(s.DMCtrlEnabled());
+    }
+    EXPECT_EQ(sounds.settings.PathToBkgMusic, kMusic);
 }
 
 TEST_F(SoundSystemTest, PlayEventSoundCodes) {
-    const std::pair<int, const char*> cases[] = {
-        {0, nullptr},      {1, "tumblix1.WAV"}, {2, "down1.WAV"}, {3, "left1.WAV"},
-        {4, "right1.WAV"}, {5, "rotate1.WAV"},  {6, "drop1.WAV"}, {7, "dellin1.WAV"},
-        {8, nullptr},      {-1, nullptr}};
-    for (auto [code, file] : cases) {
-        sounds->PlayEventSound(code);
-        Log log = mixer->take();
+    const char* byCode[] = {nullptr,       "tumblix1.WAV", "down1.WAV",   "left1.WAV", "right1.WAV",
+                            "rotate1.WAV", "drop1.WAV",    "dellin1.WAV", nullptr};
+    for (int code = 0; code <= 8; ++code) {
+        sounds.PlayEventSound(code);
+        Log log = mixer.take();
         EXPECT_EQ(log.empty() ? "" : log.front(),
-                  file ? std::string("load /game/sound/") + file : "")
-            << code;
+                  byCode[code] ? std::string("load /game/sound/") + byCode[code] : "");
     }
-    sounds->settings.EnableSoundControl = false;
-    sounds->PlayEventSound(1);
-    EXPECT_TRUE(mixer->take().empty());
+    sounds.settings.EnableSoundControl = false;
+    sounds.PlayEventSound(1);
+    EXPECT_TRUE(mixer.take().empty());
 }
 
 TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRate) {
-    sounds->startMusic();
-    EXPECT_EQ(mixer->take(),
-              (Log{"load /game/Sound/BkgMusic.wav", "/game/Sound/BkgMusic.wav play loop",
-                   "/game/Sound/BkgMusic.wav rewind", "/game/Sound/BkgMusic.wav volume -707",
-                   "/game/Sound/BkgMusic.wav frequency 46717"}));
-    EXPECT_EQ(sounds->settings.freq, 46717);
-    EXPECT_EQ(sounds->music.GetBkgVolume(), -707);
+    sounds.startMusic();
+    EXPECT_EQ(mixer.take(), (Log{"load " + kMusic, kMusic + " play loop", kMusic + " rewind",
+                                 kMusic + " volume -707", kMusic + " frequency 46717"}));
+    EXPECT_EQ(sounds.settings.freq, 46717);
 }
 
-TEST_F(SoundSystemTest, StartUpWithTheMusicOffStopsItAtOnce) {
-    sounds->settings.EnableLoop = false;
-    sounds->startMusic();
-    EXPECT_EQ(mixer->take()[3], "/game/Sound/BkgMusic.wav stop");
-    EXPECT_TRUE(sweep(3).empty());  // no sweep while the music is off
+TEST_F(SoundSystemTest, StartUpWithTheMusicOffStopsItAndDoesNotSweep) {
+    sounds.settings.EnableLoop = false;
+    sounds.startMusic();
+    EXPECT_EQ(mixer.take()[3], kMusic + " stop");
+    EXPECT_TRUE(sweep(3).empty());
+    mixer.files.clear();
+    sounds.startMusic();
+    EXPECT_EQ(sounds.settings.PathToBkgMusic, "...");
+    EXPECT_EQ(sounds.music.MusicVolume, -707);
 }
 
-TEST_F(SoundSystemTest, StartUpWithoutMusicMarksThePath) {
-    mixer->files.clear();
-    sounds->startMusic();
-    EXPECT_EQ(sounds->settings.PathToBkgMusic, "...");
-    EXPECT_EQ(sounds->settings.freq, 46717);
-    EXPECT_EQ(sounds->music.MusicVolume, -707);
-    EXPECT_EQ(sounds->music.GetBkgVolume(), 0);
-}
-
-TEST_F(SoundSystemTest, BalanceSweepTurnsOneStepBeyondFiveThousand) {
-    sounds->startMusic();
+TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {
+    sounds.startMusic();
+    EXPECT_EQ(sweep(2), (std::vector<int>{0, 0}));  // no step: still sent every tick
     std::vector<int> expected;
     for (int p = 0; p <= 5500; p += 500) expected.push_back(p);
     for (int p = 5000; p >= -5500; p -= 500) expected.push_back(p);
     expected.push_back(-5000);
-    sounds->settings.SpeedChange = 500;
+    sounds.settings.SpeedChange = 500;
     EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
-}
-
-TEST_F(SoundSystemTest, BalanceSweepWithoutStepStillSendsThePan) {
-    sounds->startMusic();
-    EXPECT_EQ(sweep(3), (std::vector<int>{0, 0, 0}));
-    sounds->settings.SpeedChange = 300;
-    EXPECT_EQ(sweep(3), (std::vector<int>{0, 300, 600}));
 }
 
 TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
