@@ -1,5 +1,6 @@
 #include "music.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -50,13 +51,15 @@ constexpr std::array<Chord, 4> kProgression{{
     {43, {55, 59, 62}},  // G
 }};
 
+// Each chord swells in over 0.6 s while the previous one fades out over the same time.
 void pad(Loop& loop, double start, const Chord& c) {
     double len = kChordLength + 0.6;
     for (int tone : c.tones)
         for (double detune : {-0.0015, 0.0015}) {
             double f = hz(tone) * (1 + detune);
             loop.note(start, len, detune < 0 ? -0.4 : 0.4, 0.05, [=](double t) {
-                return envelope(t, len, 0.6, 0) *
+                double fade = std::min(1.0, (len - t) / 0.6);
+                return envelope(t, len, 0.6, 0) * (0.5 - 0.5 * std::cos(kPi * fade)) *
                        (std::sin(2 * kPi * f * t) + 0.25 * std::sin(4 * kPi * f * t));
             });
         }
