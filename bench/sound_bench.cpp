@@ -68,6 +68,16 @@ void BM_FirstPlayLoads(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstPlayLoads)->Unit(benchmark::kMicrosecond);
 
+// The start-up's load of the 32-second music: decoding and upload of the whole file.
+void BM_LoadMusic(benchmark::State& state) {
+    OpenAlMixer mixer;
+    std::int32_t freq = 0;
+    DirectSound music(mixer, freq);
+    for (auto _ : state) music.PlayBkgMusic(kSounds + "/BkgMusic.wav");
+    state.counters["failed"] = music.bFailedDS;
+}
+BENCHMARK(BM_LoadMusic)->Unit(benchmark::kMillisecond);
+
 std::int64_t deviceClock(ALCdevice* device) {
     ALCint64SOFT ns = 0;
     alcGetInteger64vSOFT(device, ALC_DEVICE_CLOCK_SOFT, 1, &ns);
