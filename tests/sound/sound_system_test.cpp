@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/game.h"
 #include "engine/random.h"
 #include "sound/fake_mixer.h"
+#include "support/fakes.h"
 
 namespace tumblix {
 namespace {
@@ -93,6 +95,24 @@ TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
     const std::pair<double, bool> cases[] = {
         {0.0, false}, {0.5, false}, {0.500000001, false}, {0.50000006, true}, {0.9999, true}};
     for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
+}
+
+struct SweepingHost final : GameHost {
+    void sweepMusicBalance() override { ++sweeps; }
+    bool askNewGame() override { return false; }
+    void closeMainWindow() override {}
+    int sweeps = 0;
+};
+
+TEST(GravityTick, SweepsTheMusicBalanceAtEveryTickNotOnlyAtFallSteps) {
+    test::FakeRandom random;
+    test::FakeClock clock;
+    SweepingHost host;
+    test::RecordingCanvas board, next, future;
+    Game game(random, clock, host, {board, next, future});
+    game.Form_Load();
+    for (int i = 0; i < 5; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(host.sweeps, 5);
 }
 
 }  // namespace
