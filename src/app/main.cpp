@@ -5,9 +5,12 @@
 #include <cstdio>
 
 #include "app/display.h"
+#include "app/main_module.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
 #include "engine/random.h"
+#include "sound/openal_mixer.h"
+#include "sound/sound_system.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
@@ -39,6 +42,8 @@ int main(int argc, char** argv) {
     splash->show();
     splash->repaint();
     QApplication::processEvents();
+    tumblix::SoundSystem sounds(std::make_unique<tumblix::OpenAlMixer>(),
+                                &tumblix::ReportDirectXFailure);
     waitForNextSecond();
     splash.reset();
 
@@ -46,6 +51,7 @@ int main(int argc, char** argv) {
         static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     tumblix::SystemClock clock;
     tumblix::MainWindow frmMain(random, clock);
+    frmMain.setSounds(&sounds);
     frmMain.setSettingsFile(
         tumblix::settingsFilePath(QApplication::applicationDirPath().toStdString()));
     tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });

@@ -51,7 +51,7 @@ void ControlButtons::cmdRotate_MouseUp() {
 }
 
 void ControlButtons::playDropSound() {
-    game_.PlaySound(game_.random().next() > 0.5 ? Sound::mDrop1 : Sound::mDrop2);
+    game_.PlaySound(firstVariant(game_.random().next()) ? Sound::mDrop1 : Sound::mDrop2);
 }
 
 void ControlButtons::drop() {

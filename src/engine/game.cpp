@@ -130,7 +130,7 @@ void Game::tmrDown_Timer() {
         ShowTimeBonus(200 - s_.TimeCounter);
         ++s_.TimeCounter;
     }
-    // The background music's balance sweep joins the tick with the sound system.
+    host_.sweepMusicBalance();
     if (s_.TickCount < 150 - s_.Speed && !s_.Dropping) return;
     DrawFigure();
     if (CanMoveDown()) {

@@ -37,7 +37,7 @@ void Game::landFigure() {
     panel_.setVisible(Ctl::lblFirma, false);
     Update_Array_C();
     int lines = RemoveFullLines();
-    host_.playSound(random_.next() > 0.5 ? Sound::mDown1 : Sound::mDown2);
+    host_.playSound(firstVariant(random_.next()) ? Sound::mDown1 : Sound::mDown2);
     s_.NewFigure = true;
     s_.ScoreBefore = s_.Score;
     if (lines > 0) {

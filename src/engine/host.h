@@ -21,6 +21,8 @@ class GameHost {
   public:
     virtual ~GameHost() = default;
     virtual void playSound(Sound) {}
+    // The background music's balance sweep, once per gravity tick.
+    virtual void sweepMusicBalance() {}
     // Closes the windows that must not outlive a game: the file chooser, help and settings.
     virtual void closeGameWindows() {}
     // Shows the game-over question modally; true when the player wants a new game.

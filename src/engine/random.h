@@ -34,6 +34,11 @@ class Clock {
     virtual double timer() const = 0;
 };
 
+// The variant choice of the drop and landing sounds: r above 0.5, compared in single precision.
+inline bool firstVariant(double r) {
+    return static_cast<float>(r) > 0.5f;
+}
+
 class MersenneRandom final : public Random {
   public:
     explicit MersenneRandom(std::uint64_t seed = 1) : engine_(seed) {}

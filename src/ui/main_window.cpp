@@ -9,6 +9,7 @@
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
+#include "sound/sound_system.h"
 #include "ui/key_codes.h"
 #include "ui/title_strip.h"
 
@@ -74,6 +75,14 @@ void MainWindow::initOnce() {
     RebuildWindowRgn();
     LoadSettings();
     setWindowTitle("Tumblix");
+}
+
+void MainWindow::playSound(Sound s) {
+    if (sounds_) sounds_->play(s);
+}
+
+void MainWindow::sweepMusicBalance() {
+    if (sounds_) sounds_->sweepBalance();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -165,7 +174,7 @@ void MainWindow::Form_QueryUnload() {
     tumbliFathers_->closeForGood();
     statistic_->closeForGood();
     future_->closeForGood();
-    if (releaseSounds_) releaseSounds_();
+    if (sounds_) sounds_->release();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@
 namespace tumblix {
 
 class FutureWindow;
+class SoundSystem;
 class ListWindow;
 class ToolWindow;
 
@@ -53,19 +54,16 @@ class MainWindow : public QWidget,
     std::vector<QWidget*> sideWindows() const;
     QTimer& timer(Timer t) { return *timers_[static_cast<std::size_t>(t)]; }
 
+    // The sounds the game plays; none in a silent window.
+    void setSounds(SoundSystem* sounds) { sounds_ = sounds; }
+    SoundSystem* sounds() const { return sounds_; }
+
     // Prepares a game and shows the window.
     void start();
 
-    // The close's last step, after the settings are written and the side windows unloaded.
-    void setReleaseSounds(std::function<void()> release) { releaseSounds_ = std::move(release); }
     // The settings file read while the window loads and written when it closes; none when
-    // empty. The two hooks let the sound system take its values and report them back.
+    // empty.
     void setSettingsFile(std::filesystem::path file) { settingsFile_ = std::move(file); }
-    void setSettingsHooks(std::function<void(Settings&)> loaded,
-                          std::function<void(Settings&)> saving) {
-        settingsLoaded_ = std::move(loaded);
-        settingsSaving_ = std::move(saving);
-    }
     Settings& settings() { return settings_; }
     void LoadSettings();
     void SaveSettings();
@@ -82,7 +80,8 @@ class MainWindow : public QWidget,
     WindowMetrics windowMetrics() const;
 
     // GameHost
-    void playSound(Sound) override {}
+    void playSound(Sound s) override;
+    void sweepMusicBalance() override;
     bool askNewGame() override;
     void closeMainWindow() override;
     void focusBoard() override;
@@ -135,7 +134,6 @@ class MainWindow : public QWidget,
     Settings settings_;
     std::filesystem::path settingsFile_;
     bool settingsUnreadable_ = false;
-    std::function<void(Settings&)> settingsLoaded_, settingsSaving_;
     // Where each window was put, in pixels and in the twips it came from.
     std::map<QWidget*, std::pair<QPoint, Point>> placed_;
     QWidget* titleStrip_ = nullptr;
@@ -153,8 +151,8 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     bool initialized_ = false;
     bool closing_ = false;
-    std::function<void()> releaseSounds_;
     std::function<void()> showSettings_;
+    SoundSystem* sounds_ = nullptr;
 };
 
 }  // namespace tumblix

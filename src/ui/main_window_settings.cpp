@@ -8,6 +8,7 @@
 #include "records/list_window.h"
 #include "settings/docking.h"
 #include "settings/settings_file.h"
+#include "sound/sound_system.h"
 #include "ui/main_layout.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
@@ -83,7 +84,7 @@ void MainWindow::LoadSettings() {
     }
     game_->settings().iFantom = settings_.iFantom;
     game_->settings().bDrawSetka = settings_.bDrawSetka;
-    if (settingsLoaded_) settingsLoaded_(settings_);
+    if (sounds_) sounds_->applySettings(settings_);
 }
 
 void MainWindow::SaveSettings() {
@@ -99,7 +100,7 @@ void MainWindow::SaveSettings() {
     out.frmFuture = placeOf(future_.get());
     out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
     out.bDrawSetka = game_->settings().bDrawSetka;
-    if (settingsSaving_) settingsSaving_(out);
+    if (sounds_) sounds_->storeSettings(out);
     std::string why = "файл не читается, он оставлен как есть";
     if (!settingsUnreadable_) {
         std::filesystem::path lock = settingsFile_;

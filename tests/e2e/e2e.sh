@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real program under a virtual X server, driven by real key events.
-#   e2e.sh CASE GAME X11TOOL     (run inside xvfb-run)
+#   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
 # CASE: close        the board changes as a figure falls; the close request ends with 0
 #       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
 #       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
@@ -13,8 +13,10 @@
 #       exit         the menu's Exit ends the program with 0 and saves the settings
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
+#       sound        with OpenAL writing into a wave file: the music sounds from the start, and
+#                    Left key presses add the move sound's clicks
 set -euo pipefail
-case_name=$1 game=$2 x11tool=$3
+case_name=$1 game=$2 x11tool=$3 probe=${4:-}
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -26,6 +28,12 @@ fail() {
 
 # Copies the game to a folder of its own: it writes its files beside itself.
 cp "$game" "$work/tumblix"
+if [ "$case_name" = sound ]; then
+    cp -r "$(dirname "$game")/sound" "$(dirname "$game")/alsoft.conf" "$work/"
+    printf '[general]\nchannels = stereo\nfrequency = 44100\nsample-type = float32\n[wave]\nfile = %s\n' \
+        "$work/out.wav" >"$work/wave.conf"
+    export ALSOFT_DRIVERS=wave ALSOFT_CONF="$work/wave.conf"
+fi
 # Starts the game (through the runner given, if any) and waits for its main window.
 start_game() {
     "$@" "$work/tumblix" >"$work/out.log" 2>&1 &
@@ -228,6 +236,19 @@ outline)
     done
     "$x11tool" Tumblix || fail "close request not sent"
     wait_exit
+    ;;
+sound)
+    sleep 1.4
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    for _ in 1 2 3; do xdotool key Left; sleep 0.25; done
+    sleep 0.3
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    read -r level quiet < <("$probe" "$work/out.wav" 0.2 1.2) || fail "no sound was written"
+    read -r _ clicks < <("$probe" "$work/out.wav" 1.3 9) || fail "the recording is too short"
+    awk -v l="$level" 'BEGIN { exit !(l > -40) }' || fail "no music from the start ($level dB)"
+    awk -v q="$quiet" -v c="$clicks" 'BEGIN { exit !(c > q + 6) }' ||
+        fail "no move sound: clicks $clicks dB against $quiet dB of music alone"
     ;;
 record)
     play_to_game_over

@@ -80,18 +80,15 @@ TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
     EXPECT_EQ(list.item(list.count() - 1)->text(), "...VICTORY !!!");
 }
 
-TEST_F(ToolWindowsTest, CloseSavesWhileTheSideWindowsStandThenUnloadsThemThenReleasesSounds) {
+// The close writes the settings while the side windows still stand (a window the player
+// closed has no place lines: 64 lines, not the 58 of four unloaded windows), then unloads them.
+TEST_F(ToolWindowsTest, CloseSavesWhileTheSideWindowsStandThenUnloadsThem) {
     auto file = std::filesystem::path(folder.path().toStdString()) / "Tmbx.ini";
     window->setSettingsFile(file);
-    window->statistic().close();  // closed by the player: written without a place
-    std::vector<std::string> steps;
-    window->setReleaseSounds([&] {
-        steps.push_back(window->tumbliFathers().isVisible() ? "shown" : "gone");
-        steps.push_back(std::filesystem::exists(file) ? "saved" : "unsaved");
-    });
+    window->statistic().close();
     window->close();
     window->close();  // only the first request acts
-    EXPECT_EQ(steps, (std::vector<std::string>{"gone", "saved"}));
+    EXPECT_FALSE(window->tumbliFathers().isVisible());
     EXPECT_FALSE(window->timer(Timer::tmrDown).isActive());
     std::ifstream in(file, std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), {}};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace tumblix {
+
+// Told where the sound system failed ("DirectSound" for the music, "DMCtrl" for an event sound).
+using FailureReport = void (*)(const std::string& where);
+
+}  // namespace tumblix

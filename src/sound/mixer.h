@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tumblix {
+
+// One wave file held whole by the mixer, ready to play: a volume, a balance and a playback rate
+// of its own. The setters refuse what the device does not accept and then change nothing.
+class MixerBuffer {
+  public:
+    static constexpr int kMinVolume = -10000;  // hundredths of a decibel; 0 is full volume
+    static constexpr std::int32_t kMinFrequency = 100;
+    static constexpr std::int32_t kMaxFrequency = 200000;
+    static constexpr int kMaxPan = 10000;  // negative towards the left
+
+    virtual ~MixerBuffer() = default;
+
+    bool setVolume(int volume) {
+        return volume >= kMinVolume && volume <= 0 && applyVolume(volume);
+    }
+    // 0 is the file's own rate.
+    bool setFrequency(std::int32_t hz) {
+        bool accepted = hz == 0 || (hz >= kMinFrequency && hz <= kMaxFrequency);
+        return accepted && applyFrequency(hz);
+    }
+    bool setPan(int pan) { return pan >= -kMaxPan && pan <= kMaxPan && applyPan(pan); }
+
+    // The current playback rate in Hz.
+    virtual std::int32_t frequency() const = 0;
+    // Starts at the current position, once or looping.
+    virtual void play(bool loop) = 0;
+    // Back to the beginning, also while playing.
+    virtual void rewind() = 0;
+    // Stops; the position stays where it was.
+    virtual void stop() = 0;
+
+  protected:
+    virtual bool applyVolume(int volume) = 0;
+    virtual bool applyFrequency(std::int32_t hz) = 0;
+    virtual bool applyPan(int pan) = 0;
+};
+
+// The device the sounds play on. Sounds of different buffers overlap freely.
+class Mixer {
+  public:
+    virtual ~Mixer() = default;
+    // The whole file as a buffer; null when the device or the file cannot be used.
+    virtual std::unique_ptr<MixerBuffer> load(const std::string& path) = 0;
+};
+
+// Hundredths of a decibel as a linear gain; -10000 and below is silence.
+double volumeGain(int volume);
+
+}  // namespace tumblix

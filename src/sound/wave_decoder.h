@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tumblix {
+
+// A sound decoded whole: 16-bit stereo frames at the file's own rate.
+struct Pcm {
+    std::vector<std::int16_t> samples;  // left, right, left, right, ...
+    int rate = 0;
+    std::size_t frames() const { return samples.size() / 2; }
+};
+
+// Decodes any audio file FFmpeg reads; a mono file comes out on both sides at its own level.
+// Nothing when the file is missing, is not audio or holds no sound at all.
+std::optional<Pcm> decodeSound(const std::string& path);
+
+}  // namespace tumblix

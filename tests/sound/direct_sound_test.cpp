@@ -1,0 +1,63 @@
+#include "sound/direct_sound.h"
+
+#include <gtest/gtest.h>
+
+#include "sound/fake_mixer.h"
+
+namespace tumblix {
+namespace {
+
+using Log = std::vector<std::string>;
+
+struct DirectSoundTest : ::testing::Test {
+    test::FakeMixer mixer;
+    std::int32_t freq = 46717;
+    DirectSound music{mixer, freq};
+};
+
+TEST_F(DirectSoundTest, PlayLoopsFromTheStartAndResumeGoesOnWhereItStopped) {
+    music.StopBkgMusic();  // nothing loaded yet: quiet
+    music.ResumeBkgMusic();
+    EXPECT_EQ(music.GetBkgFreq(), 0);
+    music.PlayBkgMusic("a.wav");
+    EXPECT_EQ(freq, 22050);
+    music.SetBkgFreq(30000);
+    music.SetBkgVolume(-707);
+    music.SetBkgPan(-5500);
+    music.StopBkgMusic();
+    music.ResumeBkgMusic();
+    EXPECT_EQ(mixer.take(),
+              (Log{"load a.wav", "a.wav play loop", "a.wav rewind", "a.wav frequency 30000",
+                   "a.wav volume -707", "a.wav pan -5500", "a.wav stop", "a.wav play loop"}));
+    EXPECT_EQ(music.GetBkgFreq(), 30000);
+    EXPECT_EQ(music.GetBkgVolume(), -707);
+    music.PlayBkgMusic("b.wav");  // another file starts over
+    music.DSRelease();
+    EXPECT_EQ(mixer.take(), (Log{"a.wav stop", "a.wav released", "load b.wav", "b.wav play loop",
+                                 "b.wav rewind", "b.wav stop", "b.wav released"}));
+}
+
+TEST_F(DirectSoundTest, FailedMusicDoesNothingButRemembersItsVolume) {
+    static std::vector<std::string> reports;
+    DirectSound failing(mixer, freq, [](const std::string& where) { reports.push_back(where); });
+    failing.PlayBkgMusic("a.wav");
+    failing.PlayBkgMusic("gone.wav");
+    EXPECT_TRUE(failing.bFailedDS);
+    EXPECT_EQ(reports, Log{"DirectSound"});
+    mixer.take();
+    failing.SetBkgVolume(-1000);
+    failing.SetBkgFreq(30000);
+    failing.SetBkgPan(500);
+    failing.StopBkgMusic();
+    failing.ResumeBkgMusic();
+    EXPECT_TRUE(mixer.take().empty());
+    EXPECT_EQ(failing.MusicVolume, -1000);
+    EXPECT_EQ(failing.GetBkgVolume(), 0);
+    EXPECT_EQ(failing.GetBkgFreq(), 0);
+    failing.PlayBkgMusic("b.wav");
+    EXPECT_FALSE(failing.bFailedDS);
+    EXPECT_EQ(failing.GetBkgVolume(), -1000);
+}
+
+}  // namespace
+}  // namespace tumblix

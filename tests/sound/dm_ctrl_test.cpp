@@ -1,0 +1,100 @@
+#include "sound/dm_ctrl.h"
+
+#include <gtest/gtest.h>
+
+#include "sound/fake_mixer.h"
+
+namespace tumblix {
+namespace {
+
+using Log = std::vector<std::string>;
+
+std::vector<std::string> reports;
+
+struct DMCtrlTest : ::testing::Test {
+    DMCtrlTest() {
+        reports.clear();
+        sound.DMCtrlPath("a.wav");
+        sound.DMCtrlVolume(-600);
+        sound.DMCtrlEnabled(true);
+    }
+    test::FakeMixer mixer;
+    bool soundsOn = true;
+    clsDMCtrl sound{mixer, soundsOn, [](const std::string& where) { reports.push_back(where); }};
+};
+
+TEST_F(DMCtrlTest, FirstPlayLoadsAndEveryChangeReloadsAtTheNextPlay) {
+    EXPECT_TRUE(mixer.log.empty());
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"load a.wav", "a.wav volume -600", "a.wav frequency 0",
+                                 "a.wav play once", "a.wav rewind"}));
+    EXPECT_EQ(sound.DMCtrlFreq(), 22050);  // the file's own rate
+    sound.DMCtrlPlay();                    // a replay restarts the loaded buffer
+    EXPECT_EQ(mixer.take(), (Log{"a.wav play once", "a.wav rewind"}));
+    sound.DMCtrlVolume(-100);
+    EXPECT_TRUE(mixer.log.empty());
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"a.wav stop", "a.wav released", "load a.wav", "a.wav volume -100",
+                                 "a.wav frequency 22050", "a.wav play once", "a.wav rewind"}));
+    sound.DMCtrlFreq(30000);
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take()[4], "a.wav frequency 30000");
+    sound.DMCtrlPath("b.wav");
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take()[2], "load b.wav");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(DMCtrlTest, SwitchesSilenceWithoutLoadingAndKeepTheBuffer) {
+    soundsOn = false;
+    sound.DMCtrlPlay();
+    EXPECT_TRUE(mixer.take().empty());  // marked for reload, still no file access
+    soundsOn = true;
+    sound.DMCtrlPlay();
+    sound.DMCtrlEnabled(false);
+    mixer.take();
+    sound.DMCtrlPlay();
+    EXPECT_TRUE(mixer.take().empty());
+    sound.DMCtrlEnabled(true);
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"a.wav play once", "a.wav rewind"}));
+}
+
+TEST_F(DMCtrlTest, MissingFileFailsSilentlyAndEveryPlayTriesAgain) {
+    sound.DMCtrlPath("gone.wav");
+    sound.DMCtrlFreq(44100);
+    for (int i = 0; i < 2; ++i) {
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take(), Log{"load gone.wav"});
+        EXPECT_TRUE(sound.bFailedDMCtrl);
+        EXPECT_EQ(sound.DMCtrlFreq(), 0);
+    }
+    EXPECT_EQ(reports, (Log{"DMCtrl", "DMCtrl"}));
+    mixer.files["gone.wav"] = 8000;  // the file came back
+    sound.DMCtrlPlay();
+    EXPECT_FALSE(sound.bFailedDMCtrl);
+    EXPECT_EQ(sound.DMCtrlFreq(), 44100);
+}
+
+TEST_F(DMCtrlTest, ValuesTheDeviceRefusesReleaseTheSoundUntilTheNextPlay) {
+    const struct {
+        std::int16_t volume;
+        std::int32_t frequency;
+        bool accepted;
+    } cases[] = {{0, 0, true},      {-10000, 100, true}, {-10001, 0, false}, {1, 0, false},
+                 {0, 200000, true}, {0, 200001, false},  {0, 99, false},     {0, -44100, false}};
+    for (const auto& c : cases) {
+        sound.DMCtrlVolume(c.volume);
+        sound.DMCtrlFreq(c.frequency);
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take().back(), c.accepted ? "a.wav rewind" : "a.wav released") << c.volume;
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take().front(), c.accepted ? "a.wav play once" : "load a.wav")
+            << c.frequency;
+    }
+    EXPECT_EQ(reports.size(), 10u);
+}
+
+}  // namespace
+}  // namespace tumblix

@@ -1,0 +1,156 @@
+// Real audio: OpenAL mixes into a wave file in real time instead of a sound card, and the file
+// is measured after the device closed. The backend is chosen when OpenAL starts, so main sets
+// it up before any test runs.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "sound/direct_sound.h"
+#include "sound/dm_ctrl.h"
+#include "sound/openal_mixer.h"
+#include "sound/wave_file.h"
+
+namespace tumblix {
+namespace {
+
+using namespace std::chrono_literals;
+
+}  // namespace
+}  // namespace tumblix
+std::string output;
+namespace tumblix {
+namespace {  // the backend's file
+
+// What the backend wrote: float stereo at 44.1 kHz.
+struct Rendered {
+    std::vector<float> left, right;
+    static Rendered read() {
+        std::ifstream in(output, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        Rendered r;
+        for (std::size_t at = bytes.find("data") + 8; at + 8 <= bytes.size(); at += 8) {
+            float frame[2];
+            std::memcpy(frame, bytes.data() + at, sizeof frame);
+            r.left.push_back(frame[0]);
+            r.right.push_back(frame[1]);
+        }
+        return r;
+    }
+    // Energy from frame `from` on, in decibels.
+    static double db(const std::vector<float>& side, std::size_t from = 0) {
+        double e = 1e-30;
+        for (std::size_t i = from; i < side.size(); ++i) e += double(side[i]) * side[i];
+        return 10 * std::log10(e);
+    }
+    // The left side's frequency from its rising zero crossings.
+    double pitch() const {
+        std::size_t first = 0, last = 0, n = 0;
+        for (std::size_t i = 1; i < left.size(); ++i)
+            if (left[i - 1] < 0 && left[i] >= 0) (n++ ? last : first) = i;
+        return n < 2 ? 0 : 44100.0 * double(n - 1) / double(last - first);
+    }
+};
+
+struct RenderedAudioTest : ::testing::Test {
+    // A mono sine of hz at 44.1 kHz, 0.2 s long.
+    std::string sine(double hz) {
+        std::vector<std::int16_t> s(8820);
+        for (std::size_t i = 0; i < s.size(); ++i)
+            s[i] = std::int16_t(std::lround(16000 * std::sin(2 * M_PI * hz * double(i) / 44100)));
+        std::string path = dir.filePath(QString::number(hz)).toStdString();
+        test::writeWave(path, 1, 1, 44100, 16, 2, test::pcm16(s));
+        return path;
+    }
+    // Event sounds of the given files, volumes and rates played together on a device of their own.
+    Rendered render(const std::vector<std::tuple<std::string, std::int16_t, std::int32_t>>& plays) {
+        {
+            OpenAlMixer mixer;
+            bool on = true;
+            std::vector<std::unique_ptr<clsDMCtrl>> sounds;
+            for (const auto& [file, volume, frequency] : plays) {
+                auto& s = *sounds.emplace_back(std::make_unique<clsDMCtrl>(mixer, on));
+                s.DMCtrlPath(file);
+                s.DMCtrlEnabled(true);
+                s.DMCtrlVolume(volume);
+                s.DMCtrlFreq(frequency);
+                s.DMCtrlPlay();
+                EXPECT_EQ(s.DMCtrlFreq(), frequency ? frequency : 44100);
+            }
+            std::this_thread::sleep_for(300ms);
+        }
+        return Rendered::read();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
+    std::string low = sine(440), high = sine(660);
+    Rendered full = render({{low, 0, 0}}), lower = render({{low, -600, 0}});
+    Rendered both = render({{low, 0, 0}, {high, 0, 0}});
+    ASSERT_GT(full.left.size(), 8820u);
+    EXPECT_NEAR(Rendered::db(lower.left) - Rendered::db(full.left), -6.0, 0.1);
+    EXPECT_NEAR(Rendered::db(full.right), Rendered::db(full.left), 0.01);  // centred
+    EXPECT_NEAR(Rendered::db(both.left) - Rendered::db(full.left), 3.0, 0.2);
+}
+
+TEST_F(RenderedAudioTest, FrequencyMovesThePitchByItsRatioToTheFilesRate) {
+    EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
+}
+
+TEST_F(RenderedAudioTest, MusicPannedRightIsFiftyDecibelsQuieterOnTheLeft) {
+    {
+        OpenAlMixer mixer;
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(sine(440));
+        music.SetBkgPan(5000);
+        std::this_thread::sleep_for(300ms);
+    }
+    Rendered r = Rendered::read();
+    EXPECT_NEAR(Rendered::db(r.left, 2048) - Rendered::db(r.right, 2048), -50.0, 0.3);
+}
+
+// The backend loses its device when its file can no longer be written.
+TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
+    std::string file = sine(440);
+    std::filesystem::remove(output);
+    std::filesystem::create_symlink("/dev/full", output);
+    OpenAlMixer mixer;
+    bool on = true;
+    clsDMCtrl sound(mixer, on);
+    sound.DMCtrlPath(file);
+    sound.DMCtrlEnabled(true);
+    sound.DMCtrlPlay();
+    EXPECT_FALSE(sound.bFailedDMCtrl);
+    for (int i = 0; i < 100 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
+    sound.DMCtrlPlay();  // the loaded sound plays into nothing
+    sound.DMCtrlVolume(-100);
+    sound.DMCtrlPlay();
+    EXPECT_TRUE(sound.bFailedDMCtrl);
+    std::int32_t freq = 0;
+    DirectSound music(mixer, freq);
+    music.PlayBkgMusic(file);
+    EXPECT_TRUE(music.bFailedDS);
+}
+
+}  // namespace
+}  // namespace tumblix
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QTemporaryDir dir;
+    output = dir.filePath("out.wav").toStdString();
+    std::string conf = dir.filePath("alsoft.conf").toStdString();
+    std::ofstream(conf)
+        << "[general]\nchannels = stereo\nfrequency = 44100\nsample-type = float32\n"
+           "period_size = 256\n[wave]\nfile = "
+        << output << "\n";
+    setenv("ALSOFT_DRIVERS", "wave", 1);
+    setenv("ALSOFT_CONF", conf.c_str(), 1);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,124 @@
+#include "sound/sound_system.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/game.h"
+#include "engine/random.h"
+#include "sound/fake_mixer.h"
+#include "support/fakes.h"
+
+namespace tumblix {
+namespace {
+
+using Log = std::vector<std::string>;
+const std::string kMusic = "/game/Sound/BkgMusic.wav";
+
+struct SoundSystemTest : ::testing::Test {
+    SoundSystemTest() {
+        mixer.files = {{kMusic, 44100}};
+        for (std::size_t i = 0; i < kSoundCount; ++i)
+            mixer.files[defaultSoundPath("/game", static_cast<SoundId>(i))] = 1;
+    }
+    // The pans the music received from n ticks.
+    std::vector<int> sweep(int n) {
+        std::vector<int> pans;
+        mixer.take();
+        for (int i = 0; i < n; ++i) sounds.sweepBalance();
+        for (const std::string& line : mixer.take())
+            pans.push_back(std::stoi(line.substr(line.rfind(' '))));
+        return pans;
+    }
+    test::FakeMixer& mixer = *new test::FakeMixer;
+    SoundSystem sounds{std::unique_ptr<Mixer>(&mixer)};
+    Settings file = defaultSettings("/game");
+};
+
+TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportThem) {
+    file.sound(SoundId::mDrop2).DMCtrlEnabled = false;
+    file.SpeedChange = 300;
+    sounds.applySettings(file);
+    const std::tuple<Sound, const char*, int, int> cases[] = {
+        {Sound::mLeft1, "left1.WAV", -1322, 57299},
+        {Sound::mDown2, "down2.WAV", -474, 33563},
+        {Sound::mDelLin1, "dellin1.WAV", -589, 58506},
+        {Sound::mInverse1, "inverse1.WAV", -474, 60115}};
+    for (auto [id, name, volume, frequency] : cases) {
+        const clsDMCtrl& s = sounds.object(id);
+        EXPECT_EQ(s.DMCtrlPath(), std::string("/game/sound/") + name);
+        EXPECT_EQ(s.DMCtrlVolume(), volume);
+        EXPECT_EQ(s.DMCtrlFreq(), frequency);
+        EXPECT_TRUE(s.DMCtrlEnabled());
+    }
+    EXPECT_FALSE(sounds.object(Sound::mDrop2).DMCtrlEnabled());
+    Settings back;
+    sounds.storeSettings(back);
+    EXPECT_EQ(back, file);
+}
+
+TEST_F(SoundSystemTest, ReleaseLetsGoOfTheTenSoundsInTheirOrderThenTheMusic) {
+    sounds.applySettings(file);
+    for (Sound s : {Sound::mInverse1, Sound::mDown1, Sound::mLeft1}) sounds.play(s);
+    mixer.take();
+    sounds.release();
+    Log released;
+    for (const std::string& line : mixer.take())
+        if (line.ends_with(" released")) released.push_back(line);
+    EXPECT_EQ(released, (Log{"/game/sound/down1.WAV released", "/game/sound/left1.WAV released",
+                             "/game/sound/inverse1.WAV released", kMusic + " released"}));
+}
+
+TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRate) {
+    sounds.applySettings(file);
+    EXPECT_EQ(mixer.take(), (Log{"load " + kMusic, kMusic + " play loop", kMusic + " rewind",
+                                 kMusic + " volume -707", kMusic + " frequency 46717"}));
+    EXPECT_EQ(sounds.settings.freq, 46717);
+}
+
+TEST_F(SoundSystemTest, StartUpWithTheMusicOffStopsItAndDoesNotSweep) {
+    file.EnableLoop = false;
+    sounds.applySettings(file);
+    EXPECT_EQ(mixer.take()[3], kMusic + " stop");
+    EXPECT_TRUE(sweep(3).empty());
+    mixer.files.clear();
+    sounds.applySettings(file);
+    EXPECT_EQ(sounds.settings.PathToBkgMusic, "...");
+    EXPECT_EQ(sounds.music.MusicVolume, -707);
+}
+
+TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {
+    sounds.applySettings(file);
+    EXPECT_EQ(sweep(2), (std::vector<int>{0, 0}));  // no step: still sent every tick
+    std::vector<int> expected;
+    for (int p = 0; p <= 5500; p += 500) expected.push_back(p);
+    for (int p = 5000; p >= -5500; p -= 500) expected.push_back(p);
+    expected.push_back(-5000);
+    sounds.settings.SpeedChange = 500;
+    EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
+}
+
+TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
+    const std::pair<double, bool> cases[] = {
+        {0.0, false}, {0.5, false}, {0.500000001, false}, {0.50000006, true}, {0.9999, true}};
+    for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
+}
+
+struct SweepingHost final : GameHost {
+    void sweepMusicBalance() override { ++sweeps; }
+    bool askNewGame() override { return false; }
+    void closeMainWindow() override {}
+    int sweeps = 0;
+};
+
+TEST(GravityTick, SweepsTheMusicBalanceAtEveryTickNotOnlyAtFallSteps) {
+    test::FakeRandom random;
+    test::FakeClock clock;
+    SweepingHost host;
+    test::RecordingCanvas board, next, future;
+    Game game(random, clock, host, {board, next, future});
+    game.Form_Load();
+    for (int i = 0; i < 5; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(host.sweeps, 5);
+}
+
+}  // namespace
+}  // namespace tumblix

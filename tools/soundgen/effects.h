@@ -1,0 +1,17 @@
+#pragma once
+
+#include "synth.h"
+
+namespace soundgen {
+
+// The event sounds, mono at 44.1 kHz. The game plays most of them at a higher rate, so they
+// come out a little higher and shorter than written here.
+Track tick(double pitchHz, std::uint32_t seed);  // moves: a short, bright click
+Track blip();                                    // rotation: a quick rising chirp
+Track whoosh(double fromHz, double toHz, double len, std::uint32_t seed);  // drops
+Track thud(double pitchHz, std::uint32_t seed);                            // landings
+Track chord();    // removed rows: a bright major arpeggio
+Track sparkle();  // a Tumblix figure: glittering pings
+Track warble();   // inversion: a down-and-up swoop
+
+}  // namespace soundgen
