@@ -34,110 +34,12 @@ if [ "$case_name" = sound ]; then
         "$work/out.wav" >"$work/wave.conf"
     export ALSOFT_DRIVERS=wave ALSOFT_CONF="$work/wave.conf"
 fi
-# Starts the game (through the runner given, if any) and waits for its main window.
-start_game() {
-    "$@" "$work/tumblix" >"$work/out.log" 2>&1 &
-    pid=$!
-    main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
-}
-
-# A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
-grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
-same() { cmp -s "$work/$1.ppm" "$work/$2.ppm"; }
-board=200x420+32+40    # inside the board picture
-score=120x27+288+61    # the score label
-lower=200x200+32+260   # the lower half of the well
-
-# Waits until the window shows more than one colour in the score label: it is drawn.
-wait_drawn() {
-    for _ in $(seq 50); do
-        grab "$score" probe
-        [ "$(identify -format %k "$work/probe.ppm")" -gt 1 ] && return 0
-        sleep 0.1
-    done
-    fail "the main window was never drawn"
-}
-
-# A shown dialog of the game (a window titled Tumblix other than the main window), and its
-# role: frmEnterName for the name entry, frmGameOver for the new-game question.
-dialog_id() { xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | grep -vx "$main" | head -1; }
-dialog_shown() { [ -n "$(dialog_id)" ]; }
-dialog_role() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }
-wait_dialog() {  # ROLE: waits until that dialog is shown
-    for _ in $(seq 100); do
-        local d
-        d=$(dialog_id)
-        [ -n "$d" ] && [ "$(dialog_role "$d")" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "no $1 dialog"
-}
-
-wait_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-    set +e
-    wait "$pid"
-    local rc=$?
-    set -e
-    [ "$rc" = 0 ] || fail "exit code $rc; output: $(cat "$work/out.log")"
-}
-
-play_to_game_over() {
-    grab "$score" score0
-    grab "$lower" lower0
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool keydown Down
-    for _ in $(seq 600); do
-        dialog_shown && break
-        xdotool keydown Down  # one more press, in case the server does not repeat keys
-        sleep 0.05
-    done
-    xdotool keyup Down
-    dialog_shown || fail "no dialog at game over"
-    sleep 0.3
-    # A score that enters the best-players table asks for a name first.
-    if [ "$(dialog_role "$(dialog_id)")" = frmEnterName ]; then
-        xdotool key Return
-    fi
-    wait_dialog frmGameOver
-}
-
-# Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
-click_answer() {
-    local d w h
-    d=$(dialog_id)
-    eval "$(xdotool getwindowgeometry --shell "$d")"
-    w=$WIDTH h=$HEIGHT
-    local x=$((w / 4))
-    [ "$1" = no ] && x=$((w * 3 / 4))
-    xdotool mousemove --window "$d" "$x" $((h - 24)) click 1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [ "$case_name" = readonly ] || { start_game && wait_drawn; }
 
-# Sets T, the title strip's height: over a magenta desktop, the first row below the strip
-# where the desktop shows through beside the board frame. Also sets X Y WIDTH HEIGHT.
-title_height() {
-    "$x11tool" --backdrop ff00ff
-    sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -depth 8 rgb:"$work/win.rgb"
-    T=0
-    while [ "$(pixel 130 "$T")" != ff00ff ]; do
-        T=$((T + 1))
-        [ "$T" -lt 60 ] || fail "no desktop below the title strip"
-    done
-}
-# The colour of window pixel X Y of the last title_height grab, as RRGGBB.
-pixel() { od -An -tx1 -j $((($2 * WIDTH + $1) * 3)) -N 3 "$work/win.rgb" | tr -d ' \n'; }
-
 settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
-shown_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 
 case $case_name in
 settings)
@@ -188,8 +90,8 @@ about)
 exit)
     title_height
     rm -f "$(settings_file)"
-    # "Exit" is the upper menu row's last button: 6067, 7267 twips into the client area.
-    xdotool mousemove --window "$main" $((4 + 6067 / 15)) $((T - 1 + 7267 / 15)) click 1
+    click_menu 4 upper  # Exit
+
     wait_exit
     [ "$(lines_of "$(settings_file)")" = 66 ] || fail "Exit did not save the settings"
     ;;
