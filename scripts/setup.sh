@@ -13,6 +13,8 @@ packages=(
     libavformat-dev libavcodec-dev libswresample-dev    # decoding of sound and music files
     xvfb xauth xdotool x11-utils imagemagick            # end-to-end tests on a virtual screen
     fonts-dejavu-core                                   # a font with Cyrillic for the texts
+    desktop-file-utils appstream                        # checks of the menu entry and AppStream file
+    dpkg-dev file                                       # the Debian package's dependencies
 )
 
 missing=()

@@ -19,6 +19,18 @@ LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir build-asan --output-on-failure || failed+=("sanitizer tests")
 
+# The Debian package, installed on this machine and its game started once from /usr/games.
+sudo=()
+((EUID == 0)) || sudo=(sudo)
+if ./scripts/package.sh >/dev/null &&
+    "${sudo[@]}" apt-get install -y --reinstall ./build/tumblix_*.deb >/dev/null; then
+    E2E_PROGRAM=/usr/games/tumblix xvfb-run -a -s "-screen 0 1024x768x24" \
+        tests/e2e/e2e.sh installed build/game/tumblix build/tests/e2e/tumblix_x11_tool ||
+        failed+=("installed package")
+else
+    failed+=("package")
+fi
+
 if ((${#failed[@]})); then
     echo "test: FAILED: ${failed[*]}" >&2
     exit 1

@@ -3,8 +3,11 @@
 #include <QThread>
 #include <QTime>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/display.h"
+#include "app/game_folders.h"
 #include "app/main_module.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
@@ -28,6 +31,10 @@ void waitForNextSecond() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The shaped window and the restored window places need X11: on a Wayland desktop that
+    // also offers an X display (XWayland), the game runs there.
+    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
     std::string problem = tumblix::checkDisplay();
     if (!problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());
@@ -37,6 +44,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Tumblix");
     QApplication::setApplicationVersion(TUMBLIX_VERSION);
     QDir::setCurrent(QApplication::applicationDirPath());
+    const std::filesystem::path program = QApplication::applicationDirPath().toStdString();
+    const tumblix::GameFolders folders =
+        tumblix::chooseGameFolders(program, tumblix::folderWritable(program),
+                                   std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    // The sound mixer's short period comes with the game's data.
+    std::filesystem::path mixerConf = folders.data / "alsoft.conf";
+    if (!std::getenv("ALSOFT_CONF") && std::filesystem::exists(mixerConf))
+        setenv("ALSOFT_CONF", mixerConf.c_str(), 1);
 
     auto splash = std::make_unique<tumblix::SplashWindow>(TUMBLIX_VERSION);
     splash->show();
@@ -50,10 +65,11 @@ int main(int argc, char** argv) {
     tumblix::MersenneRandom random(
         static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     tumblix::SystemClock clock;
-    tumblix::MainWindow frmMain(random, clock);
+    tumblix::MainWindow frmMain(random, clock, QString::fromStdString(folders.files.string()));
     frmMain.setSounds(&sounds);
-    frmMain.setSettingsFile(
-        tumblix::settingsFilePath(QApplication::applicationDirPath().toStdString()));
+    frmMain.setSettingsFile(tumblix::settingsFilePath(folders.files));
+    frmMain.setDataFolder(folders.data);
+    if (folders.perUser) frmMain.setTableFolder(folders.files.string());
     tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });
     frmMain.start();
     return app.exec();

@@ -28,15 +28,15 @@ bool skippedByHelpTour(std::string_view name) {
 }
 
 void runHelpTour(Game& game, Menu& menu, HelpPages& pages, std::span<const HelpStop> controls,
-                 std::string_view programName) {
+                 std::string_view programName, std::string_view tableFolder) {
     Panel& panel = game.panel();
     randomEventSound(game);
     panel.setBackColor(Ctl::lstTable, colors::white);
     bool closed = pages.showPage(
         "Лучшие игроки. Если запустить " + std::string(programName) +
         " на удаленном компьютере, то и результат запишется в таблицу рекордов на удаленном "
-        "компьютере. Чтобы очистить таблицу надо удалить файл TumblixFathers.txt ( он в папке с "
-        "Tumblix'ом ).");
+        "компьютере. Чтобы очистить таблицу надо удалить файл TumblixFathers.txt ( он в папке " +
+        (tableFolder.empty() ? std::string("с Tumblix'ом") : std::string(tableFolder)) + " ).");
     panel.setBackColor(Ctl::lstTable, colors::black);
     for (const HelpStop& stop : controls) {
         if (closed) break;

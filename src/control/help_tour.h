@@ -31,8 +31,9 @@ bool skippedByHelpTour(std::string_view name);
 
 // The help tour: the best-players list first, then each control lit white while its page is
 // open. The game goes on meanwhile. The tour ends at the last page or when the player closes
-// it, and releases "Help". programName is the program's name as a user starts it.
+// it, and releases "Help". programName is the program's name as a user starts it;
+// tableFolder, when not empty, the folder of the best-players table if it is not the program's.
 void runHelpTour(Game& game, Menu& menu, HelpPages& pages, std::span<const HelpStop> controls,
-                 std::string_view programName);
+                 std::string_view programName, std::string_view tableFolder = {});
 
 }  // namespace tumblix

@@ -64,6 +64,11 @@ class MainWindow : public QWidget,
     // The settings file read while the window loads and written when it closes; none when
     // empty.
     void setSettingsFile(std::filesystem::path file) { settingsFile_ = std::move(file); }
+    // Where the default sound files lie; the settings file's folder when not set.
+    void setDataFolder(std::filesystem::path folder) { dataFolder_ = std::move(folder); }
+    // The best-players table lies in a folder of the player's own, not beside the program:
+    // the help names it.
+    void setTableFolder(std::string folder) { tableFolder_ = std::move(folder); }
     Settings& settings() { return settings_; }
     void LoadSettings();
     void SaveSettings();
@@ -134,6 +139,8 @@ class MainWindow : public QWidget,
     Settings settings_;
     std::filesystem::path settingsFile_;
     bool settingsUnreadable_ = false;
+    std::filesystem::path dataFolder_;
+    std::string tableFolder_;
     // Where each window was put, in pixels and in the twips it came from.
     std::map<QWidget*, std::pair<QPoint, Point>> placed_;
     QWidget* titleStrip_ = nullptr;

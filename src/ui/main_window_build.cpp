@@ -90,6 +90,14 @@ void MainWindow::buildControls() {
     controls_["lblPause"]->setFont(pauseFont);
     static_cast<QLabel*>(controls_["lblPause"])->setAlignment(Qt::AlignCenter);
     picTumblix_->setFocusPolicy(Qt::StrongFocus);
+    // A caption wider than its button (with its border, pressed in) gets a smaller font.
+    for (auto* button : client_->findChildren<QPushButton*>()) {
+        QFont f = button->font();
+        while (QFontMetrics(f).horizontalAdvance(button->text()) > button->width() - 8 &&
+               f.pointSizeF() > 5)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        button->setFont(f);
+    }
 }
 
 void MainWindow::wireControls() {

@@ -68,7 +68,7 @@ void MainWindow::runHelpTour() {
     for (const ControlSpec& spec : mainWindowControls()) stops.push_back({spec.name, spec.tag});
     HelpWindowPages pages(this);
     QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString());
+    tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString(), tableFolder_);
 }
 
 void MainWindow::showAbout() {

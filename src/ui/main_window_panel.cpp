@@ -13,7 +13,7 @@ namespace {
 // A raised button in its colour; held, or ticked for the menu's check buttons, it is pressed in.
 QString buttonStyle(const QColor& back, const QColor& text) {
     return QString(
-               "QPushButton { background-color: %1; color: %2; border: 2px outset %3; }"
+               "QPushButton { background-color: %1; color: %2; border: 2px outset %3; padding: 0; }"
                "QPushButton:pressed, QPushButton:checked { border-style: inset;"
                " padding-top: 2px; padding-left: 2px; }")
         .arg(back.name(), text.name(), back.lighter(130).name());

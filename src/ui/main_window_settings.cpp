@@ -62,7 +62,8 @@ Point MainWindow::twipsOf(QWidget* w) const {
 
 void MainWindow::LoadSettings() {
     if (!settingsFile_.empty()) {
-        std::string folder = settingsFile_.parent_path().string();
+        std::string folder =
+            (dataFolder_.empty() ? settingsFile_.parent_path() : dataFolder_).string();
         LoadedSettings loaded = loadSettingsFile(settingsFile_, folder);
         settings_ = loaded.settings;
         settingsUnreadable_ = loaded.source == LoadedSettings::Source::Unreadable;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "app/game_folders.h"
 #include "app/main_module.h"
 #include "engine/random.h"
 #include "support/fakes.h"
@@ -42,6 +46,32 @@ TEST(MainModuleTest, StirRandomDrawsOneMoreThanTheSeconds) {
 TEST(MainModuleTest, RoundingGoesHalfToEven) {
     for (auto [v, r] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), r) << v;
+}
+
+TEST(GameFoldersTest, OwnFolderWhileWritableElseThePlayersOne) {
+    namespace fs = std::filesystem;
+    QTemporaryDir dir;
+    fs::path root = dir.path().toStdString();
+    fs::path program = root / "usr" / "games";
+    fs::create_directories(program);
+    fs::create_directories(root / "usr" / "share" / "games" / "tumblix" / "sound");
+    struct Case {
+        bool writable;
+        std::string xdg;
+        fs::path files;
+    };
+    for (const Case& c :
+         {Case{true, "/x", program}, Case{false, "", root / "h/.local/share/tumblix"},
+          Case{false, root / "x", root / "x/tumblix"}}) {
+        std::string home = root / "h";
+        GameFolders f = chooseGameFolders(program, c.writable, c.xdg.c_str(), home.c_str());
+        EXPECT_EQ(f.files, c.files);
+        EXPECT_EQ(f.perUser, !c.writable);
+        EXPECT_TRUE(fs::is_directory(f.files));
+        EXPECT_EQ(f.data, root / "usr/share/games/tumblix");  // no sounds beside the program
+    }
+    fs::create_directory(program / "sound");  // a copy in a folder of its own keeps everything
+    EXPECT_EQ(chooseGameFolders(program, true, nullptr, nullptr).data, program);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #       readonly     in a folder it cannot write, the game plays to its end and writes nothing
 #       about        a letter key opens the about window, which closes by itself
 #       exit         the menu's Exit ends the program with 0 and saves the settings
+#       installed    the installed game, its folder read-only, keeps its files in the
+#                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
@@ -18,11 +20,12 @@
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-}
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "$pid" $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL ($case_name): $*" >&2
-    [ -n "${E2E_KEEP:-}" ] && cp -r "$work" "$E2E_KEEP"
+    [ -n "${E2E_GDB:-}" ] && gdb -p "$pid" -batch -ex "thread apply all bt" > "$work/gdb.txt" 2>&1
+    [ -n "${E2E_KEEP:-}" ] && { import -window root "$work/fail.png" 2>/dev/null; cp -r "$work" "$E2E_KEEP"; }
     exit 1
 }
 
@@ -36,7 +39,15 @@ if [ "$case_name" = sound ]; then
 fi
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-[ "$case_name" = readonly ] || { start_game && wait_drawn; }
+# The desktop's resolution for Qt, as a desktop session sets it (Xft.dpi), while a client
+# stays connected so that the server keeps it.
+dpi=${E2E_DPI:-96}
+if [ "$dpi" != 96 ]; then
+    xprop -root -spy >/dev/null 2>&1 &
+    sleep 0.3
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
+fi
+case $case_name in readonly | installed) ;; *) start_game && wait_drawn ;; esac
 
 settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
@@ -61,12 +72,7 @@ settings)
     ;;
 readonly)
     # An ordinary user in a folder of the administrator's: nothing can be written there.
-    cp "${XAUTHORITY:-/dev/null}" "$work/.Xauthority" 2>/dev/null || true
-    chmod 755 "$work"
-    chmod 644 "$work/.Xauthority" 2>/dev/null || true
-    export XAUTHORITY=$work/.Xauthority
-    runner=()
-    [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    ordinary_user
     [ "$(id -u)" = 0 ] || chmod 555 "$work"
     start_game "${runner[@]}"
     wait_drawn
@@ -74,6 +80,38 @@ readonly)
     click_answer no
     wait_exit
     [ -z "$(settings_file)" ] || fail "a settings file was written in a read-only folder"
+    ;;
+installed)
+    # Installed into a prefix nobody may write (or, with E2E_PROGRAM, the installed package's
+    # program), started by an ordinary user with a home of its own: the files go to the
+    # per-user folder, nothing anywhere else.
+    prefix=$work/prefix
+    if [ -n "${E2E_PROGRAM:-}" ]; then
+        prefix=$(dirname "$(dirname "$E2E_PROGRAM")")
+    else
+        cmake --install "$(dirname "$(dirname "$game")")" --prefix "$prefix" >/dev/null ||
+            fail "install failed"
+        chmod -R a-w "$prefix"
+    fi
+    desktop-file-validate "$prefix"/share/applications/io.github.tumblix.Tumblix.desktop ||
+        fail "desktop entry"
+    appstreamcli validate --no-net "$prefix"/share/metainfo/io.github.tumblix.Tumblix.metainfo.xml \
+        >"$work/appstream.txt" || fail "AppStream file: $(cat "$work/appstream.txt")"
+    ordinary_user
+    mkdir -p "$work/home"
+    [ "$(id -u)" = 0 ] && chown 65534:65534 "$work/home"
+    touch "$work/started"
+    program=$prefix/games/tumblix
+    start_game "${runner[@]}" env HOME="$work/home" XDG_DATA_HOME=
+    wait_drawn
+    play_to_game_over
+    click_answer no
+    wait_exit
+    mine=$work/home/.local/share/tumblix
+    ls "$mine"/Tmbx*.ini >/dev/null 2>&1 || fail "no settings file in $mine: $(ls -la "$mine")"
+    [ -s "$mine/TumblixFathers.txt" ] || fail "no best-players table in $mine"
+    written=$(find "$prefix/games" "$prefix/share/games/tumblix" -newer "$work/started" -type f)
+    [ -z "$written" ] || fail "written into the installed game: $written"
     ;;
 about)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
@@ -124,10 +162,15 @@ gameover-yes)
     ;;
 outline)
     # At 96 dots per inch the board frame spans window pixels 12..260 across and
-    # T + 7 .. T + 447 down; the desktop shows just outside.
+    # T + 7 .. T + 447 down (T the title strip's height); the desktop shows just outside.
+    # Higher resolutions scale all of it; px converts, d is the title strip in 96-dpi pixels.
     title_height
-    for probe in "11 250 outside" "12 250 inside" "259 250 inside" "263 250 outside" \
-        "130 $((T + 6)) outside" "130 $((T + 7)) inside" "130 $((T + 447)) inside"; do
+    px() { echo $(($1 * dpi / 96)); }
+    d=$((T * 96 / dpi))
+    for probe in "$(($(px 11) - 1)) $(px 250) outside" "$(($(px 12) + 1)) $(px 250) inside" \
+        "$(($(px 259) - 1)) $(px 250) inside" "$(($(px 263) + 1)) $(px 250) outside" \
+        "$(px 130) $(($(px $((d + 7))) - 2)) outside" "$(px 130) $(($(px $((d + 7))) + 1)) inside" \
+        "$(px 130) $(($(px $((d + 447))) - 1)) inside"; do
         set -- $probe
         colour=$(pixel "$1" "$2")
         if [ "$3" = outside ]; then
