@@ -127,7 +127,7 @@ TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
     sound.DMCtrlEnabled(true);
     sound.DMCtrlPlay();
     EXPECT_FALSE(sound.bFailedDMCtrl);
-    for (int i = 0; i < 100 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
+    for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
     sound.DMCtrlPlay();  // the loaded sound plays into nothing
     sound.DMCtrlVolume(-100);
     sound.DMCtrlPlay();
