@@ -43,8 +43,12 @@ std::string MP3Play::mmStop() {
     return "";
 }
 
+std::int64_t MP3Play::PositionMs() const {
+    return open_ ? open_->positionMs() : 0;
+}
+
 std::string MP3Play::Position() {
-    return positionText(open_ ? open_->positionMs() : 0);
+    return positionText(PositionMs());
 }
 
 void MP3Play::SeekTo(std::int64_t ms) {

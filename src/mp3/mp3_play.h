@@ -24,6 +24,8 @@ class MP3Play final : public Mp3Player {
     std::string mmPlay() override;
     std::string mmStop() override;
     std::string Position() override;
+    // How far the open file has played, in milliseconds; 0 when none is open.
+    std::int64_t PositionMs() const;
     void SeekTo(std::int64_t ms) override;
 
   private:
