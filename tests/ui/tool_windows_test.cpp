@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "mp3/mp3_window.h"
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
-#include "mp3/mp3_window.h"
 #include "records/list_window.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
