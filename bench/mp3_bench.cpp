@@ -12,7 +12,7 @@
 
 #include "mp3/mp3_play.h"
 #include "mp3/mp3_window.h"
-#include "support/tone_file.h"
+#include "tonegen/tone_file.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ double cpuSeconds() {
 struct Rig {
     Rig() {
         for (const char* name : {"a.mp3", "b.mp3"})
-            writeOk &= test::writeTone(files.emplace_back(dir.filePath(name).toStdString()),
-                                       "libmp3lame", 440, 180);
+            writeOk &= tonegen::writeTone(files.emplace_back(dir.filePath(name).toStdString()),
+                                          "libmp3lame", 440, 180);
         window.setChooseFile([this](const std::string&) { return files[next++ % 2]; });
     }
     QTemporaryDir dir;

@@ -13,7 +13,7 @@
 
 #include "sound/wave_backend.h"
 #include "sound/wave_file.h"
-#include "support/tone_file.h"
+#include "tonegen/tone_file.h"
 
 namespace tumblix {
 namespace {
@@ -26,14 +26,15 @@ QTemporaryDir dir;
 using Make = void (*)(const std::string& path);
 
 struct Mp3PlayTest : ::testing::Test {
+    // A path with blanks and Cyrillic letters.
     std::string path(const std::string& name) {
-        std::filesystem::create_directories(dir.filePath("мои песни").toStdString());
-        return dir.filePath("мои песни/" + QString::fromStdString(name)).toStdString();
+        return dir.path().toStdString() + "/мои песни/" + name;
     }
     // Waits for the end; false when it does not come within `limit`.
     bool ends(MP3Play& player, milliseconds limit) {
-        for (auto end = steady_clock::now() + limit; steady_clock::now() < end;)
-            if (!player.IsPlaying()) return true;
+        for (auto end = steady_clock::now() + limit;
+             player.IsPlaying() && steady_clock::now() < end;)
+            std::this_thread::sleep_for(5ms);
         return !player.IsPlaying();
     }
     // Seconds of tone the device rendered (rising zero crossings at 1 kHz), and its pitch over
@@ -58,7 +59,7 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
     for (auto [encoder, ext] : {std::pair{"libmp3lame", "mp3"}, {"mp2", "mp2"}, {"wmav2", "wma"}}) {
         SCOPED_TRACE(encoder);
         player.FileName(path(std::string("тон 1 kHz.") + ext));
-        ASSERT_TRUE(test::writeTone(player.FileName(), encoder, 1000, 1.0));
+        ASSERT_TRUE(tonegen::writeTone(player.FileName(), encoder, 1000, 1.0));
         ASSERT_EQ(player.mmPlay(), "Success");
         auto start = steady_clock::now();
         EXPECT_TRUE(player.IsPlaying());
@@ -99,7 +100,7 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
          "Success", 300ms},
         {"cut.mp3",
          [](auto& p) {
-             test::writeTone(p, "libmp3lame", 440, 2.0);
+             tonegen::writeTone(p, "libmp3lame", 440, 2.0);
              std::filesystem::resize_file(p, std::filesystem::file_size(p) / 4);
          },
          "Success", 900ms},
@@ -120,7 +121,7 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
 
 TEST_F(Mp3PlayTest, AFileDeletedWhilePlayingPlaysOnAndASecondOpenIsRefused) {
     player.FileName(path("gone.mp2"));
-    ASSERT_TRUE(test::writeTone(player.FileName(), "mp2", 500, 0.5));
+    ASSERT_TRUE(tonegen::writeTone(player.FileName(), "mp2", 500, 0.5));
     ASSERT_EQ(player.mmPlay(), "Success");
     std::filesystem::remove(player.FileName());
     EXPECT_NE(player.mmPlay(), "Success");
@@ -139,5 +140,6 @@ TEST_F(Mp3PlayTest, AFileDeletedWhilePlayingPlaysOnAndASecondOpenIsRefused) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     tumblix::rendered = tumblix::test::useWaveBackend(tumblix::dir);
+    std::filesystem::create_directory(tumblix::dir.filePath("мои песни").toStdString());
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "support/tone_file.h"
+#include "tone_file.h"
 
 #include <cmath>
 #include <cstdint>
@@ -8,7 +8,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-namespace tumblix::test {
+namespace tonegen {
 
 namespace {
 
@@ -77,4 +77,4 @@ bool writeTone(const std::string& path, const char* encoder, double hz, double s
     return ok;
 }
 
-}  // namespace tumblix::test
+}  // namespace tonegen

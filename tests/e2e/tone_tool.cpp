@@ -1,6 +1,0 @@
-// tumblix_tone PATH: writes 20 s of a 440 Hz tone as an MP3.
-#include "support/tone_file.h"
-
-int main(int argc, char** argv) {
-    return argc == 2 && tumblix::test::writeTone(argv[1], "libmp3lame", 440, 20) ? 0 : 1;
-}
