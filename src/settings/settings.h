@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tumblix {
 
@@ -69,9 +68,7 @@ struct Settings {
     std::optional<Point> frmTumbliFathers = Point{7310, 6505};
     std::optional<Point> frmStatistic = Point{7310, 1905};
     std::optional<Point> frmFuture = Point{7310, 405};
-    // The MP3 window's visible line and, when it says visible, its left and top lines, kept as
-    // they were read until that window exists.
-    std::vector<std::string> frmMP3Lines{"True", " 7310 ", " 5205 "};
+    std::optional<Point> frmMP3 = Point{7310, 5205};
     bool EnableSoundControl = true;
     std::string PathToBkgMusic = kDefaultPath;
     bool EnableLoop = true;

@@ -61,11 +61,6 @@ class LineReader {
         return line == kDefaultPath ? fullDefault : line;
     }
     const std::string& folder() const { return folder_; }
-    std::size_t at() const { return next_; }
-    std::vector<std::string> linesSince(std::size_t from) const {
-        return {lines_.begin() + static_cast<std::ptrdiff_t>(from),
-                lines_.begin() + static_cast<std::ptrdiff_t>(next_)};
-    }
 
     // A side window's visible line, then its place when it is visible.
     std::optional<Point> window(bool strict) {
@@ -86,10 +81,7 @@ Settings readAll(LineReader& r) {
     s.frmTumbliFathers = r.window(false);
     s.frmStatistic = r.window(true);
     s.frmFuture = r.window(true);
-    // The MP3 window's lines are checked like the others' and kept as they stand.
-    std::size_t mp3From = r.at();
-    r.window(true);
-    s.frmMP3Lines = r.linesSince(mp3From);
+    s.frmMP3 = r.window(true);
 
     s.EnableSoundControl = r.boolean();
     r.text();  // the marker

@@ -35,7 +35,7 @@ void formatSettings(std::ostream& out, const Settings& s) {
     w.window(s.frmTumbliFathers);
     w.window(s.frmStatistic);
     w.window(s.frmFuture);
-    for (const std::string& line : s.frmMP3Lines) w.text(line);
+    w.window(s.frmMP3);
     w.boolean(s.EnableSoundControl);
     w.text("tumblix-music...");
     w.text(s.PathToBkgMusic);

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "mp3/mp3_play.h"
+#include "mp3/mp3_window.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
@@ -27,6 +29,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
     tumbliFathers_ = std::make_unique<ListWindow>(this, "frmTumbliFathers",
                                                   "The Best Of The Tumblix", "lstTable");
     statistic_ = std::make_unique<ListWindow>(this, "frmStatistic", "Statistic", "lstStatistic");
+    mp3_ = std::make_unique<Mp3Window>(this, settings_, std::make_unique<MP3Play>());
     titleStrip_ = new TitleStrip(this);
     client_ = new QWidget(this);
     client_->setObjectName("clientArea");
@@ -174,6 +177,7 @@ void MainWindow::Form_QueryUnload() {
     tumbliFathers_->closeForGood();
     statistic_->closeForGood();
     future_->closeForGood();
+    mp3_->closeForGood();
     if (sounds_) sounds_->release();
 }
 

@@ -24,6 +24,7 @@
 namespace tumblix {
 
 class FutureWindow;
+class Mp3Window;
 class SoundSystem;
 class ListWindow;
 class ToolWindow;
@@ -48,6 +49,7 @@ class MainWindow : public QWidget,
     FutureWindow& future() { return *future_; }
     ListWindow& tumbliFathers() { return *tumbliFathers_; }
     ListWindow& statistic() { return *statistic_; }
+    Mp3Window& mp3() { return *mp3_; }
     BestPlayers& bestPlayers() { return *best_; }
     QWidget* control(const QString& name) const { return controls_.value(name); }
     // The four side windows, in the order best players, statistics, coming figures, MP3.
@@ -135,6 +137,7 @@ class MainWindow : public QWidget,
     std::unique_ptr<FutureWindow> future_;
     std::unique_ptr<ListWindow> tumbliFathers_;
     std::unique_ptr<ListWindow> statistic_;
+    std::unique_ptr<Mp3Window> mp3_;
     std::unique_ptr<BestPlayers> best_;
     Settings settings_;
     std::filesystem::path settingsFile_;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "engine/contrast.h"
+#include "mp3/mp3_window.h"
 #include "ui/frame_box.h"
 #include "ui/qt_color.h"
 
@@ -30,6 +31,12 @@ void MainWindow::applyControl(Ctl c) {
         QPalette p = palette();
         p.setColor(QPalette::Window, toQColor(s.backColor));
         setPalette(p);
+        return;
+    }
+    if (c == Ctl::frmMP3) {
+        QPalette p = mp3_->palette();
+        p.setColor(QPalette::Window, toQColor(s.backColor));
+        mp3_->setPalette(p);
         return;
     }
     if (c == Ctl::lstTable || c == Ctl::lstStatistic) {

@@ -4,6 +4,7 @@
 
 #include "files/file_lock.h"
 #include "files/write_error_text.h"
+#include "mp3/mp3_window.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
 #include "settings/docking.h"
@@ -42,7 +43,7 @@ QWidget* MainWindow::sideWindow(SideWindow w) const {
         case SideWindow::frmMP3:
             break;
     }
-    return nullptr;
+    return mp3_.get();
 }
 
 void MainWindow::moveInTwips(QWidget* w, Point place) {
@@ -72,7 +73,8 @@ void MainWindow::LoadSettings() {
     const std::pair<SideWindow, const std::optional<Point>*> sides[] = {
         {SideWindow::frmTumbliFathers, &settings_.frmTumbliFathers},
         {SideWindow::frmStatistic, &settings_.frmStatistic},
-        {SideWindow::frmFuture, &settings_.frmFuture}};
+        {SideWindow::frmFuture, &settings_.frmFuture},
+        {SideWindow::frmMP3, &settings_.frmMP3}};
     // One window after another, each painted before the next is placed.
     for (auto [which, place] : sides) {
         QWidget* w = sideWindow(which);
@@ -86,6 +88,7 @@ void MainWindow::LoadSettings() {
     game_->settings().iFantom = settings_.iFantom;
     game_->settings().bDrawSetka = settings_.bDrawSetka;
     if (sounds_) sounds_->applySettings(settings_);
+    mp3_->InitMusic();
 }
 
 void MainWindow::SaveSettings() {
@@ -99,6 +102,7 @@ void MainWindow::SaveSettings() {
     out.frmTumbliFathers = placeOf(tumbliFathers_.get());
     out.frmStatistic = placeOf(statistic_.get());
     out.frmFuture = placeOf(future_.get());
+    out.frmMP3 = placeOf(mp3_.get());
     out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
     out.bDrawSetka = game_->settings().bDrawSetka;
     if (sounds_) sounds_->storeSettings(out);
@@ -118,7 +122,6 @@ void MainWindow::SaveSettings() {
 void MainWindow::chkAuto_Click() {
     for (const DockPlace& dock : dockColumn(twipsOf(this), kMainWidthTwips)) {
         QWidget* w = sideWindow(dock.window);
-        if (!w) continue;
         if (w->isMinimized() || w->isMaximized()) w->showNormal();
         moveInTwips(w, dock.place);
         w->show();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include "mp3/mp3_window.h"
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
@@ -12,7 +13,7 @@
 namespace tumblix {
 
 std::vector<QWidget*> MainWindow::sideWindows() const {
-    return {tumbliFathers_.get(), statistic_.get(), future_.get()};
+    return {tumbliFathers_.get(), statistic_.get(), future_.get(), mp3_.get()};
 }
 
 void MainWindow::buildSideWindows() {
@@ -21,7 +22,7 @@ void MainWindow::buildSideWindows() {
         Ctl button;
     };
     for (Side side : {Side{tumbliFathers_.get(), Ctl::chkRec}, Side{statistic_.get(), Ctl::chkStat},
-                      Side{future_.get(), Ctl::chkFuture}}) {
+                      Side{future_.get(), Ctl::chkFuture}, Side{mp3_.get(), Ctl::chkMP3}}) {
         side.window->setFocusReturn([this] {
             if (!isVisible() || isMinimized()) return;
             activateWindow();
@@ -71,6 +72,7 @@ void MainWindow::syncMenuButtons() {
     p.setValue(Ctl::chkRec, tumbliFathers_->isVisible() ? 1 : 0);
     p.setValue(Ctl::chkStat, statistic_->isVisible() ? 1 : 0);
     p.setValue(Ctl::chkFuture, future_->isVisible() ? 1 : 0);
+    p.setValue(Ctl::chkMP3, mp3_->isVisible() ? 1 : 0);
 }
 
 }  // namespace tumblix

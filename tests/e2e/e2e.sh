@@ -17,8 +17,11 @@
 #                    file holds "UnNamed" with the score, best first
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks
+#       mp3          a settings file naming an MP3 plays it from the start (the player holds the
+#                    file open); the player window's close box stops it and the next start has none
+#   e2e.sh ... PROBE TONE    TONE writes a tone MP3 at the path given
 set -euo pipefail
-case_name=$1 game=$2 x11tool=$3 probe=${4:-}
+case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
 work=$(mktemp -d)
 trap 'kill "$pid" $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -37,6 +40,8 @@ if [ "$case_name" = sound ]; then
         "$work/out.wav" >"$work/wave.conf"
     export ALSOFT_DRIVERS=wave ALSOFT_CONF="$work/wave.conf"
 fi
+# OpenAL mixes into nothing in real time, as on a machine with a sound card.
+[ "$case_name" = mp3 ] && export ALSOFT_DRIVERS=null
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # The desktop's resolution for Qt, as a desktop session sets it (Xft.dpi), while a client
@@ -194,6 +199,26 @@ sound)
     awk -v l="$level" 'BEGIN { exit !(l > -40) }' || fail "no music from the start ($level dB)"
     awk -v q="$quiet" -v c="$clicks" 'BEGIN { exit !(c > q + 6) }' ||
         fail "no move sound: clicks $clicks dB against $quiet dB of music alone"
+    ;;
+mp3)
+    kill -TERM "$pid" && wait_exit
+    ini=$(settings_file)
+    song="$work/мои песни/тон 1.mp3"
+    mkdir -p "$work/мои песни" && "$tone" "$song" || fail "no tone file"
+    sed -i "61s|.*|$song|" "$ini"
+    playing() { ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "тон 1.mp3"; }
+    start_game && wait_drawn
+    for _ in $(seq 30); do playing && break || sleep 0.1; done
+    playing || fail "the settings' MP3 was not played"
+    "$x11tool" "*.mp3 & *.wma Player" || fail "no player window to close"
+    sleep 0.5
+    playing && fail "the close box did not stop the music"
+    kill -TERM "$pid" && wait_exit
+    mp3_path=$(tail -6 "$ini" | head -1 | tr -d '\r')  # the MP3 window's place lines are gone
+    [ "$mp3_path" = ... ] && [ "$(lines_of "$ini")" = 64 ] || fail "MP3 path kept: $mp3_path"
+    start_game && wait_drawn && sleep 1
+    playing && fail "the next start played music"
+    "$x11tool" Tumblix && wait_exit
     ;;
 record)
     play_to_game_over

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/docking.h"
-#include "settings/value_text.h"
 #include "ui/main_layout.h"
 
 namespace tumblix::test {
@@ -20,8 +19,7 @@ TEST(Docking, ColumnStandsRightOfTheMainWindowWhereTheDefaultFilePutsIt) {
     EXPECT_EQ(column[0].place, s.frmTumbliFathers);
     EXPECT_EQ(column[1].place, s.frmStatistic);
     EXPECT_EQ(column[2].place, s.frmFuture);
-    EXPECT_EQ(printNumber(column[3].place.left) + printNumber(column[3].place.top),
-              s.frmMP3Lines[1] + s.frmMP3Lines[2]);
+    EXPECT_EQ(column[3].place, s.frmMP3);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
     s.frmTumbliFathers = Point{-2147483647 - 1, 2147483647};
     s.frmStatistic.reset();
     s.frmFuture = Point{11, 12};
-    s.frmMP3Lines = {"TRUE", "13", " 14,5 "};
+    s.frmMP3 = Point{13, 14};
     s.EnableSoundControl = false;
     s.PathToBkgMusic = "/музыка/фон.wav";
     s.BkgVolume = -32768;
@@ -96,11 +96,11 @@ TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
     EXPECT_TRUE(text.starts_with(
         join({"-120 ", " 0 ", "True", "-2147483648 ", " 2147483647 ", "False", "True", " 11 ",
-              " 12 ", "TRUE", "13", " 14,5 ", "False", "tumblix-music..."})));
+              " 12 ", "True", " 13 ", " 14 ", "False", "tumblix-music..."})));
     EXPECT_EQ(parse(text), s);
     s.frmStatistic = s.frmFuture;
     s.frmFuture.reset();
-    s.frmMP3Lines = {"0"};
+    s.frmMP3.reset();
     EXPECT_EQ(parse(format(s)), s);
 }
 
@@ -111,6 +111,7 @@ TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
         {7, "1905 twips", {}},
         {10, "-3.5", [](auto& s) { return s.frmFuture->top == -4; }},
         {12, "7310x", {}},
+        {13, " 5204.5 ", [](auto& s) { return s.frmMP3->top == 5204; }},
         {11, "Yes", {}},
         {17, "7", [](auto& s) { return s.EnableLoop; }},
         {18, "2.5", [](auto& s) { return s.BkgVolume == 2; }},

@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "mp3/mp3_play.h"
 #include "sound/openal_mixer.h"
 #include "sound/sound_system.h"
 #include "sound/wave_file.h"
@@ -28,6 +29,10 @@ TEST(NoDevice, EverySoundIsSilentAndTheGameGoesOn) {
         EXPECT_TRUE(sounds.object(s).bFailedDMCtrl);
         EXPECT_EQ(sounds.object(s).DMCtrlFreq(), 0);
     }
+    MP3Play music;
+    music.FileName(defaultSoundPath(folder, SoundId::mLeft1));
+    EXPECT_EQ(music.mmPlay(), "No sound device is available.");
+    EXPECT_FALSE(music.IsPlaying());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "sound/direct_sound.h"
 #include "sound/dm_ctrl.h"
 #include "sound/openal_mixer.h"
+#include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 
 namespace tumblix {
@@ -144,13 +145,6 @@ TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir dir;
-    output = dir.filePath("out.wav").toStdString();
-    std::string conf = dir.filePath("alsoft.conf").toStdString();
-    std::ofstream(conf)
-        << "[general]\nchannels = stereo\nfrequency = 44100\nsample-type = float32\n"
-           "period_size = 256\n[wave]\nfile = "
-        << output << "\n";
-    setenv("ALSOFT_DRIVERS", "wave", 1);
-    setenv("ALSOFT_CONF", conf.c_str(), 1);
+    output = tumblix::test::useWaveBackend(dir);
     return RUN_ALL_TESTS();
 }

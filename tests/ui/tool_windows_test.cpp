@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "mp3/mp3_window.h"
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
@@ -65,6 +66,8 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     EXPECT_FALSE(window->statistic().isVisible());
     QTest::mouseClick(button("chkFuture"), Qt::LeftButton);
     EXPECT_FALSE(window->future().isVisible());
+    QTest::mouseClick(button("chkMP3"), Qt::LeftButton);
+    EXPECT_FALSE(window->mp3().isVisible());
 }
 
 TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
@@ -127,6 +130,7 @@ TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
     EXPECT_EQ(docked->frmFuture, (Point{7755, 2000}));
     EXPECT_EQ(docked->frmStatistic, (Point{7755, 3500}));
     EXPECT_EQ(docked->frmTumbliFathers, (Point{7755, 8100}));
+    EXPECT_EQ(docked->frmMP3, (Point{7755, 6800}));
 }
 
 TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {

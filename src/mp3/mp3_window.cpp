@@ -1,0 +1,145 @@
+#include "mp3/mp3_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "app/main_module.h"
+#include "ui/twips.h"
+
+namespace tumblix {
+
+namespace {
+
+constexpr int kNameLength = 30;
+constexpr QRgb kBlack = 0x000000, kYellow = 0xFFFF00, kRed = 0xFF0000, kGrey = 0x808080,
+               kWhite = 0xFFFFFF;
+
+// The part after the last folder separator without its last four characters (the extension).
+std::string nameWithoutExtension(const std::string& path) {
+    std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return name.substr(0, name.size() < 4 ? 0 : name.size() - 4);
+}
+
+bool noFile(const std::string& path) {
+    return path.empty() || path == kDefaultPath;
+}
+
+}  // namespace
+
+Mp3Window::Mp3Window(QWidget* mainWindow, Settings& settings, std::unique_ptr<Mp3Player> player)
+    : ToolWindow(mainWindow, "frmMP3", "*.mp3 & *.wma Player"),
+      settings_(settings),
+      player_(std::move(player)),
+      getFileName_(nameWithoutExtension) {
+    setAutoFillBackground(true);
+    Twips tw = Twips::of(*this);
+    lblName_ = addLabel("lblName", "Empty", kBlack, kYellow, "Название композиции",
+                        tw.rect(0, 0, 3015, 255));
+    lblTime_ = addLabel("lblTime", "Time ", kBlack, kRed, "Время проигрывания",
+                        tw.rect(0, 240, 3015, 255));
+    cmdOpen_ = addLabel("cmdOpen", "Select", kGrey, kWhite, "Выбрать файл для воспроизведения",
+                        tw.rect(120, 480, 1215, 255));
+    lblLoop_ = addLabel("lblLoop", "No Loop", kGrey, kWhite, "Повторять сначала",
+                        tw.rect(1680, 480, 1215, 255));
+    setFixedSize(tw.x(3015), tw.y(810));
+    tmrIsPlaying_ = new QTimer(this);
+    tmrIsPlaying_->setObjectName("tmrIsPlaying");
+    connect(tmrIsPlaying_, &QTimer::timeout, this, &Mp3Window::tmrIsPlaying_Timer);
+    tmrIsPlaying_->start(1000);
+}
+
+Mp3Window::~Mp3Window() = default;
+
+QLabel* Mp3Window::addLabel(const char* name, const char* text, QRgb back, QRgb fore,
+                            const char* toolTip, QRect place) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setObjectName(name);
+    label->setToolTip(QString::fromUtf8(toolTip));
+    QFont tahoma("Tahoma");
+    tahoma.setStyleHint(QFont::SansSerif);
+    tahoma.setPointSize(8);
+    label->setFont(tahoma);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, QColor(back));
+    p.setColor(QPalette::WindowText, QColor(fore));
+    label->setPalette(p);
+    label->setGeometry(place);
+    adopt(label);
+    return label;
+}
+
+void Mp3Window::showName(const std::string& path) {
+    lblName_->setText(QString::fromStdString(ShortenPath(getFileName_(path), kNameLength)));
+}
+
+// An unexpected fault inside the player forgets the file.
+void Mp3Window::play() {
+    if (player_->mmPlay().empty()) settings_.MP3Path.clear();
+}
+
+void Mp3Window::InitMusic() {
+    if (!noFile(settings_.MP3Path)) {
+        player_->FileName(settings_.MP3Path);
+        play();
+        showName(settings_.MP3Path);
+        lblLoop_->setText(settings_.MP3Loop ? "Loop" : "No loop");
+    } else {
+        lblName_->setText("Empty");
+    }
+    lblTime_->clear();
+}
+
+// The same file chosen again goes on playing.
+void Mp3Window::cmdOpen_Click() {
+    std::string chosen = chooseFile_ ? chooseFile_("*.wma;*.mp3;*.mp2").value_or("") : "";
+    if (!chosen.empty() && chosen != CurrentFile) {
+        CurrentFile = chosen;
+        player_->mmStop();
+        player_->FileName(CurrentFile);
+        play();
+        tmrIsPlaying_->start();
+        showName(player_->FileName());
+        settings_.MP3Path = player_->FileName();
+    }
+    handBack();
+}
+
+void Mp3Window::lblLoop_Click() {
+    settings_.MP3Loop = !settings_.MP3Loop;
+    lblLoop_->setText(settings_.MP3Loop ? "Loop" : "No loop");
+    handBack();
+}
+
+void Mp3Window::tmrIsPlaying_Timer() {
+    if (player_->IsPlaying()) {
+        lblTime_->setText(QString::fromStdString("Time " + player_->Position()));
+    } else if (settings_.MP3Loop) {
+        player_->SeekTo(0);
+    } else {
+        lblName_->setText("Empty");
+        lblTime_->clear();
+        tmrIsPlaying_->stop();
+    }
+}
+
+bool Mp3Window::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        if (watched == cmdOpen_) cmdOpen_Click();
+        if (watched == lblLoop_) lblLoop_Click();
+    }
+    return ToolWindow::eventFilter(watched, e);
+}
+
+void Mp3Window::closeEvent(QCloseEvent* e) {
+    ToolWindow::closeEvent(e);
+    player_->mmStop();
+    if (e->isAccepted())
+        tmrIsPlaying_->stop();
+    else
+        settings_.MP3Path = kDefaultPath;
+}
+
+}  // namespace tumblix

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "mp3/mp3_player.h"
+#include "records/tool_window.h"
+#include "settings/settings.h"
+
+namespace tumblix {
+
+// The side window "*.mp3 & *.wma Player": plays one music file of the player's choice over the
+// game's sounds, shows its name and running time, and repeats it when "Loop" is on. It keeps
+// MP3Path and MP3Loop in the main window's settings. The user's close stops the music and
+// forgets the file; the program's close only stops it.
+class Mp3Window : public ToolWindow {
+    Q_OBJECT
+  public:
+    // The file chooser: the file picked under a pattern such as "*.mp3", or nothing.
+    using ChooseFile = std::function<std::optional<std::string>(const std::string& pattern)>;
+    using FileNameOf = std::function<std::string(const std::string& path)>;
+
+    Mp3Window(QWidget* mainWindow, Settings& settings, std::unique_ptr<Mp3Player> player);
+    ~Mp3Window() override;
+
+    // "Select" asks this chooser; without one nothing is chosen.
+    void setChooseFile(ChooseFile choose) { chooseFile_ = std::move(choose); }
+    // A file's name as shown, before shortening; by default the name without its extension.
+    void setGetFileName(FileNameOf name) { getFileName_ = std::move(name); }
+    Mp3Player& MP3Play1() { return *player_; }
+    QTimer& tmrIsPlaying() { return *tmrIsPlaying_; }
+
+    // Starts the settings' file at start-up.
+    void InitMusic();
+    void cmdOpen_Click();
+    void lblLoop_Click();
+    void tmrIsPlaying_Timer();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    QLabel* addLabel(const char* name, const char* text, QRgb back, QRgb fore, const char* toolTip,
+                     QRect place);
+    void play();
+    void showName(const std::string& path);
+
+    Settings& settings_;
+    std::unique_ptr<Mp3Player> player_;
+    ChooseFile chooseFile_;
+    FileNameOf getFileName_;
+    std::string CurrentFile;
+    QTimer* tmrIsPlaying_;
+    QLabel* lblName_;
+    QLabel* lblTime_;
+    QLabel* cmdOpen_;
+    QLabel* lblLoop_;
+};
+
+}  // namespace tumblix

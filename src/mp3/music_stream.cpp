@@ -1,0 +1,178 @@
+#include "mp3/music_stream.h"
+
+#include <AL/al.h>
+#include <AL/alext.h>
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace tumblix {
+
+namespace {
+
+// About 370 ms queued, topped up every 20 ms.
+constexpr std::size_t kBuffers = 4;
+constexpr std::size_t kBufferFrames = 4096;
+constexpr auto kTick = std::chrono::milliseconds(20);
+
+bool connected(ALCdevice* device) {
+    if (!alcIsExtensionPresent(device, "ALC_EXT_disconnect")) return true;
+    ALCint on = ALC_TRUE;
+    alcGetIntegerv(device, ALC_CONNECTED, 1, &on);
+    return on == ALC_TRUE;
+}
+
+// The source and its buffers in the worker's context: the frames queued, in play order.
+class SourceQueue {
+  public:
+    SourceQueue() {
+        alGenSources(1, &source_);
+        alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        alGenBuffers(static_cast<ALsizei>(free_.size()), free_.data());
+    }
+    ~SourceQueue() {
+        alSourceStop(source_);
+        alDeleteSources(1, &source_);
+        alDeleteBuffers(static_cast<ALsizei>(free_.size()), free_.data());
+    }
+
+    // Takes back the buffers played through; returns their frames.
+    std::int64_t reclaim() {
+        ALint done = 0;
+        alGetSourcei(source_, AL_BUFFERS_PROCESSED, &done);
+        std::int64_t frames = 0;
+        for (; done > 0 && !queued_.empty(); --done) {
+            ALuint buffer = 0;
+            alSourceUnqueueBuffers(source_, 1, &buffer);
+            free_.push_back(buffer);
+            frames += queued_.front();
+            queued_.pop_front();
+        }
+        return frames;
+    }
+    // Queues what the stream gives into the free buffers; false once it has nothing more.
+    bool fill(AudioStream& audio) {
+        while (!free_.empty()) {
+            pcm_.clear();
+            std::size_t frames = audio.read(pcm_, kBufferFrames);
+            if (frames == 0) return false;
+            ALuint buffer = free_.back();
+            free_.pop_back();
+            alBufferData(buffer, AL_FORMAT_STEREO16, pcm_.data(), static_cast<ALsizei>(frames * 4),
+                         audio.rate());
+            alSourceQueueBuffers(source_, 1, &buffer);
+            queued_.push_back(static_cast<std::int64_t>(frames));
+        }
+        return true;
+    }
+    // Plays again after an underrun, which stops the source; gives the frames played of the
+    // buffer at the head of the queue.
+    std::int64_t keepPlaying() {
+        ALint state = AL_STOPPED, offset = 0;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING && !queued_.empty()) alSourcePlay(source_);
+        alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
+        return offset;
+    }
+    // Stops and empties the queue; stopping marks every buffer played through.
+    void clear() {
+        alSourceStop(source_);
+        reclaim();
+    }
+    bool empty() const { return queued_.empty(); }
+
+  private:
+    ALuint source_ = 0;
+    std::vector<ALuint> free_ = std::vector<ALuint>(kBuffers);
+    std::deque<std::int64_t> queued_;
+    std::vector<std::int16_t> pcm_;
+};
+
+}  // namespace
+
+std::unique_ptr<MusicStream> MusicStream::start(std::unique_ptr<AudioStream> audio,
+                                                std::string& why) {
+    ALCdevice* device = alcOpenDevice(nullptr);
+    if (!device) {
+        why = "No sound device is available.";
+        return nullptr;
+    }
+    ALCcontext* context = alcCreateContext(device, nullptr);
+    if (!context || !alcIsExtensionPresent(device, "ALC_EXT_thread_local_context")) {
+        if (context) alcDestroyContext(context);
+        alcCloseDevice(device);
+        why = "The sound device cannot play this file.";
+        return nullptr;
+    }
+    try {
+        return std::unique_ptr<MusicStream>(new MusicStream(std::move(audio), device, context));
+    } catch (...) {
+        alcDestroyContext(context);
+        alcCloseDevice(device);
+        throw;
+    }
+}
+
+MusicStream::MusicStream(std::unique_ptr<AudioStream> audio, ALCdevice* device, ALCcontext* context)
+    : audio_(std::move(audio)), device_(device), context_(context), worker_([this] { run(); }) {}
+
+MusicStream::~MusicStream() {
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+    }
+    wake_.notify_all();
+    worker_.join();
+    alcDestroyContext(context_);
+    alcCloseDevice(device_);
+}
+
+void MusicStream::seek(std::int64_t ms) {
+    {
+        std::lock_guard lock(mutex_);
+        seek_ = ms;
+        playing_ = true;
+    }
+    wake_.notify_all();
+}
+
+void MusicStream::run() {
+    // The game's sounds keep the process's current context; this thread uses its own.
+    alcSetThreadContext(context_);
+    {
+        SourceQueue queue;
+        const std::int64_t rate = audio_->rate();
+        std::int64_t from = 0;  // the frame the last seek went to
+        std::int64_t done = 0;  // frames played through since then
+        bool more = true;       // the stream has more to give
+        std::unique_lock lock(mutex_);
+        while (!quit_) {
+            std::optional<std::int64_t> seek = std::exchange(seek_, std::nullopt);
+            lock.unlock();
+            if (seek) {
+                queue.clear();
+                more = audio_->seek(*seek);
+                from = *seek * rate / 1000;
+                done = 0;
+            }
+            done += queue.reclaim();
+            if (more) more = queue.fill(*audio_);
+            std::int64_t offset = queue.keepPlaying();
+            positionMs_ = (from + done + offset) * 1000 / rate;
+            bool sounding = !queue.empty() && connected(device_);
+            lock.lock();
+            if (seek_) continue;
+            playing_ = sounding;
+            if (sounding)
+                wake_.wait_for(lock, kTick);
+            else
+                wake_.wait(lock, [this] { return quit_ || seek_; });
+        }
+    }
+    alcSetThreadContext(nullptr);
+}
+
+}  // namespace tumblix

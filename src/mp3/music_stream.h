@@ -1,0 +1,51 @@
+#pragma once
+
+#include <AL/alc.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "sound/audio_stream.h"
+
+namespace tumblix {
+
+// One file played on a sound device, context and source of its own, apart from the game's
+// sounds. A worker thread decodes and keeps the source's queue filled, so no caller ever waits
+// for the decoder; the caller only reads what the worker last saw.
+class MusicStream {
+  public:
+    // Starts playing from the beginning; nothing, with the reason in why, without a device.
+    static std::unique_ptr<MusicStream> start(std::unique_ptr<AudioStream> audio, std::string& why);
+    // Stops the sound and closes the device.
+    ~MusicStream();
+    MusicStream(const MusicStream&) = delete;
+    MusicStream& operator=(const MusicStream&) = delete;
+
+    // False once the file has played to its end (or the device went away).
+    bool playing() const { return playing_; }
+    std::int64_t positionMs() const { return positionMs_; }
+    // Plays from ms milliseconds on, also after the end.
+    void seek(std::int64_t ms);
+
+  private:
+    MusicStream(std::unique_ptr<AudioStream> audio, ALCdevice* device, ALCcontext* context);
+    void run();
+
+    std::unique_ptr<AudioStream> audio_;
+    ALCdevice* device_;
+    ALCcontext* context_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool quit_ = false;                 // under mutex_
+    std::optional<std::int64_t> seek_;  // under mutex_
+    std::atomic<bool> playing_{true};
+    std::atomic<std::int64_t> positionMs_{0};
+    std::thread worker_;
+};
+
+}  // namespace tumblix

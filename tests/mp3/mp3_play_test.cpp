@@ -1,0 +1,148 @@
+// The player on files made here, mixed by OpenAL into a wave file in real time and measured
+// after the device closed.
+#include "mp3/mp3_play.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "sound/wave_backend.h"
+#include "sound/wave_file.h"
+#include "tonegen/tone_file.h"
+
+namespace tumblix {
+namespace {
+
+using namespace std::chrono;
+std::string rendered;
+QTemporaryDir dir;
+
+// Puts a bad file at a path.
+using Make = void (*)(const std::string& path);
+
+struct Mp3PlayTest : ::testing::Test {
+    // A path with blanks and Cyrillic letters.
+    std::string path(const std::string& name) {
+        return dir.path().toStdString() + "/мои песни/" + name;
+    }
+    // Waits for the end; false when it does not come within `limit`.
+    bool ends(MP3Play& player, milliseconds limit) {
+        for (auto end = steady_clock::now() + limit;
+             player.IsPlaying() && steady_clock::now() < end;)
+            std::this_thread::sleep_for(5ms);
+        return !player.IsPlaying();
+    }
+    // Seconds of tone the device rendered (rising zero crossings at 1 kHz), and its pitch from
+    // the crossings' spacing, leaving out gaps.
+    std::pair<double, double> heard() {
+        std::ifstream in(rendered, std::ios::binary);
+        std::string b((std::istreambuf_iterator<char>(in)), {});
+        std::vector<std::size_t> rises;
+        float before = 0, left = 0;
+        for (std::size_t at = b.find("data") + 8; at + 8 <= b.size(); at += 8, before = left) {
+            std::memcpy(&left, b.data() + at, sizeof left);
+            if (before < 0 && left >= 0) rises.push_back(at / 8);
+        }
+        double spacing = 0, cycles = 0;
+        for (std::size_t i = 1; i < rises.size(); ++i)
+            if (rises[i] - rises[i - 1] - 40 < 10)  // 40 to 49 frames apart (unsigned)
+                spacing += double(rises[i] - rises[i - 1]), ++cycles;
+        return {double(rises.size()) / 1000, 44100 * cycles / spacing};
+    }
+    MP3Play player;
+};
+
+TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
+    for (auto [encoder, ext] : {std::pair{"libmp3lame", "mp3"}, {"mp2", "mp2"}, {"wmav2", "wma"}}) {
+        SCOPED_TRACE(encoder);
+        player.FileName(path(std::string("тон 1 kHz.") + ext));
+        ASSERT_TRUE(tonegen::writeTone(player.FileName(), encoder, 1000, 1.0));
+        ASSERT_EQ(player.mmPlay(), "Success");
+        EXPECT_TRUE(player.IsPlaying());
+        std::this_thread::sleep_for(100ms);
+        auto [start, from] = std::pair(steady_clock::now(), player.PositionMs());
+        std::this_thread::sleep_for(500ms);
+        EXPECT_NEAR(player.PositionMs() - from,
+                    duration_cast<milliseconds>(steady_clock::now() - start).count(), 100);
+        EXPECT_TRUE(ends(player, 1500ms));
+        player.SeekTo(0);
+        EXPECT_TRUE(player.IsPlaying());
+        std::this_thread::sleep_for(100ms);
+        EXPECT_LT(player.PositionMs(), 200);
+        EXPECT_TRUE(ends(player, 1500ms));
+        player.mmStop();
+        auto [seconds, hz] = heard();
+        EXPECT_NEAR(seconds, 2.0, 0.12);  // each codec adds or loses a few tens of ms
+        EXPECT_NEAR(hz, 1000, 5);
+    }
+}
+
+TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
+    const struct {
+        const char* name;
+        Make make;
+        const char* result;  // none: a reason of its own
+        milliseconds plays;  // how long it plays at most
+    } cases[] = {
+        {"", [](auto&) {}, "Error with input file", 0ms},
+        {"missing.mp3", [](auto&) {}, "Error with input file", 0ms},
+        {"folder.mp3", [](auto& p) { std::filesystem::create_directory(p); },
+         "Error with input file", 0ms},
+        {"pipe.mp3", [](auto& p) { mkfifo(p.c_str(), 0600); }, "Error with input file", 0ms},
+        {"empty.mp3", [](auto& p) { std::ofstream{p}; }, nullptr, 0ms},
+        {"text.mp3", [](auto& p) { std::ofstream{p} << "Это не музыка\n"; }, nullptr, 0ms},
+        {"wave.mp3",
+         [](auto& p) {
+             test::writeWave(p, 1, 1, 8000, 16, 2, test::pcm16({1, 2, 3, 4}));
+         },
+         "Success", 300ms},
+        {"cut.mp3",
+         [](auto& p) {
+             tonegen::writeTone(p, "libmp3lame", 440, 2.0);
+             std::filesystem::resize_file(p, std::filesystem::file_size(p) / 4);
+         },
+         "Success", 900ms},
+    };
+    for (const auto& c : cases) {
+        player.FileName(*c.name ? path(c.name) : "");
+        c.make(player.FileName());
+        std::string result = player.mmPlay();
+        if (c.result)
+            EXPECT_EQ(result, c.result) << c.name;
+        else
+            EXPECT_TRUE(result != "Success" && result != "Error with input file") << c.name;
+        EXPECT_EQ(player.IsPlaying(), c.plays > 0ms) << c.name;
+        EXPECT_TRUE(ends(player, c.plays)) << c.name;
+        player.mmStop();
+    }
+}
+
+TEST_F(Mp3PlayTest, AFileDeletedWhilePlayingPlaysOnAndASecondOpenIsRefused) {
+    player.FileName(path("gone.mp2"));
+    ASSERT_TRUE(tonegen::writeTone(player.FileName(), "mp2", 500, 0.5));
+    ASSERT_EQ(player.mmPlay(), "Success");
+    std::filesystem::remove(player.FileName());
+    EXPECT_NE(player.mmPlay(), "Success");
+    EXPECT_TRUE(player.IsPlaying());
+    EXPECT_TRUE(ends(player, 1000ms));
+    player.SeekTo(0);
+    EXPECT_TRUE(player.IsPlaying());
+    player.mmStop();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(player.mmPlay(), "Error with input file");
+}
+
+}  // namespace
+}  // namespace tumblix
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    tumblix::rendered = tumblix::test::useWaveBackend(tumblix::dir);
+    std::filesystem::create_directory(tumblix::dir.filePath("мои песни").toStdString());
+    return RUN_ALL_TESTS();
+}

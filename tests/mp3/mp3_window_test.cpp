@@ -1,0 +1,134 @@
+#include "mp3/mp3_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "mp3/position_text.h"
+
+namespace tumblix {
+namespace {
+
+TEST(PositionText, SecondsRoundHalfToEvenAndMinutesShowTwoDigitsFromOneMinuteOn) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "0:00"},      {7499, "0:07"},   {58500, "0:58"},   {59499, "0:59"},    {59500, "01:00"},
+        {61000, "01:01"}, {62500, "01:02"}, {720000, "12:00"}, {6000000, "100:00"}};
+    for (auto [ms, text] : cases) EXPECT_EQ(positionText(ms), text) << ms;
+}
+
+// Records what the window asks of its player; an empty result stands for an unexpected fault.
+struct FakePlayer final : Mp3Player {
+    explicit FakePlayer(std::string& log) : log(log) {}
+    const std::string& FileName() const override { return name; }
+    void FileName(const std::string& n) override { name = n; }
+    bool IsPlaying() override { return playing; }
+    std::string mmPlay() override {
+        log += "play " + name + ";";
+        if (result.empty()) name.clear();
+        return result;
+    }
+    std::string mmStop() override { return log += "stop;", ""; }
+    std::string Position() override { return "03:15"; }
+    void SeekTo(std::int64_t ms) override { log += "seek " + std::to_string(ms) + ";"; }
+    std::string& log;
+    std::string name, result = "Success";
+    bool playing = false;
+};
+
+// A window on a fake player, with a chooser that gives `chosen`.
+struct Rig {
+    Rig() {
+        window.setChooseFile([this](const std::string& pattern) {
+            log += pattern + ";";
+            return chosen;
+        });
+        window.setUserClosed([this] { log += "unticked;"; });
+    }
+    QString text(const char* label) { return window.findChild<QLabel*>(label)->text(); }
+    void click(const char* label) {
+        QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
+    }
+
+    std::string log;
+    std::optional<std::string> chosen;
+    Settings settings;
+    FakePlayer* player = new FakePlayer(log);
+    Mp3Window window{nullptr, settings, std::unique_ptr<Mp3Player>(player)};
+};
+struct Mp3WindowTest : ::testing::Test, Rig {};
+
+TEST(Mp3Window, InitMusicPlaysTheSettingsFileAndShowsItsShortName) {
+    const std::tuple<const char*, bool, const char*, const char*> cases[] = {
+        {"...", true, "Empty", "No Loop"},
+        {"", true, "Empty", "No Loop"},
+        {"/музыка/Моя песня.mp3", false, "Моя песня", "No loop"},
+        {"/a/0123456789abcdefghijklmnopqrstuvwxyz.wma", true, "0123456789abc...nopqrstuvwxyz",
+         "Loop"},
+    };
+    for (auto [path, loop, name, loopText] : cases) {
+        Rig t;
+        t.settings.MP3Path = path;
+        t.settings.MP3Loop = loop;
+        t.window.InitMusic();
+        EXPECT_EQ(t.log, *name == 'E' ? "" : "play " + std::string(path) + ";");
+        EXPECT_EQ(t.text("lblName"), QString::fromUtf8(name));
+        EXPECT_EQ(t.text("lblLoop"), loopText);
+        EXPECT_EQ(t.text("lblTime"), "");
+    }
+}
+
+TEST_F(Mp3WindowTest, TheTimerShowsTheTimeRestartsWithLoopOrEmptiesAndStops) {
+    EXPECT_EQ(window.tmrIsPlaying().interval(), 1000);
+    player->playing = true;
+    window.tmrIsPlaying_Timer();
+    EXPECT_EQ(text("lblTime"), "Time 03:15");
+    player->playing = false;
+    window.tmrIsPlaying_Timer();
+    EXPECT_EQ(log, "seek 0;");
+    EXPECT_TRUE(window.tmrIsPlaying().isActive());
+    click("lblLoop");
+    EXPECT_EQ(text("lblLoop"), "No loop");
+    window.tmrIsPlaying_Timer();
+    EXPECT_EQ(text("lblName"), "Empty");
+    EXPECT_EQ(text("lblTime"), "");
+    EXPECT_FALSE(window.tmrIsPlaying().isActive());
+    click("lblLoop");
+    EXPECT_TRUE(settings.MP3Loop);
+    EXPECT_EQ(text("lblLoop"), "Loop");
+}
+
+TEST_F(Mp3WindowTest, SelectPlaysANewChoiceOnlyAndTheUsersCloseForgetsIt) {
+    settings.MP3Path = "/m/start.mp3";
+    window.InitMusic();
+    window.tmrIsPlaying().stop();
+    click("cmdOpen");           // nothing chosen
+    chosen = settings.MP3Path;  // not chosen in this run yet: restarts
+    click("cmdOpen");
+    EXPECT_TRUE(window.tmrIsPlaying().isActive());
+    click("cmdOpen");
+    chosen = "/m/Другая песня.mp2";
+    click("cmdOpen");
+    const char* pattern = "*.wma;*.mp3;*.mp2;";
+    EXPECT_EQ(log, "play /m/start.mp3;" + std::string(pattern) + pattern +
+                       "stop;play /m/start.mp3;" + pattern + pattern +
+                       "stop;play /m/Другая песня.mp2;");
+    EXPECT_EQ(text("lblName"), "Другая песня");
+    EXPECT_EQ(settings.MP3Path, *chosen);
+    chosen = "/m/3.mp3";
+    player->result = "";
+    window.cmdOpen_Click();
+    EXPECT_EQ(settings.MP3Path, "");
+    log.clear();
+    window.show();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(settings.MP3Path, "...");
+    settings.MP3Path = "/m/kept.mp3";
+    window.closeForGood();
+    EXPECT_EQ(log, "unticked;stop;stop;");
+    EXPECT_EQ(settings.MP3Path, "/m/kept.mp3");
+    EXPECT_FALSE(window.tmrIsPlaying().isActive());
+}
+
+}  // namespace
+}  // namespace tumblix
