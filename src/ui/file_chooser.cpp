@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/file_pattern.h"
 #include "ui/mounted_volumes.h"
@@ -85,7 +86,9 @@ frmOpen::frmOpen() : EscProofDialog(nullptr) {
     resize(420, 260);
 
     drvOpen_->addItems(mountedVolumes());
+    // A current folder that has gone away gives the program's folder, or the root.
     folder_ = QDir::currentPath();
+    if (!enterable(folder_)) folder_ = enterable(programFolder()) ? programFolder() : "/";
     selectDrive(volumeOf(mountedVolumes(), folder_));
     pattern_ = effectivePattern(AddictPattern);
     fillFolders();
@@ -135,9 +138,10 @@ void frmOpen::fillFolders() {
     dirOpen_->clear();
     QString drive = drvOpen_->currentText();
     QStringList chain;
-    for (QDir d(folder_);; d.cdUp()) {
-        chain.prepend(d.absolutePath());
-        if (d.absolutePath() == drive || d.isRoot()) break;
+    for (QString p = QDir::cleanPath(folder_);;
+         p = p.left(std::max<qsizetype>(p.lastIndexOf('/'), 1))) {
+        chain.prepend(p);
+        if (p == drive || p.size() <= 1) break;
     }
     int depth = 0;
     auto add = [this](const QString& path, int indent) {
