@@ -183,6 +183,27 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     EXPECT_FALSE(frmOpen::loaded());
 }
 
+using SetButton = WindowTest;
+
+TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
+    SequenceState sequence{random, clock};
+    sequence.SequenceOn = true;
+    installSettingsDialog(*window, sounds, sequence);
+    EXPECT_TRUE(window->game().chooser().sequenceOn());
+    int shown =
+        answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
+                                 [&](frmSettings& d) {
+                                     EXPECT_EQ(d.windowTitle(), "Settings");
+                                     frmOpen::shared();
+                                     window->closeGameWindows();
+                                     EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
+                                     d.close();
+                                 });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
+}
+
 TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
     struct Case {
         const char* name;
