@@ -12,6 +12,8 @@
 #include "app/settings_path.h"
 #include "app/signal_close.h"
 #include "engine/random.h"
+#include "sequence/sequence_state.h"
+#include "settings_dialog/settings_dialog.h"
 #include "sound/openal_mixer.h"
 #include "sound/sound_system.h"
 #include "ui/main_window.h"
@@ -65,8 +67,10 @@ int main(int argc, char** argv) {
     tumblix::MersenneRandom random(
         static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     tumblix::SystemClock clock;
+    tumblix::SequenceState sequence(random, clock, [] { QApplication::beep(); });
     tumblix::MainWindow frmMain(random, clock, QString::fromStdString(folders.files.string()));
     frmMain.setSounds(&sounds);
+    tumblix::installSettingsDialog(frmMain, sounds, sequence);
     frmMain.setSettingsFile(tumblix::settingsFilePath(folders.files));
     frmMain.setDataFolder(folders.data);
     if (folders.perUser) frmMain.setTableFolder(folders.files.string());

@@ -14,13 +14,6 @@ constexpr int kNameLength = 30;
 constexpr QRgb kBlack = 0x000000, kYellow = 0xFFFF00, kRed = 0xFF0000, kGrey = 0x808080,
                kWhite = 0xFFFFFF;
 
-// The part after the last folder separator without its last four characters (the extension).
-std::string nameWithoutExtension(const std::string& path) {
-    std::size_t slash = path.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return name.substr(0, name.size() < 4 ? 0 : name.size() - 4);
-}
-
 bool noFile(const std::string& path) {
     return path.empty() || path == kDefaultPath;
 }
@@ -30,8 +23,7 @@ bool noFile(const std::string& path) {
 Mp3Window::Mp3Window(QWidget* mainWindow, Settings& settings, std::unique_ptr<Mp3Player> player)
     : ToolWindow(mainWindow, "frmMP3", "*.mp3 & *.wma Player"),
       settings_(settings),
-      player_(std::move(player)),
-      getFileName_(nameWithoutExtension) {
+      player_(std::move(player)) {
     setAutoFillBackground(true);
     Twips tw = Twips::of(*this);
     lblName_ = addLabel("lblName", "Empty", kBlack, kYellow, "Название композиции",
@@ -71,7 +63,8 @@ QLabel* Mp3Window::addLabel(const char* name, const char* text, QRgb back, QRgb 
 }
 
 void Mp3Window::showName(const std::string& path) {
-    lblName_->setText(QString::fromStdString(ShortenPath(getFileName_(path), kNameLength)));
+    std::string name = getFileName_ ? getFileName_(path) : path;
+    lblName_->setText(QString::fromStdString(ShortenPath(name, kNameLength)));
 }
 
 // An unexpected fault inside the player forgets the file.

@@ -29,7 +29,7 @@ class Mp3Window : public ToolWindow {
 
     // "Select" asks this chooser; without one nothing is chosen.
     void setChooseFile(ChooseFile choose) { chooseFile_ = std::move(choose); }
-    // A file's name as shown, before shortening; by default the name without its extension.
+    // A file's name as shown, before shortening; without one, the whole path.
     void setGetFileName(FileNameOf name) { getFileName_ = std::move(name); }
     Mp3Player& MP3Play1() { return *player_; }
     QTimer& tmrIsPlaying() { return *tmrIsPlaying_; }

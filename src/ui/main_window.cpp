@@ -12,6 +12,8 @@
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
 #include "sound/sound_system.h"
+#include "ui/file_chooser.h"
+#include "ui/file_names.h"
 #include "ui/key_codes.h"
 #include "ui/title_strip.h"
 
@@ -30,6 +32,14 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
                                                   "The Best Of The Tumblix", "lstTable");
     statistic_ = std::make_unique<ListWindow>(this, "frmStatistic", "Statistic", "lstStatistic");
     mp3_ = std::make_unique<Mp3Window>(this, settings_, std::make_unique<MP3Play>());
+    mp3_->setChooseFile([this](const std::string& pattern) -> std::optional<std::string> {
+        QString picked = frmOpen::choose(this, QString::fromStdString(pattern));
+        if (picked.isEmpty()) return std::nullopt;
+        return picked.toStdString();
+    });
+    mp3_->setGetFileName([](const std::string& path) {
+        return GetFileName(QString::fromStdString(path)).toStdString();
+    });
     titleStrip_ = new TitleStrip(this);
     client_ = new QWidget(this);
     client_->setObjectName("clientArea");

@@ -89,6 +89,7 @@ class MainWindow : public QWidget,
     // GameHost
     void playSound(Sound s) override;
     void sweepMusicBalance() override;
+    void closeGameWindows() override;
     bool askNewGame() override;
     void closeMainWindow() override;
     void focusBoard() override;

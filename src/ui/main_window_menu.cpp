@@ -4,6 +4,7 @@
 
 #include "control/help_tour.h"
 #include "ui/about_window.h"
+#include "ui/file_chooser.h"
 #include "ui/help_window.h"
 #include "ui/main_layout.h"
 #include "ui/main_window.h"
@@ -69,6 +70,13 @@ void MainWindow::runHelpTour() {
     HelpWindowPages pages(this);
     QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString(), tableFolder_);
+}
+
+// A game that ends takes the file chooser and the settings dialog away.
+void MainWindow::closeGameWindows() {
+    frmOpen::unload();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmSettings" && w->isVisible()) w->close();
 }
 
 void MainWindow::showAbout() {

@@ -15,6 +15,8 @@
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
+#       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
+#                    written at exit and read again at the next start
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks
 #       mp3          a settings file naming an MP3 plays it from the start (the player holds the
@@ -137,6 +139,28 @@ exit)
 
     wait_exit
     [ "$(lines_of "$(settings_file)")" = 66 ] || fail "Exit did not save the settings"
+    ;;
+dialogs)
+    title_height
+    # "Set" is the button left of "Exit" in the upper menu row.
+    xdotool mousemove --window "$main" $((4 + 5467 / 15)) $((T - 1 + 7267 / 15)) click 1
+    settings=$("$x11tool" --wait Settings 5) || fail "Set opened no settings dialog"
+    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 1 ] || fail "the default ghost mode is not 1"
+    # The focus goes from the sequence button to the grid box, then to the ghost mode's
+    # checked option; Up moves to the option above it, "Показывать всегда", and space picks it.
+    xdotool windowfocus --sync "$settings" 2>/dev/null || true
+    xdotool key Tab Tab Up space
+    sleep 0.3
+    "$x11tool" Settings || fail "close request not sent to the settings dialog"
+    sleep 0.3
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was not saved"
+    start_game
+    wait_drawn
+    "$x11tool" Tumblix || fail "close request not sent"
+    wait_exit
+    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was lost at the restart"
     ;;
 close)
     grab "$board" before

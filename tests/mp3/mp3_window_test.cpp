@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "mp3/position_text.h"
+#include "ui/file_names.h"
 
 namespace tumblix {
 namespace {
@@ -43,6 +44,9 @@ struct Rig {
             return chosen;
         });
         window.setUserClosed([this] { log += "unticked;"; });
+        window.setGetFileName([](const std::string& p) {
+            return GetFileName(QString::fromStdString(p)).toStdString();
+        });
     }
     QString text(const char* label) { return window.findChild<QLabel*>(label)->text(); }
     void click(const char* label) {

@@ -2,30 +2,12 @@
 #include <QPlainTextEdit>
 
 #include "ui/about_window.h"
+#include "ui/answer_modal.h"
 #include "ui/help_window.h"
 #include "ui/window_fixture.h"
 
 namespace tumblix::testing {
 namespace {
-
-// Runs action while answering every modal window of type W with answer, once per showing.
-template <class W>
-int answerModal(const std::function<void()>& action, const std::function<void(W&)>& answer) {
-    int shown = 0;
-    QTimer poll;
-    W* last = nullptr;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible() || w == last) return;
-        last = w;
-        ++shown;
-        answer(*w);
-        last = nullptr;
-    });
-    poll.start(1);
-    action();
-    return shown;
-}
 
 using MenuTest = WindowTest;
 

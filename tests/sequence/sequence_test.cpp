@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "sequence/sequence_state.h"
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+struct Seq : ::testing::Test {
+    std::vector<int> heads(int n) {
+        std::vector<int> out;
+        for (int i = 0; i < n; ++i) out.push_back(seq.Head());
+        return out;
+    }
+    void fill(std::initializer_list<std::uint8_t> items) {
+        for (auto i : items) seq.PutItem(i);
+    }
+    MersenneRandom random{11};
+    FakeClock clock;
+    int beeps = 0;
+    clsSeq seq{random, clock, [this] { ++beeps; }};
+};
+
+TEST_F(Seq, CyclicOrderGoesOnAcrossEditsAndBadRemovalsBeep) {
+    EXPECT_EQ(heads(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(seq.GetRandom() + seq.GetCount(), 0);
+    fill({3, 5, 1});
+    EXPECT_EQ(heads(4), (std::vector<int>{3, 5, 1, 3}));
+    seq.KillItem(2);  // 3, 1; the cursor stands at 2
+    EXPECT_EQ(seq.GetCount(), 2);
+    EXPECT_EQ(heads(3), (std::vector<int>{1, 3, 1}));
+    for (std::uint8_t bad : {0, 3, 255}) seq.KillItem(bad);
+    EXPECT_EQ(beeps, 3);
+    EXPECT_EQ(seq.GetCount(), 2);
+    fill({4, 6, 2, 2, 2, 2, 2, 2, 2});  // the eleventh item is refused
+    EXPECT_EQ(seq.GetCount(), 10);
+    EXPECT_EQ(seq.GetValueItem(3), 4);
+    EXPECT_EQ(seq.GetValueItem(10), 2);
+    EXPECT_EQ(seq.GetValueItem(11), 0);
+    EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));
+    for (int i = 0; i < 8; ++i) seq.KillItem(3);  // 3, 1 left; the cursor (3) beyond them
+    EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));
+    EXPECT_EQ(beeps, 3);
+}
+
+// Position 1 comes with 0.5/n, the middle ones with 1/n, the last with 1.5/n.
+TEST_F(Seq, RandomDrawsFollowTheRoundingDistribution) {
+    const int draws = 40000;
+    for (int n : {1, 2, 4}) {
+        SCOPED_TRACE(n);
+        clsSeq s{random, clock};
+        for (int i = 1; i <= n; ++i) s.PutItem(static_cast<std::uint8_t>(i));
+        std::vector<int> seen(n + 1);
+        for (int i = 0; i < draws; ++i) ++seen[s.GetRandom()];
+        EXPECT_EQ(seen[0], 0);
+        for (int i = 1; i <= n; ++i) {
+            double p = n == 1 ? 1.0 : (i == 1 ? 0.5 : i == n ? 1.5 : 1.0) / n;
+            double sigma = std::sqrt(draws * p * (1 - p));
+            EXPECT_NEAR(seen[i], draws * p, 5 * sigma + 1) << "position " << i;
+        }
+    }
+}
+
+using SequenceGame = GameTest;
+
+TEST_F(SequenceGame, TheQueueDealsTheSequenceFromTheNextEnteringFigure) {
+    MersenneRandom r{3};
+    SequenceState sequence{r, clock};
+    for (std::uint8_t k : {0, 2, 6}) sequence.FigureSequence.PutItem(k);
+    game.chooser().setSequence(&sequence);
+    random.fallback = 0.5;  // random figures: a kind other than J, I and O
+    game.Form_Load();
+    auto queued = s().FigureQueue;
+    sequence.SequenceOn = true;
+    std::vector<std::string> entered;
+    for (int i = 0; i < 4; ++i) {
+        s().board.clear();
+        land();
+        entered.push_back(s().FigureQueue[4].pattern);
+    }
+    const std::string J(sequenceKindPattern(0)), I(sequenceKindPattern(2)), O(kOPattern);
+    EXPECT_EQ(entered, (std::vector<std::string>{J, I, O, J}));
+    EXPECT_EQ(s().FigureQueue[0].pattern, queued[4].pattern);  // queued figures kept
+    EXPECT_NE(queued[4].pattern, J);
+}
+
+}  // namespace
+}  // namespace tumblix::test

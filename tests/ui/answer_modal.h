@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace tumblix::testing {
+
+// Runs action while answering every modal window of type W with answer, once per showing.
+template <class W>
+int answerModal(const std::function<void()>& action, const std::function<void(W&)>& answer) {
+    int shown = 0;
+    QTimer poll;
+    W* last = nullptr;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!w || !w->isVisible() || w == last) return;
+        last = w;
+        ++shown;
+        answer(*w);
+        last = nullptr;
+    });
+    poll.start(1);
+    action();
+    return shown;
+}
+
+}  // namespace tumblix::testing
