@@ -12,6 +12,7 @@ TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
     for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
     EXPECT_EQ(s().FigureY, 0);
     EXPECT_EQ(s().TickCount, 149);
+    EXPECT_EQ(host.sweeps, 149);  // the music's balance sweeps at every tick
     game.tmrDown_Timer();
     EXPECT_EQ(s().FigureY, 1);
     EXPECT_EQ(s().TickCount, 0);
