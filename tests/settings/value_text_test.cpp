@@ -24,18 +24,10 @@ TEST(ValueText, StrictNumberIsTheWholeLine) {
 }
 
 TEST(ValueText, BooleanIsAWordOrANumber) {
-    const std::pair<const char*, std::optional<bool>> cases[] = {{"True", true},
-                                                                 {"TRUE", true},
-                                                                 {"false", false},
-                                                                 {" False ", false},
-                                                                 {"0", false},
-                                                                 {" 0 ", false},
-                                                                 {"7", true},
-                                                                 {"0.5", true},
-                                                                 {"", std::nullopt},
-                                                                 {"yes", std::nullopt},
-                                                                 {"Truex", std::nullopt},
-                                                                 {"7x", std::nullopt}};
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false},
+        {"0", false},   {" 0 ", false}, {"7", true},      {"0.5", true},
+        {"", {}},       {"yes", {}},    {"Truex", {}},    {"7x", {}}};
     for (auto [line, value] : cases) EXPECT_EQ(readBoolean(line), value) << '"' << line << '"';
 }
 

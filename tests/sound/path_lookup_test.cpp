@@ -21,8 +21,7 @@ TEST(PathLookup, ComponentsAreFoundIgnoringCase) {
         {"\\SOUND\\LEFT1.wav", "/sound/left1.WAV"},
         {"/sound/./Left1.wav", "/sound/./left1.WAV"},
         {"\\sound\\right1.WAV", "/sound/right1.WAV"},  // missing: only the separators change
-        {"/SOUND/gone/left1.WAV", "/SOUND/gone/left1.WAV"},
-    };
+        {"/SOUND/gone/left1.WAV", "/SOUND/gone/left1.WAV"}};
     for (auto [written, found] : cases)
         EXPECT_EQ(findSoundFile(root + written), root + found) << written;
 }

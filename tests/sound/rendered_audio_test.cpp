@@ -16,16 +16,12 @@
 #include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 
+std::string output;  // the backend's file
+
 namespace tumblix {
 namespace {
 
 using namespace std::chrono_literals;
-
-}  // namespace
-}  // namespace tumblix
-std::string output;
-namespace tumblix {
-namespace {  // the backend's file
 
 // What the backend wrote: float stereo at 44.1 kHz.
 struct Rendered {
@@ -34,11 +30,10 @@ struct Rendered {
         std::ifstream in(output, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         Rendered r;
+        float frame[2];
         for (std::size_t at = bytes.find("data") + 8; at + 8 <= bytes.size(); at += 8) {
-            float frame[2];
             std::memcpy(frame, bytes.data() + at, sizeof frame);
-            r.left.push_back(frame[0]);
-            r.right.push_back(frame[1]);
+            r.left.push_back(frame[0]), r.right.push_back(frame[1]);
         }
         return r;
     }
@@ -67,19 +62,23 @@ struct RenderedAudioTest : ::testing::Test {
         test::writeWave(path, 1, 1, 44100, 16, 2, test::pcm16(s));
         return path;
     }
+    std::unique_ptr<clsDMCtrl> play(Mixer& mixer, const std::string& file, std::int16_t volume,
+                                    std::int32_t frequency) {
+        auto s = std::make_unique<clsDMCtrl>(mixer, on);
+        s->DMCtrlPath(file);
+        s->DMCtrlEnabled(true);
+        s->DMCtrlVolume(volume);
+        s->DMCtrlFreq(frequency);
+        s->DMCtrlPlay();
+        return s;
+    }
     // Event sounds of the given files, volumes and rates played together on a device of their own.
     Rendered render(const std::vector<std::tuple<std::string, std::int16_t, std::int32_t>>& plays) {
         {
             OpenAlMixer mixer;
-            bool on = true;
             std::vector<std::unique_ptr<clsDMCtrl>> sounds;
             for (const auto& [file, volume, frequency] : plays) {
-                auto& s = *sounds.emplace_back(std::make_unique<clsDMCtrl>(mixer, on));
-                s.DMCtrlPath(file);
-                s.DMCtrlEnabled(true);
-                s.DMCtrlVolume(volume);
-                s.DMCtrlFreq(frequency);
-                s.DMCtrlPlay();
+                auto& s = *sounds.emplace_back(play(mixer, file, volume, frequency));
                 EXPECT_EQ(s.DMCtrlFreq(), frequency ? frequency : 44100);
             }
             std::this_thread::sleep_for(300ms);
@@ -87,6 +86,7 @@ struct RenderedAudioTest : ::testing::Test {
         return Rendered::read();
     }
     QTemporaryDir dir;
+    bool on = true;
 };
 
 TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
@@ -122,11 +122,8 @@ TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
     std::filesystem::remove(output);
     std::filesystem::create_symlink("/dev/full", output);
     OpenAlMixer mixer;
-    bool on = true;
-    clsDMCtrl sound(mixer, on);
-    sound.DMCtrlPath(file);
-    sound.DMCtrlEnabled(true);
-    sound.DMCtrlPlay();
+    auto loaded = play(mixer, file, 0, 0);
+    clsDMCtrl& sound = *loaded;
     EXPECT_FALSE(sound.bFailedDMCtrl);
     for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
     sound.DMCtrlPlay();  // the loaded sound plays into nothing

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/game.h"
+#include <algorithm>
+
 #include "engine/random.h"
 #include "sound/fake_mixer.h"
-#include "support/fakes.h"
 
 namespace tumblix {
 namespace {
@@ -45,9 +45,8 @@ TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportT
     for (auto [id, name, volume, frequency] : cases) {
         const clsDMCtrl& s = sounds.object(id);
         EXPECT_EQ(s.DMCtrlPath(), std::string("/game/sound/") + name);
-        EXPECT_EQ(s.DMCtrlVolume(), volume);
-        EXPECT_EQ(s.DMCtrlFreq(), frequency);
-        EXPECT_TRUE(s.DMCtrlEnabled());
+        EXPECT_EQ(std::tuple(s.DMCtrlVolume(), s.DMCtrlFreq(), s.DMCtrlEnabled()),
+                  std::tuple(volume, frequency, true));
     }
     EXPECT_FALSE(sounds.object(Sound::mDrop2).DMCtrlEnabled());
     Settings back;
@@ -61,8 +60,8 @@ TEST_F(SoundSystemTest, ReleaseLetsGoOfTheTenSoundsInTheirOrderThenTheMusic) {
     mixer.take();
     sounds.release();
     Log released;
-    for (const std::string& line : mixer.take())
-        if (line.ends_with(" released")) released.push_back(line);
+    std::ranges::copy_if(mixer.take(), std::back_inserter(released),
+                         [](auto& line) { return line.ends_with(" released"); });
     EXPECT_EQ(released, (Log{"/game/sound/down1.WAV released", "/game/sound/left1.WAV released",
                              "/game/sound/inverse1.WAV released", kMusic + " released"}));
 }
@@ -100,24 +99,6 @@ TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
     const std::pair<double, bool> cases[] = {
         {0.0, false}, {0.5, false}, {0.500000001, false}, {0.50000006, true}, {0.9999, true}};
     for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
-}
-
-struct SweepingHost final : GameHost {
-    void sweepMusicBalance() override { ++sweeps; }
-    bool askNewGame() override { return false; }
-    void closeMainWindow() override {}
-    int sweeps = 0;
-};
-
-TEST(GravityTick, SweepsTheMusicBalanceAtEveryTickNotOnlyAtFallSteps) {
-    test::FakeRandom random;
-    test::FakeClock clock;
-    SweepingHost host;
-    test::RecordingCanvas board, next, future;
-    Game game(random, clock, host, {board, next, future});
-    game.Form_Load();
-    for (int i = 0; i < 5; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(host.sweeps, 5);
 }
 
 }  // namespace

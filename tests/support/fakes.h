@@ -50,12 +50,11 @@ struct FakeHost final : GameHost {
     void playSound(Sound s) override { sounds.push_back(s); }
     bool askNewGame() override { return ++asked, newGameAnswer; }
     void closeMainWindow() override { ++closed; }
-    void minimizeMainWindow() override { ++minimized; }
-    void restoreMainWindow() override { ++restored; }
+    void sweepMusicBalance() override { ++sweeps; }
 
     std::vector<Sound> sounds;
     bool newGameAnswer = false;
-    int asked = 0, closed = 0, minimized = 0, restored = 0;
+    int asked = 0, closed = 0, sweeps = 0;
 };
 
 // A board cell: playfield column 4..18, row 0..30.

@@ -29,7 +29,6 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
         toggle();
         EXPECT_FALSE(button("chkPause")->isChecked());
         EXPECT_TRUE(gravity.isActive());
-        EXPECT_TRUE(state().GameRunning);
         EXPECT_TRUE(window->control("fraControl")->isVisible());
         key(Qt::Key_Left);
         EXPECT_EQ(state().FigureX, 8);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 
 #include "ui/picture_box.h"
 #include "ui/qt_color.h"
@@ -27,21 +26,6 @@ TEST(PictureBoxTest, DrawsInUserUnitsAndErasesExactlyWhatWasDrawn) {
     for (int x = 0; x < 30; ++x)
         for (int y = 0; y < 30; ++y)
             ASSERT_EQ(img.pixelColor(x, y), QColor(Qt::black)) << x << "," << y;
-}
-
-TEST(PictureBoxTest, ReportsMouseInUserUnits) {
-    PictureBox pic(nullptr, 3760, 7760);
-    pic.resize(376, 776);
-    double gotX = -1, gotY = -1;
-    QObject::connect(&pic, &PictureBox::mouseMove, [&](int, double x, double y) {
-        gotX = x;
-        gotY = y;
-    });
-    QMouseEvent move(QEvent::MouseMove, QPointF(100, 200), QPointF(100, 200), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&pic, &move);
-    EXPECT_DOUBLE_EQ(gotX, 1000);
-    EXPECT_DOUBLE_EQ(gotY, 2000);
 }
 
 }  // namespace
