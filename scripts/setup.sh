@@ -11,7 +11,7 @@ packages=(
     libbenchmark-dev                                    # benchmarks
     libopenal-dev                                       # the sound mixer
     libavformat-dev libavcodec-dev libswresample-dev    # decoding of sound and music files
-    xvfb xauth xdotool x11-utils imagemagick            # end-to-end tests on a virtual screen
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick  # end-to-end tests on a virtual screen
     fonts-dejavu-core                                   # a font with Cyrillic for the texts
     desktop-file-utils appstream                        # checks of the menu entry and AppStream file
     dpkg-dev file                                       # the Debian package's dependencies

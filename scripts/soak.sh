@@ -47,7 +47,7 @@ while ((SECONDS <= end)); do
     fi
     sleep 0.5
 done
-"$x11tool" Tumblix >/dev/null || fail "close request not sent"
+close_window Tumblix >/dev/null || fail "close request not sent"
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if grep -E "ERROR: AddressSanitizer|runtime error|ERROR: LeakSanitizer" "$work/out.log"; then
     fail "sanitizer report above"

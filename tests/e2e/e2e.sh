@@ -64,7 +64,7 @@ settings)
     ini=$(settings_file)
     [ -n "$ini" ] || fail "the first start wrote no settings file"
     [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
-    "$x11tool" Statistic || fail "no statistics window to close"
+    close_window Statistic || fail "no statistics window to close"
     sleep 0.3
     kill -TERM "$pid"
     wait_exit
@@ -74,7 +74,7 @@ settings)
     sleep 1
     [ -z "$(shown_window Statistic)" ] || fail "the closed statistics window came back"
     [ -n "$(shown_window 'The Best Of The Tumblix')" ] || fail "the best-players window is gone"
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     ;;
 readonly)
@@ -123,13 +123,13 @@ installed)
 about)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     xdotool key a
-    "$x11tool" --wait "About Tumblix" 5 >/dev/null || fail "a letter key opened no about window"
+    wait_window "About Tumblix" 5 >/dev/null || fail "a letter key opened no about window"
     for _ in $(seq 150); do
         [ -z "$(shown_window 'About Tumblix')" ] && break
         sleep 0.1
     done
     [ -z "$(shown_window 'About Tumblix')" ] || fail "the about window did not close by itself"
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     ;;
 exit)
@@ -144,21 +144,21 @@ dialogs)
     title_height
     # "Set" is the button left of "Exit" in the upper menu row.
     xdotool mousemove --window "$main" $((4 + 5467 / 15)) $((T - 1 + 7267 / 15)) click 1
-    settings=$("$x11tool" --wait Settings 5) || fail "Set opened no settings dialog"
+    settings=$(wait_window Settings 5) || fail "Set opened no settings dialog"
     [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 1 ] || fail "the default ghost mode is not 1"
     # The focus goes from the sequence button to the grid box, then to the ghost mode's
     # checked option; Up moves to the option above it, "Показывать всегда", and space picks it.
     xdotool windowfocus --sync "$settings" 2>/dev/null || true
     xdotool key Tab Tab Up space
     sleep 0.3
-    "$x11tool" Settings || fail "close request not sent to the settings dialog"
+    close_window Settings || fail "close request not sent to the settings dialog"
     sleep 0.3
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was not saved"
     start_game
     wait_drawn
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was lost at the restart"
     ;;
@@ -167,7 +167,7 @@ close)
     sleep 1.5
     grab "$board" after
     same before after && fail "the board did not change while the figure fell"
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     ;;
 gameover-no)
@@ -186,7 +186,7 @@ gameover-yes)
     grab "$lower" lower1
     same score0 score1 || fail "the score does not show --- again"
     same lower0 lower1 || fail "the well is not empty"
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     ;;
 outline)
@@ -208,7 +208,7 @@ outline)
             case $colour in ff00ff | 000000) fail "($1, $2) is $colour, not the frame" ;; esac
         fi
     done
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     ;;
 sound)
@@ -216,7 +216,7 @@ sound)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     for _ in 1 2 3; do xdotool key Left; sleep 0.25; done
     sleep 0.3
-    "$x11tool" Tumblix || fail "close request not sent"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     read -r level quiet < <("$probe" "$work/out.wav" 0.2 1.2) || fail "no sound was written"
     read -r _ clicks < <("$probe" "$work/out.wav" 1.3 9) || fail "the recording is too short"
@@ -234,7 +234,7 @@ mp3)
     start_game && wait_drawn
     for _ in $(seq 30); do playing && break || sleep 0.1; done
     playing || fail "the settings' MP3 was not played"
-    "$x11tool" "*.mp3 & *.wma Player" || fail "no player window to close"
+    close_window "*.mp3 & *.wma Player" || fail "no player window to close"
     sleep 0.5
     playing && fail "the close box did not stop the music"
     kill -TERM "$pid" && wait_exit
@@ -242,7 +242,7 @@ mp3)
     [ "$mp3_path" = ... ] && [ "$(lines_of "$ini")" = 64 ] || fail "MP3 path kept: $mp3_path"
     start_game && wait_drawn && sleep 1
     playing && fail "the next start played music"
-    "$x11tool" Tumblix && wait_exit
+    close_window Tumblix && wait_exit
     ;;
 record)
     play_to_game_over

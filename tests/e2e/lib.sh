@@ -18,7 +18,7 @@ ordinary_user() {
 start_game() {
     "$@" "${program:-$work/tumblix}" >"$work/out.log" 2>&1 &
     pid=$!
-    main=$("$x11tool" --wait Tumblix 15) || fail "no main window"
+    main=$(wait_window Tumblix 15) || fail "no main window"
 }
 
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
@@ -106,7 +106,7 @@ click_answer() {
 # Sets T, the title strip's height: over a magenta desktop, the first row below the strip
 # where the desktop shows through beside the board frame. Also sets X Y WIDTH HEIGHT.
 title_height() {
-    "$x11tool" --backdrop ff00ff
+    xsetroot -solid '#ff00ff'
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$main")"
     import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -depth 8 rgb:"$work/win.rgb"
@@ -119,7 +119,29 @@ title_height() {
 # The colour of window pixel X Y of the last title_height grab, as RRGGBB.
 pixel() { od -An -tx1 -j $((($2 * WIDTH + $1) * 3)) -N 3 "$work/win.rgb" | tr -d ' \n'; }
 
-shown_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+# Asks the shown window titled TITLE to close, as its close button does; fails without one.
+close_window() {
+    local w
+    w=$(shown_window "$1")
+    [ -n "$w" ] && "$x11tool" "$w"
+}
+
+# Prints the id of a shown window titled TITLE once there is one; fails after SECS seconds.
+wait_window() {
+    local w
+    for _ in $(seq $(($2 * 10))); do
+        w=$(shown_window "$1")
+        [ -n "$w" ] && echo "$w" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# The id of a shown window titled exactly TITLE, or nothing.
+shown_window() {
+    local re
+    re=$(printf '%s' "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g')
+    xdotool search --onlyvisible --name "^$re\$" 2>/dev/null | head -1 || true
+}
 
 # Clicks a menu button: COLUMN 0..4 from the left, ROW upper (Pause Help Demo Set Exit) or
 # lower (Auto Future Best Stat MP3). Needs T from title_height; positions at 96 dots per inch.
