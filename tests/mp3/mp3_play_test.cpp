@@ -40,14 +40,10 @@ struct Mp3PlayTest : ::testing::Test {
     // Seconds of tone the device rendered (rising zero crossings at 1 kHz), and its pitch from
     // the crossings' spacing, leaving out gaps.
     std::pair<double, double> heard() {
-        std::ifstream in(rendered, std::ios::binary);
-        std::string b((std::istreambuf_iterator<char>(in)), {});
+        std::vector<float> left = test::renderedSide(rendered, 0);
         std::vector<std::size_t> rises;
-        float before = 0, left = 0;
-        for (std::size_t at = b.find("data") + 8; at + 8 <= b.size(); at += 8, before = left) {
-            std::memcpy(&left, b.data() + at, sizeof left);
-            if (before < 0 && left >= 0) rises.push_back(at / 8);
-        }
+        for (std::size_t i = 1; i < left.size(); ++i)
+            if (left[i - 1] < 0 && left[i] >= 0) rises.push_back(i);
         double spacing = 0, cycles = 0;
         for (std::size_t i = 1; i < rises.size(); ++i)
             if (rises[i] - rises[i - 1] - 40 < 10)  // 40 to 49 frames apart (unsigned)

@@ -27,15 +27,7 @@ using namespace std::chrono_literals;
 struct Rendered {
     std::vector<float> left, right;
     static Rendered read() {
-        std::ifstream in(output, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        Rendered r;
-        float frame[2];
-        for (std::size_t at = bytes.find("data") + 8; at + 8 <= bytes.size(); at += 8) {
-            std::memcpy(frame, bytes.data() + at, sizeof frame);
-            r.left.push_back(frame[0]), r.right.push_back(frame[1]);
-        }
-        return r;
+        return {test::renderedSide(output, 0), test::renderedSide(output, 1)};
     }
     // Energy from frame `from` on, in decibels.
     static double db(const std::vector<float>& side, std::size_t from = 0) {

@@ -2,8 +2,10 @@
 
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace tumblix::test {
 
@@ -19,6 +21,17 @@ inline std::string useWaveBackend(const QTemporaryDir& dir) {
     setenv("ALSOFT_DRIVERS", "wave", 1);
     setenv("ALSOFT_CONF", conf.c_str(), 1);
     return output;
+}
+
+// One side (0 left, 1 right) of what the wave backend wrote.
+inline std::vector<float> renderedSide(const std::string& output, int side) {
+    std::ifstream in(output, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<float> samples;
+    float frame[2];
+    for (std::size_t at = bytes.find("data") + 8; at + 8 <= bytes.size(); at += 8)
+        samples.push_back((std::memcpy(frame, bytes.data() + at, sizeof frame), frame[side]));
+    return samples;
 }
 
 }  // namespace tumblix::test

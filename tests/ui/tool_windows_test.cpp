@@ -14,6 +14,7 @@
 #include "records/list_window.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
+#include "ui/answer_modal.h"
 #include "ui/qt_color.h"
 #include "ui/window_fixture.h"
 
@@ -134,9 +135,9 @@ TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
 // The name dialog, answered while it runs.
 std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog&)>& answer) {
     EnterNameDialog dialog(nullptr);
-    QTimer::singleShot(0, &dialog, [&] { answer(dialog); });
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.PlayerName;
+    bool accepted = false;
+    answerModal<EnterNameDialog>([&] { accepted = dialog.exec() == QDialog::Accepted; }, answer);
+    return accepted ? std::optional(dialog.PlayerName) : std::nullopt;
 }
 
 TEST(EnterNameDialogTest, EnterKeepsUnNamedTypingReplacesItAndClosingCancels) {
