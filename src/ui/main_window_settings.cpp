@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "app/main_module.h"
 #include "files/file_lock.h"
 #include "files/write_error_text.h"
 #include "mp3/mp3_window.h"
@@ -83,7 +84,7 @@ void MainWindow::LoadSettings() {
             moveInTwips(w, **place);
             w->repaint();
         }
-        QApplication::processEvents();
+        YieldMessages(50);
     }
     game_->settings().iFantom = settings_.iFantom;
     game_->settings().bDrawSetka = settings_.bDrawSetka;

@@ -70,7 +70,6 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
 
 TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
     QListWidget& list = window->statistic().list();
-    EXPECT_EQ(list.item(1)->text(), "***Staring Tumblix XII");
     EXPECT_EQ(list.palette().color(QPalette::Base), toQColor(panel()[Ctl::lstStatistic].backColor));
     standI(9, 27);
     state().Dropping = true;
@@ -78,7 +77,6 @@ TEST_F(ToolWindowsTest, TheLogFollowsTheGameInTheStatisticsWindow) {
     // The landing line is selected; the place it won is written after it.
     ASSERT_GE(list.currentRow(), 0);
     EXPECT_TRUE(list.item(list.currentRow())->text().startsWith("1. +"));
-    EXPECT_EQ(list.item(list.count() - 1)->text(), "...VICTORY !!!");
 }
 
 // The close writes the settings while the side windows still stand (a window the player
