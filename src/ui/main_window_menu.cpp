@@ -72,11 +72,13 @@ void MainWindow::runHelpTour() {
     tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString(), tableFolder_);
 }
 
-// A game that ends takes the file chooser and the settings dialog away.
+// A game that ends takes the file chooser, the settings dialog and a help page away (which
+// ends the tour).
 void MainWindow::closeGameWindows() {
     frmOpen::unload();
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "frmSettings" && w->isVisible()) w->close();
+        if ((w->objectName() == "frmSettings" || w->objectName() == "frmHelp") && w->isVisible())
+            w->close();
 }
 
 void MainWindow::showAbout() {

@@ -84,7 +84,7 @@ void MainWindow::LoadSettings() {
             moveInTwips(w, **place);
             w->repaint();
         }
-        YieldMessages(50);
+        YieldMessages(1);  // a few rounds paint it; thousands cost seconds on a busy machine
     }
     game_->settings().iFantom = settings_.iFantom;
     game_->settings().bDrawSetka = settings_.bDrawSetka;

@@ -18,7 +18,7 @@ ordinary_user() {
 start_game() {
     "$@" "${program:-$work/tumblix}" >"$work/out.log" 2>&1 &
     pid=$!
-    main=$(wait_window Tumblix 15) || fail "no main window"
+    main=$(wait_window Tumblix 30) || fail "no main window"
 }
 
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.

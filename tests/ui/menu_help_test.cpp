@@ -12,12 +12,13 @@ namespace {
 using MenuTest = WindowTest;
 
 TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
-    enum class End { Last, CloseButton, CloseBox };
+    enum class End { Last, CloseButton, CloseBox, GameOver };
     struct Case {
         End end;
         int pages;
     };
-    for (Case c : {Case{End::Last, 37}, {End::CloseButton, 3}, {End::CloseBox, 1}}) {
+    for (Case c :
+         {Case{End::Last, 37}, {End::CloseButton, 3}, {End::CloseBox, 1}, {End::GameOver, 2}}) {
         std::vector<std::string> lit;
         std::vector<QString> texts;
         Panel before = panel();
@@ -31,6 +32,7 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                         lit.emplace_back(ctlName(static_cast<Ctl>(i)));
                 bool last = static_cast<int>(texts.size()) == c.pages;
                 if (last && c.end == End::CloseBox) return (void)w.close();
+                if (last && c.end == End::GameOver) return window->closeGameWindows();
                 w.findChild<QPushButton*>(last && c.end == End::CloseButton ? "cmdClose"
                                                                             : "cmdNext")
                     ->click();
