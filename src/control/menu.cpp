@@ -24,8 +24,8 @@ void Menu::click(Ctl button) {
 }
 
 namespace {
-constexpr Color kLitBack = 0xFFFF00, kLitText = 255;
-constexpr Color kNormalBack = 255, kNormalText = 0xFFFF00;
+// Lit under the pointer: the normal colours swapped.
+constexpr Color kLitBack = Game::kMenuText, kLitText = Game::kMenuBack;
 }  // namespace
 
 void Menu::upperButton_MouseMove(Ctl button) {
@@ -37,8 +37,8 @@ void Menu::upperButton_MouseMove(Ctl button) {
 }
 
 void Menu::fraBottomRight_MouseMove() {
-    game_.panel().setBackColor(Ctl::chkPause, kNormalBack);
-    game_.panel().setForeColor(Ctl::chkPause, kNormalText);
+    game_.panel().setBackColor(Ctl::chkPause, Game::kMenuBack);
+    game_.panel().setForeColor(Ctl::chkPause, Game::kMenuText);
 }
 
 void Menu::chkPause_Click() {
@@ -89,13 +89,11 @@ void Menu::startMenuLight() {
 }
 
 void Menu::tmrMigMenuControls_Timer() {
-    static constexpr Ctl kOrder[] = {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet,
-                                     Ctl::chkExit};
     Panel& p = game_.panel();
     Color back = game_.state().MenuBackColor;
-    if (MenuLightStep > 0) p.setBackColor(kOrder[MenuLightStep - 1], back);
+    if (MenuLightStep > 0) p.setBackColor(kUpperRow[MenuLightStep - 1], back);
     if (MenuLightStep < 5) {
-        p.setBackColor(kOrder[MenuLightStep], colors::green);
+        p.setBackColor(kUpperRow[MenuLightStep], colors::green);
         ++MenuLightStep;
         return;
     }

@@ -11,6 +11,10 @@ namespace tumblix {
 // mouse click; pause and demo live here, the other buttons' commands are handed in.
 class Menu {
   public:
+    // The upper row, left to right: the buttons that run commands and light up.
+    static constexpr Ctl kUpperRow[] = {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet,
+                                        Ctl::chkExit};
+
     Menu(Game& game, ControlButtons& buttons) : game_(game), buttons_(buttons) {}
 
     // Sets a check button's value; a change runs its click handler.

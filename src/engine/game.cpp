@@ -238,11 +238,10 @@ void Game::EndGame(std::int64_t score) {
 namespace tumblix {
 
 void Game::ResetMenuColors() {
-    constexpr Color kNormalBack = 255, kNormalText = 0xFFFF00;
     for (Ctl c : {Ctl::chkPause, Ctl::chkDemo, Ctl::chkSet, Ctl::chkHelp, Ctl::chkExit}) {
-        if (panel_[c].backColor == kNormalBack) continue;
-        panel_.setBackColor(c, kNormalBack);
-        panel_.setForeColor(c, kNormalText);
+        if (panel_[c].backColor == kMenuBack) continue;
+        panel_.setBackColor(c, kMenuBack);
+        panel_.setForeColor(c, kMenuText);
     }
 }
 

@@ -89,6 +89,8 @@ class Game {
     void ShiftFigureQueue();
     // Removes every full row (level progress may raise Speed); returns the number removed.
     int RemoveFullLines();
+    // The upper menu row's normal colours (red, cyan text) and their reset.
+    static constexpr Color kMenuBack = 255, kMenuText = 0xFFFF00;
     void ResetMenuColors();
 
     // Drawing.

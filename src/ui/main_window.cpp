@@ -184,10 +184,7 @@ void MainWindow::Form_QueryUnload() {
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
     SaveSettings();
-    tumbliFathers_->closeForGood();
-    statistic_->closeForGood();
-    future_->closeForGood();
-    mp3_->closeForGood();
+    for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();
     if (sounds_) sounds_->release();
 }
 

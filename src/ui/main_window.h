@@ -122,7 +122,19 @@ class MainWindow : public QWidget,
   private:
     void buildControls();
     void buildSideWindows();
-    QWidget* sideWindow(SideWindow w) const;
+    // The four side windows in their order (best players, statistics, coming figures, MP3):
+    // each one's menu button and its place in the settings.
+    struct SideWindowSpec {
+        SideWindow window;
+        Ctl button;
+        std::optional<Point> Settings::*place;
+    };
+    static constexpr SideWindowSpec kSideWindows[] = {
+        {SideWindow::frmTumbliFathers, Ctl::chkRec, &Settings::frmTumbliFathers},
+        {SideWindow::frmStatistic, Ctl::chkStat, &Settings::frmStatistic},
+        {SideWindow::frmFuture, Ctl::chkFuture, &Settings::frmFuture},
+        {SideWindow::frmMP3, Ctl::chkMP3, &Settings::frmMP3}};
+    ToolWindow* sideWindow(SideWindow w) const;
     void moveInTwips(QWidget* w, Point place);
     Point twipsOf(QWidget* w) const;
     QListWidget* listWidget(List l) const;

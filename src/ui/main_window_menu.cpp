@@ -51,8 +51,7 @@ void MainWindow::buildMenuCommands() {
                 menu_->setValue(Ctl::chkAuto, 0);
                 focusBoard();
             });
-    for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
-        byCtl_[static_cast<std::size_t>(c)]->setMouseTracking(true);
+    for (Ctl c : Menu::kUpperRow) byCtl_[static_cast<std::size_t>(c)]->setMouseTracking(true);
     controls_["fraBottomRight"]->setMouseTracking(true);
 }
 
@@ -60,7 +59,7 @@ void MainWindow::buildMenuCommands() {
 // goes back to normal.
 void MainWindow::menuMouseMove(QObject* watched) {
     if (watched == controls_.value("fraBottomRight")) return menu_->fraBottomRight_MouseMove();
-    for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
+    for (Ctl c : Menu::kUpperRow)
         if (watched == byCtl_[static_cast<std::size_t>(c)]) return menu_->upperButton_MouseMove(c);
 }
 

@@ -17,23 +17,7 @@
 
 namespace tumblix {
 
-namespace {
-Ctl menuButtonOf(SideWindow w) {
-    switch (w) {
-        case SideWindow::frmTumbliFathers:
-            return Ctl::chkRec;
-        case SideWindow::frmStatistic:
-            return Ctl::chkStat;
-        case SideWindow::frmFuture:
-            return Ctl::chkFuture;
-        case SideWindow::frmMP3:
-            break;
-    }
-    return Ctl::chkMP3;
-}
-}  // namespace
-
-QWidget* MainWindow::sideWindow(SideWindow w) const {
+ToolWindow* MainWindow::sideWindow(SideWindow w) const {
     switch (w) {
         case SideWindow::frmTumbliFathers:
             return tumbliFathers_.get();
@@ -71,17 +55,13 @@ void MainWindow::LoadSettings() {
         settingsUnreadable_ = loaded.source == LoadedSettings::Source::Unreadable;
     }
     moveInTwips(this, settings_.mainWindow);
-    const std::pair<SideWindow, const std::optional<Point>*> sides[] = {
-        {SideWindow::frmTumbliFathers, &settings_.frmTumbliFathers},
-        {SideWindow::frmStatistic, &settings_.frmStatistic},
-        {SideWindow::frmFuture, &settings_.frmFuture},
-        {SideWindow::frmMP3, &settings_.frmMP3}};
     // One window after another, each painted before the next is placed.
-    for (auto [which, place] : sides) {
-        QWidget* w = sideWindow(which);
-        w->setVisible(place->has_value());
-        if (place->has_value()) {
-            moveInTwips(w, **place);
+    for (const SideWindowSpec& side : kSideWindows) {
+        const std::optional<Point>& place = settings_.*side.place;
+        QWidget* w = sideWindow(side.window);
+        w->setVisible(place.has_value());
+        if (place) {
+            moveInTwips(w, *place);
             w->repaint();
         }
         YieldMessages(1);  // a few rounds paint it; thousands cost seconds on a busy machine
@@ -97,13 +77,10 @@ void MainWindow::SaveSettings() {
     if (isMinimized() || isMaximized()) showNormal();
     Settings out = settings_;
     out.mainWindow = twipsOf(this);
-    auto placeOf = [this](QWidget* w) {
-        return w->isVisible() ? std::optional<Point>(twipsOf(w)) : std::nullopt;
-    };
-    out.frmTumbliFathers = placeOf(tumbliFathers_.get());
-    out.frmStatistic = placeOf(statistic_.get());
-    out.frmFuture = placeOf(future_.get());
-    out.frmMP3 = placeOf(mp3_.get());
+    for (const SideWindowSpec& side : kSideWindows) {
+        QWidget* w = sideWindow(side.window);
+        out.*side.place = w->isVisible() ? std::optional<Point>(twipsOf(w)) : std::nullopt;
+    }
     out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
     out.bDrawSetka = game_->settings().bDrawSetka;
     if (sounds_) sounds_->storeSettings(out);
@@ -126,7 +103,8 @@ void MainWindow::chkAuto_Click() {
         if (w->isMinimized() || w->isMaximized()) w->showNormal();
         moveInTwips(w, dock.place);
         w->show();
-        menu_->setValue(menuButtonOf(dock.window), 1);
+        for (const SideWindowSpec& side : kSideWindows)
+            if (side.window == dock.window) menu_->setValue(side.button, 1);
     }
 }
 

@@ -13,24 +13,21 @@
 namespace tumblix {
 
 std::vector<QWidget*> MainWindow::sideWindows() const {
-    return {tumbliFathers_.get(), statistic_.get(), future_.get(), mp3_.get()};
+    std::vector<QWidget*> windows;
+    for (const SideWindowSpec& side : kSideWindows) windows.push_back(sideWindow(side.window));
+    return windows;
 }
 
 void MainWindow::buildSideWindows() {
-    struct Side {
-        ToolWindow* window;
-        Ctl button;
-    };
-    for (Side side : {Side{tumbliFathers_.get(), Ctl::chkRec}, Side{statistic_.get(), Ctl::chkStat},
-                      Side{future_.get(), Ctl::chkFuture}, Side{mp3_.get(), Ctl::chkMP3}}) {
-        side.window->setFocusReturn([this] {
+    for (const SideWindowSpec& side : kSideWindows) {
+        ToolWindow* window = sideWindow(side.window);
+        window->setFocusReturn([this] {
             if (!isVisible() || isMinimized()) return;
             activateWindow();
             focusBoard();
         });
         Ctl button = side.button;
-        side.window->setUserClosed([this, button] { menu_->setValue(button, 0); });
-        ToolWindow* window = side.window;
+        window->setUserClosed([this, button] { menu_->setValue(button, 0); });
         menu_->setHandler(button, [this, window](int value) {
             window->setVisible(value == 1);
             if (isVisible()) focusBoard();
@@ -68,11 +65,8 @@ std::string MainWindow::todayShortDate() {
 }
 
 void MainWindow::syncMenuButtons() {
-    Panel& p = game_->panel();
-    p.setValue(Ctl::chkRec, tumbliFathers_->isVisible() ? 1 : 0);
-    p.setValue(Ctl::chkStat, statistic_->isVisible() ? 1 : 0);
-    p.setValue(Ctl::chkFuture, future_->isVisible() ? 1 : 0);
-    p.setValue(Ctl::chkMP3, mp3_->isVisible() ? 1 : 0);
+    for (const SideWindowSpec& side : kSideWindows)
+        game_->panel().setValue(side.button, sideWindow(side.window)->isVisible() ? 1 : 0);
 }
 
 }  // namespace tumblix
