@@ -8,15 +8,15 @@
 
 #include "app/display.h"
 #include "app/game_folders.h"
-#include "app/main_module.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
+#include "base/main_module.h"
 #include "engine/random.h"
 #include "sequence/sequence_state.h"
-#include "settings_dialog/settings_dialog.h"
 #include "sound/openal_mixer.h"
 #include "sound/sound_system.h"
 #include "ui/main_window.h"
+#include "ui/settings_hook.h"
 #include "ui/splash_window.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/settings_path.h"
 
-#include "app/main_module.h"
+#include "base/main_module.h"
 #include "settings/settings_file.h"
 
 namespace tumblix {

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "app/main_module.h"
-#include "ui/twips.h"
+#include "base/main_module.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "mp3/mp3_player.h"
-#include "records/tool_window.h"
 #include "settings/settings.h"
+#include "widgets/tool_window.h"
 
 namespace tumblix {
 

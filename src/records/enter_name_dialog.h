@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "ui/esc_proof_dialog.h"
+#include "widgets/esc_proof_dialog.h"
 
 namespace tumblix {
 

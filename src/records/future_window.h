@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/tool_window.h"
-#include "ui/picture_box.h"
+#include "widgets/picture_box.h"
+#include "widgets/tool_window.h"
 
 namespace tumblix {
 

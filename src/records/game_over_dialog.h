@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/esc_proof_dialog.h"
+#include "widgets/esc_proof_dialog.h"
 
 namespace tumblix {
 

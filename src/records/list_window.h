@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "records/tool_window.h"
+#include "widgets/tool_window.h"
 
 namespace tumblix {
 

@@ -9,13 +9,12 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "app/main_module.h"
+#include "base/main_module.h"
+#include "chooser/file_chooser.h"
+#include "chooser/file_names.h"
+#include "sequence/sequence_editor.h"
 #include "settings_dialog/event_sounds.h"
-#include "ui/file_chooser.h"
-#include "ui/file_names.h"
-#include "ui/main_window.h"
-#include "ui/sequence_editor.h"
-#include "ui/slider.h"
+#include "widgets/slider.h"
 
 namespace tumblix {
 
@@ -25,13 +24,12 @@ QString shortened(const QString& text, int maxLen) {
 }
 }  // namespace
 
-frmSettings::frmSettings(QWidget* mainWindow, GameSettings& game, SoundSystem& sounds,
-                         SequenceState& sequence)
-    : EscProofDialog(mainWindow),
-      mainWindow_(mainWindow),
-      game_(game),
-      sounds_(sounds),
-      sequence_(sequence) {
+frmSettings::frmSettings(QWidget* owner, SettingsTarget& target)
+    : EscProofDialog(owner),
+      owner_(owner),
+      game_(target.gameSettings()),
+      sounds_(target.soundSystem()),
+      sequence_(target.figureSequence()) {
     buildControls();
     wireControls();
     Form_Load();
@@ -145,7 +143,7 @@ void frmSettings::cmdOpenVariant_Click(int v) {
 }
 
 void frmSettings::cmdSeq_Click() {
-    frmSeq editor(mainWindow_, sequence_);
+    frmSeq editor(owner_, sequence_);
     editor.exec();
 }
 
@@ -153,14 +151,6 @@ void frmSettings::cmdSeq_Click() {
 void frmSettings::closeEvent(QCloseEvent* e) {
     frmOpen::unload();
     EscProofDialog::closeEvent(e);
-}
-
-void installSettingsDialog(MainWindow& main, SoundSystem& sounds, SequenceState& sequence) {
-    main.game().chooser().setSequence(&sequence);
-    main.setSettingsDialog([&main, &sounds, &sequence] {
-        frmSettings dialog(&main, main.game().settings(), sounds, sequence);
-        dialog.exec();
-    });
 }
 
 }  // namespace tumblix

@@ -4,10 +4,8 @@
 #include <array>
 #include <functional>
 
-#include "engine/game_state.h"
-#include "sequence/sequence_state.h"
-#include "sound/sound_system.h"
-#include "ui/esc_proof_dialog.h"
+#include "settings_dialog/settings_target.h"
+#include "widgets/esc_proof_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +17,6 @@ class QRadioButton;
 
 namespace tumblix {
 
-class MainWindow;
 class Slider;
 
 // "Settings": the event sounds, the background music, the grid and the ghost, and the way to
@@ -29,9 +26,9 @@ class Slider;
 class frmSettings : public EscProofDialog {
     Q_OBJECT
   public:
-    // mainWindow: the owner of the sequence editor.
-    frmSettings(QWidget* mainWindow, GameSettings& game, SoundSystem& sounds,
-                SequenceState& sequence);
+    // owner: the owner of the dialog and of the sequence editor; target: what the controls
+    // change.
+    frmSettings(QWidget* owner, SettingsTarget& target);
 
     // The controls of one sound variant: 0 the first ("Первый вариант"), 1 the second.
     struct Variant {
@@ -72,7 +69,7 @@ class frmSettings : public EscProofDialog {
     void txtChange_Change();
     void cmdSeq_Click();
 
-    QWidget* mainWindow_;
+    QWidget* owner_;
     GameSettings& game_;
     SoundSystem& sounds_;
     SequenceState& sequence_;
@@ -92,8 +89,5 @@ class frmSettings : public EscProofDialog {
     QLineEdit* txtChange;
     QPushButton* cmdOk;
 };
-
-// Makes the main window's "Set" show the settings dialog.
-void installSettingsDialog(MainWindow& main, SoundSystem& sounds, SequenceState& sequence);
 
 }  // namespace tumblix

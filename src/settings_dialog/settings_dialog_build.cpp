@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "settings_dialog/settings_dialog.h"
-#include "ui/figure_picture.h"
-#include "ui/slider.h"
+#include "widgets/figure_picture.h"
+#include "widgets/slider.h"
 
 namespace tumblix {
 

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <limits>
 
-#include "app/main_module.h"
+#include "base/main_module.h"
+#include "chooser/file_chooser.h"
+#include "chooser/file_names.h"
 #include "settings/value_text.h"
 #include "settings_dialog/settings_dialog.h"
-#include "ui/file_chooser.h"
-#include "ui/file_names.h"
-#include "ui/slider.h"
+#include "widgets/slider.h"
 
 namespace tumblix {
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "engine/color.h"
-#include "ui/qt_color.h"
+#include "widgets/qt_color.h"
 
 namespace tumblix {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/twips.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "ui/esc_proof_dialog.h"
+#include "widgets/esc_proof_dialog.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -6,16 +6,16 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "chooser/file_chooser.h"
+#include "chooser/file_names.h"
 #include "mp3/mp3_play.h"
 #include "mp3/mp3_window.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
 #include "records/list_window.h"
 #include "sound/sound_system.h"
-#include "ui/file_chooser.h"
-#include "ui/file_names.h"
 #include "ui/key_codes.h"
-#include "ui/title_strip.h"
+#include "widgets/title_strip.h"
 
 namespace tumblix {
 

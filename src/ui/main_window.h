@@ -18,8 +18,8 @@
 #include "records/best_players.h"
 #include "settings/docking.h"
 #include "settings/settings.h"
-#include "ui/picture_box.h"
 #include "ui/window_shape.h"
+#include "widgets/picture_box.h"
 
 namespace tumblix {
 

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/control_button.h"
-#include "ui/frame_box.h"
 #include "ui/main_layout.h"
-#include "ui/twips.h"
 #include "ui/window_shape.h"
+#include "widgets/control_button.h"
+#include "widgets/frame_box.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

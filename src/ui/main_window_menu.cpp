@@ -2,9 +2,9 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "chooser/file_chooser.h"
 #include "control/help_tour.h"
 #include "ui/about_window.h"
-#include "ui/file_chooser.h"
 #include "ui/help_window.h"
 #include "ui/main_layout.h"
 #include "ui/main_window.h"

@@ -5,8 +5,8 @@
 
 #include "engine/contrast.h"
 #include "mp3/mp3_window.h"
-#include "ui/frame_box.h"
-#include "ui/qt_color.h"
+#include "widgets/frame_box.h"
+#include "widgets/qt_color.h"
 
 namespace tumblix {
 

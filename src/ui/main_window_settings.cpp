@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "app/main_module.h"
+#include "base/main_module.h"
 #include "files/file_lock.h"
 #include "files/write_error_text.h"
 #include "mp3/mp3_window.h"
@@ -13,7 +13,7 @@
 #include "sound/sound_system.h"
 #include "ui/main_layout.h"
 #include "ui/main_window.h"
-#include "ui/twips.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

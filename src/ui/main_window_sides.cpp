@@ -8,7 +8,7 @@
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
-#include "ui/twips.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
+#include "chooser/file_names.h"
 #include "mp3/position_text.h"
-#include "ui/file_names.h"
 
 namespace tumblix {
 namespace {

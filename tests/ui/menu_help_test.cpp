@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 
+#include "support/answer_modal.h"
 #include "ui/about_window.h"
-#include "ui/answer_modal.h"
 #include "ui/help_window.h"
 #include "ui/window_fixture.h"
 

@@ -14,9 +14,9 @@
 #include "records/list_window.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
-#include "ui/answer_modal.h"
-#include "ui/qt_color.h"
+#include "support/answer_modal.h"
 #include "ui/window_fixture.h"
+#include "widgets/qt_color.h"
 
 namespace tumblix::testing {
 namespace {

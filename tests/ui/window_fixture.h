@@ -9,15 +9,10 @@
 #include <vector>
 
 #include "engine/random.h"
+#include "support/still_clock.h"
 #include "ui/main_window.h"
 
 namespace tumblix::testing {
-
-class StillClock final : public Clock {
-  public:
-    int seconds() const override { return 0; }
-    double timer() const override { return 1000.0; }
-};
 
 // The real main window, with its sounds recorded instead of played.
 class RecordingMainWindow : public MainWindow {

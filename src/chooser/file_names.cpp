@@ -1,4 +1,4 @@
-#include "ui/file_names.h"
+#include "chooser/file_names.h"
 
 namespace tumblix {
 

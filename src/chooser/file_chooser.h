@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "ui/esc_proof_dialog.h"
+#include "widgets/esc_proof_dialog.h"
 
 class QComboBox;
 class QListWidget;

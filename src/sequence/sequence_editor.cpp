@@ -1,4 +1,4 @@
-#include "ui/sequence_editor.h"
+#include "sequence/sequence_editor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/figure_picture.h"
-#include "ui/twips.h"
+#include "widgets/figure_picture.h"
+#include "widgets/twips.h"
 
 namespace tumblix {
 

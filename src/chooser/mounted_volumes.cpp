@@ -1,4 +1,4 @@
-#include "ui/mounted_volumes.h"
+#include "chooser/mounted_volumes.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,4 +1,4 @@
-#include "ui/slider.h"
+#include "widgets/slider.h"
 
 #include <QMouseEvent>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ui/title_strip.h"
+#include "widgets/title_strip.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

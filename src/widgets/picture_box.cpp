@@ -1,10 +1,10 @@
-#include "ui/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "ui/qt_color.h"
+#include "widgets/qt_color.h"
 
 namespace tumblix {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "sequence/sequence_state.h"
-#include "ui/esc_proof_dialog.h"
+#include "widgets/esc_proof_dialog.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/control_button.h"
+#include "widgets/control_button.h"
 
 #include <QMouseEvent>
 

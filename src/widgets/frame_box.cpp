@@ -1,4 +1,4 @@
-#include "ui/frame_box.h"
+#include "widgets/frame_box.h"
 
 #include <QPainter>
 

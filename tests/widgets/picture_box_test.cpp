@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "ui/picture_box.h"
-#include "ui/qt_color.h"
+#include "widgets/picture_box.h"
+#include "widgets/qt_color.h"
 
 namespace tumblix {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/figure_picture.h"
+#include "widgets/figure_picture.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/file_pattern.h"
+#include "chooser/file_pattern.h"
 
 #include <QStringList>
 

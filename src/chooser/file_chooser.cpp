@@ -1,4 +1,4 @@
-#include "ui/file_chooser.h"
+#include "chooser/file_chooser.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/file_pattern.h"
-#include "ui/mounted_volumes.h"
+#include "chooser/file_pattern.h"
+#include "chooser/mounted_volumes.h"
 
 namespace tumblix {
 

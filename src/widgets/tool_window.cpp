@@ -1,4 +1,4 @@
-#include "records/tool_window.h"
+#include "widgets/tool_window.h"
 
 #include <QCloseEvent>
 #include <QTimer>

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "chooser/file_chooser.h"
+#include "chooser/file_names.h"
+#include "chooser/file_pattern.h"
+#include "chooser/pick_file.h"
+
+namespace tumblix::testing {
+namespace {
+
+TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool match;
+    };
+    for (Case k : {Case{"LEFT1.WAV", "*.wav", true}, Case{"a.wav.bak", "*.wav", false},
+                   Case{"b.mp2", "*.wma;*.mp3;*.mp2", true}, Case{"b.mp2", " ; ", false},
+                   Case{"ab.wav", "a?.wav", true}, Case{"abc.wav", "a?.wav", false},
+                   Case{"aXbXc", "a*b*c", true}, Case{"aXbX", "a*b*c", false}})
+        EXPECT_EQ(matchesPattern(k.name, k.pattern), k.match) << k.name << " " << k.pattern;
+    EXPECT_EQ(GetFileName("/a/b/left1.WAV") + GetFileName("") + GetFileName("/a/.wav"), "left1");
+    EXPECT_EQ(GetFolderPath("/a/b/left1.WAV") + "|" + GetFolderPath("noslash"), "/a/b/|");
+    QTemporaryDir dir;
+    for (const char* f : {"x.WAV", "tune.MP3", "c.wma"})
+        QFile(dir.filePath(f)).open(QIODevice::WriteOnly);
+    QString picked;
+    QStringList listed =
+        pickFile([&] { picked = frmOpen::choose(nullptr, "*.wma;*.mp3", dir.path()); }, "tune.MP3");
+    EXPECT_EQ(listed, (QStringList{"c.wma", "tune.MP3"}));
+    EXPECT_EQ(picked, dir.path() + "/tune.MP3");
+    EXPECT_EQ(frmOpen::shared().NameFile, "tune.MP3");
+    EXPECT_EQ(pickFile([&] { picked = frmOpen::choose(nullptr, ""); }, ""), QStringList{"x.WAV"});
+    EXPECT_EQ(picked + frmOpen::shared().NameFile, "");  // closed: no file
+    frmOpen::shared().SetPath(dir.filePath("missing"));
+    EXPECT_EQ(QDir::currentPath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+}
+
+}  // namespace
+}  // namespace tumblix::testing

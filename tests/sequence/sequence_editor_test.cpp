@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <memory>
+
+#include "engine/random.h"
+#include "sequence/sequence_editor.h"
+#include "sequence/sequence_state.h"
+#include "support/click.h"
+#include "support/still_clock.h"
+
+namespace tumblix::testing {
+namespace {
+
+TEST(SequenceEditor, SlotsFollowTheListAndTheButtonsItsLength) {
+    MersenneRandom random{5};
+    StillClock clock;
+    SequenceState seq{random, clock};
+    auto editor = std::make_unique<frmSeq>(nullptr, seq);
+    auto b = [&](const QString& name) { return editor->findChild<QAbstractButton*>(name); };
+    auto slot = [&](int i) { return b(QString("cmdDest(%1)").arg(i)); };
+    auto shows = [&](int i, int kind) {
+        return slot(i)->icon().pixmap(30).toImage() ==
+               b(QString("cmdBase(%1)").arg(kind))->icon().pixmap(30).toImage();
+    };
+    auto state = [&] { return editor->findChild<QLabel*>("lblState"); };
+    editor->show();
+    EXPECT_TRUE(slot(0)->isHidden());
+    EXPECT_FALSE(b("cmdOK")->isEnabled() || b("cmdNo")->isEnabled() || b("chkRandom")->isEnabled());
+    EXPECT_EQ(state()->text(), "Последовательность отключена");
+    EXPECT_EQ(state()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    for (int k : {1, 4, 6}) click(b(QString("cmdBase(%1)").arg(k)));
+    EXPECT_TRUE(b("cmdOK")->isEnabled() && b("chkRandom")->isEnabled());
+    click(b("chkRandom"));
+    click(slot(1));  // the middle one: 1, 6
+    EXPECT_TRUE(shows(0, 1) && shows(1, 6) && slot(2)->isHidden());
+    EXPECT_EQ(seq.FigureSequence.GetCount(), 2);
+    EXPECT_TRUE(seq.SequenceRandom);
+    click(slot(1));
+    EXPECT_FALSE(seq.SequenceRandom || b("chkRandom")->isEnabled());
+    for (int i = 0; i < 10; ++i) click(b("cmdBase(2)"));
+    EXPECT_EQ(seq.FigureSequence.GetCount(), 10);
+    EXPECT_TRUE(shows(9, 2) && !slot(9)->isHidden());
+    click(b("cmdOK"));
+    EXPECT_TRUE(seq.SequenceOn);
+    editor = std::make_unique<frmSeq>(nullptr, seq);
+    editor->show();
+    EXPECT_EQ(state()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(shows(0, 1) && shows(1, 2) && !slot(9)->isHidden());
+    for (int i = 0; i < 10; ++i) click(slot(0));
+    EXPECT_FALSE(seq.SequenceOn || b("cmdNo")->isEnabled());
+    EXPECT_EQ(state()->text(), "Последовательность отключена");
+    EXPECT_EQ(seq.SequenceLength, 0);
+}
+
+}  // namespace
+}  // namespace tumblix::testing

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/random.h"
+
+namespace tumblix::testing {
+
+// A clock that never moves.
+class StillClock final : public Clock {
+  public:
+    int seconds() const override { return 0; }
+    double timer() const override { return 1000.0; }
+};
+
+}  // namespace tumblix::testing
