@@ -1,16 +1,12 @@
 #include <sys/stat.h>
 
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "mp3/mp3_window.h"
-#include "records/enter_name_dialog.h"
 #include "records/future_window.h"
-#include "records/game_over_dialog.h"
 #include "records/list_window.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
@@ -128,45 +124,6 @@ TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
     window->LoadSettings();
     window->SaveSettings();
     EXPECT_TRUE(std::filesystem::is_fifo(iniFile()));
-}
-
-// The name dialog, answered while it runs.
-std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog&)>& answer) {
-    EnterNameDialog dialog(nullptr);
-    bool accepted = false;
-    answerModal<EnterNameDialog>([&] { accepted = dialog.exec() == QDialog::Accepted; }, answer);
-    return accepted ? std::optional(dialog.PlayerName) : std::nullopt;
-}
-
-TEST(EnterNameDialogTest, EnterKeepsUnNamedTypingReplacesItAndClosingCancels) {
-    auto enter = answerNameDialog([](EnterNameDialog& d) {
-        QTest::keyClick(d.findChild<QLineEdit*>("txtName"), Qt::Key_Return);
-    });
-    EXPECT_EQ(enter, QString("UnNamed"));
-
-    // Esc, the pause key, neither cancels nor confirms: the dialog waits for its answer.
-    auto typed = answerNameDialog([](EnterNameDialog& d) {
-        auto* txt = d.findChild<QLineEdit*>("txtName");
-        QTest::keyClick(txt, Qt::Key_Escape);
-        QTest::keyClicks(txt, "Veronika-Anastasia");
-        QTest::keyClick(txt, Qt::Key_Return);
-    });
-    EXPECT_EQ(typed, QString("Veronika-A"));  // ten characters at most
-
-    EXPECT_FALSE(answerNameDialog([](EnterNameDialog& d) { d.close(); }));
-}
-
-TEST(GameOverDialogTest, EscWaitsForTheAnswer) {
-    for (const char* answer : {"cmdYes", "cmdNo"}) {
-        GameOverDialog dialog(nullptr);
-        QTimer::singleShot(0, &dialog, [&] {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            EXPECT_TRUE(dialog.isVisible());
-            dialog.findChild<QPushButton*>(answer)->click();
-        });
-        dialog.exec();
-        EXPECT_EQ(dialog.blnContinue, QString(answer) == "cmdYes");
-    }
 }
 
 TEST_F(ToolWindowsTest, TickedMenuButtonsLookPressedIn) {
