@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <string_view>
 
 namespace {
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
@@ -26,7 +27,7 @@ void quietSoundLibraries() {
     static std::once_flag once;
     std::call_once(once, [] {
         const char* debug = std::getenv("TUMBLIX_SOUND_DEBUG");
-        if (debug && *debug) return;
+        if (debug && *debug && std::string_view(debug) != "0") return;
         setenv("ALSOFT_LOGLEVEL", "0", 0);  // read at OpenAL's first call; the user's value stays
         quietAlsa();
     });
