@@ -14,7 +14,8 @@
 #       about        a letter key opens the about window, which closes by itself
 #       exit         the menu's Exit ends the program with 0 and saves the settings
 #       installed    the installed game, its folder read-only, keeps its files in the
-#                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate
+#                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
+#                    and the AppStream file and the copyright file name the GPL, version 3 or later
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 #       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
@@ -109,8 +110,13 @@ installed)
     fi
     desktop-file-validate "$prefix"/share/applications/io.github.tumblix.Tumblix.desktop ||
         fail "desktop entry"
-    appstreamcli validate --no-net "$prefix"/share/metainfo/io.github.tumblix.Tumblix.metainfo.xml \
-        >"$work/appstream.txt" || fail "AppStream file: $(cat "$work/appstream.txt")"
+    metainfo=$prefix/share/metainfo/io.github.tumblix.Tumblix.metainfo.xml
+    appstreamcli validate --no-net "$metainfo" >"$work/appstream.txt" ||
+        fail "AppStream file: $(cat "$work/appstream.txt")"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+        fail "the AppStream file names no GPL-3.0-or-later"
+    grep -qx 'License: GPL-3+' "$prefix/share/doc/tumblix/copyright" ||
+        fail "the copyright file names no GPL-3+"
     ordinary_user
     mkdir -p "$work/home"
     [ "$(id -u)" = 0 ] && chown 65534:65534 "$work/home"
