@@ -1,5 +1,6 @@
 # Where Debian puts games: the program in games/, its data in share/games/tumblix, the menu
-# entry, icons, AppStream file and manual page where the desktop looks for them.
+# entry, icons, AppStream file and manual page where the desktop looks for them, the licence
+# (GPL-3.0-or-later, COPYING) in the package's copyright file.
 set(TUMBLIX_ID io.github.tumblix.Tumblix)
 set(TUMBLIX_DATA share/games/tumblix)
 install(TARGETS tumblix RUNTIME DESTINATION games)
@@ -8,6 +9,7 @@ install(FILES ${TUMBLIX_GAME_DIR}/alsoft.conf DESTINATION ${TUMBLIX_DATA})
 install(FILES desktop/${TUMBLIX_ID}.desktop DESTINATION share/applications)
 install(FILES desktop/${TUMBLIX_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES desktop/tumblix.6 DESTINATION share/man/man6)
+install(FILES desktop/copyright DESTINATION share/doc/tumblix)
 install(FILES ${TUMBLIX_ICON_DIR}/tumblix.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${TUMBLIX_ID}.svg)
 foreach(size 16 32 48 64 128 256)
@@ -19,6 +21,7 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tumblix)
 set(CPACK_PACKAGE_VENDOR "Tumblix")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_PACKAGE_CONTACT "Tumblix developers <tumblix@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-blocks puzzle with figures of up to sixteen squares")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/command_line.h"
 #include "app/display.h"
 #include "app/game_folders.h"
 #include "app/settings_path.h"
@@ -33,6 +34,8 @@ void waitForNextSecond() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (std::optional<int> answered = tumblix::answerCommandLine(argc, argv, TUMBLIX_VERSION))
+        return *answered;
     // The shaped window and the restored window places need X11: on a Wayland desktop that
     // also offers an X display (XWayland), the game runs there.
     if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))

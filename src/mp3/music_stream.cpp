@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "sound/quiet_libraries.h"
+
 namespace tumblix {
 
 namespace {
@@ -95,6 +97,7 @@ class SourceQueue {
 
 std::unique_ptr<MusicStream> MusicStream::start(std::unique_ptr<AudioStream> audio,
                                                 std::string& why) {
+    quietSoundLibraries();
     ALCdevice* device = alcOpenDevice(nullptr);
     if (!device) {
         why = "No sound device is available.";

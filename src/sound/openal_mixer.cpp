@@ -5,6 +5,7 @@
 
 #include "sound/openal_buffer.h"
 #include "sound/path_lookup.h"
+#include "sound/quiet_libraries.h"
 #include "sound/wave_decoder.h"
 
 namespace tumblix {
@@ -20,6 +21,7 @@ OpenAlMixer::~OpenAlMixer() {
 bool OpenAlMixer::open() {
     if (tried_) return context_ != nullptr;
     tried_ = true;
+    quietSoundLibraries();
     device_ = alcOpenDevice(nullptr);
     if (!device_) return false;
     context_ = alcCreateContext(device_, nullptr);

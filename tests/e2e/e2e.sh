@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real program under a virtual X server, driven by real key events.
 #   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
-# CASE: close        the board changes as a figure falls; the close request ends with 0
+# CASE: close        with no sound device, the board changes as a figure falls; the close
+#                    request ends with 0; standard error holds no line from the sound
+#                    libraries, unless TUMBLIX_SOUND_DEBUG=1 asks for them
 #       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
 #       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
 #       outline      over a magenta desktop, the board frame's edges are where the window's
@@ -12,7 +14,8 @@
 #       about        a letter key opens the about window, which closes by itself
 #       exit         the menu's Exit ends the program with 0 and saves the settings
 #       installed    the installed game, its folder read-only, keeps its files in the
-#                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate
+#                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
+#                    and the AppStream file and the copyright file name the GPL, version 3 or later
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 #       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
@@ -41,6 +44,11 @@ if [ "$case_name" = sound ]; then
     printf '[general]\nchannels = stereo\nfrequency = 44100\nsample-type = float32\n[wave]\nfile = %s\n' \
         "$work/out.wav" >"$work/wave.conf"
     export ALSOFT_DRIVERS=wave ALSOFT_CONF="$work/wave.conf"
+fi
+# No sound device on any machine: ALSA reads a configuration that names none.
+if [ "$case_name" = close ]; then
+    : >"$work/alsa.conf"
+    export ALSOFT_DRIVERS=alsa ALSA_CONFIG_PATH=$work/alsa.conf
 fi
 # OpenAL mixes into nothing in real time, as on a machine with a sound card.
 [ "$case_name" = mp3 ] && export ALSOFT_DRIVERS=null
@@ -102,8 +110,13 @@ installed)
     fi
     desktop-file-validate "$prefix"/share/applications/io.github.tumblix.Tumblix.desktop ||
         fail "desktop entry"
-    appstreamcli validate --no-net "$prefix"/share/metainfo/io.github.tumblix.Tumblix.metainfo.xml \
-        >"$work/appstream.txt" || fail "AppStream file: $(cat "$work/appstream.txt")"
+    metainfo=$prefix/share/metainfo/io.github.tumblix.Tumblix.metainfo.xml
+    appstreamcli validate --no-net "$metainfo" >"$work/appstream.txt" ||
+        fail "AppStream file: $(cat "$work/appstream.txt")"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+        fail "the AppStream file names no GPL-3.0-or-later"
+    grep -qx 'License: GPL-3+' "$prefix/share/doc/tumblix/copyright" ||
+        fail "the copyright file names no GPL-3+"
     ordinary_user
     mkdir -p "$work/home"
     [ "$(id -u)" = 0 ] && chown 65534:65534 "$work/home"
@@ -169,6 +182,13 @@ close)
     same before after && fail "the board did not change while the figure fell"
     close_window Tumblix || fail "close request not sent"
     wait_exit
+    noise=$(grep -v XDG_RUNTIME_DIR "$work/out.log" || true)
+    [ -z "$noise" ] || fail "without a sound device the game wrote: $noise"
+    start_game env TUMBLIX_SOUND_DEBUG=1
+    wait_drawn
+    close_window Tumblix && wait_exit
+    grep -q '^AL lib' "$work/out.log" && grep -q '^ALSA lib' "$work/out.log" ||
+        fail "TUMBLIX_SOUND_DEBUG=1 showed no messages of OpenAL and ALSA: $(cat "$work/out.log")"
     ;;
 gameover-no)
     play_to_game_over

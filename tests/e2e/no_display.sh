@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The program started with no display, or with one that cannot be reached: one clear line on
-# standard error, a non-zero exit code, and no abort (an abort ends with 134).
+# standard error, a non-zero exit code, and no abort (an abort ends with 134). --version and
+# --help answer without any display and end with 0.
+#   no_display.sh GAME VERSION
 set -uo pipefail
-game=$1
+game=$1 version=$2
 check() {
     local what=$1
     shift
@@ -24,4 +26,18 @@ check() {
 }
 check "no DISPLAY" env -u DISPLAY
 check "unreachable display" env DISPLAY=:93
+# OPTION EXPECTED: the option's standard output holds the line EXPECTED (a regular expression).
+answers() {
+    local out rc
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$1" 2>&1)
+    rc=$?
+    if [ "$rc" != 0 ] || ! grep -qx -- "$2" <<<"$out"; then
+        echo "FAIL ($1): exit code $rc, no line \"$2\" in: $out" >&2
+        exit 1
+    fi
+    echo "ok ($1)"
+}
+answers --version "tumblix $version"
+answers --help " *-v, --version .*"
+answers --help " *-h, --help .*"
 echo "PASS (no display)"
