@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,17 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     EXPECT_TRUE(frmOpen::loaded());
     click(c("cmdOk"));
     EXPECT_FALSE(frmOpen::loaded());
+}
+
+// The sound system finds "Sound/x" in "sound"; so does the chooser's start for the music and
+// for each event sound.
+TEST_F(Dialogs, TheChooserStartsInTheSoundsFolderWrittenInAnyLetterCase) {
+    QDir(dir.path()).mkdir("snd");
+    QFile(path("snd/Tune.wav")).open(QIODevice::WriteOnly);
+    sounds.settings.PathToBkgMusic = path("SND/BkgMusic.wav").toStdString();
+    sounds.object(Sound::mInverse1).DMCtrlPath(path("Snd/inverse1.WAV").toStdString());
+    EXPECT_EQ(pickFile([&] { click(c("cmdOpen")); }, ""), QStringList{"Tune.wav"});
+    EXPECT_EQ(pickFile([&] { click(c("cmdOpenFirst")); }, ""), QStringList{"Tune.wav"});
 }
 
 }  // namespace
