@@ -52,10 +52,14 @@ OpenAlBuffer::~OpenAlBuffer() {
     alDeleteBuffers(2, buffers_.data());
 }
 
+// Goes on from the current position: a source that plays already only takes the looping
+// flag, since OpenAL would start it over.
 void OpenAlBuffer::play(bool loop) {
+    ALint state = AL_STOPPED;
+    alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
     together([&] {
         for (ALuint s : sources_) alSourcei(s, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
-        alSourcePlayv(2, sources_.data());
+        if (state != AL_PLAYING) alSourcePlayv(2, sources_.data());
     });
 }
 

@@ -95,6 +95,34 @@ TEST_F(RenderedAudioTest, FrequencyMovesThePitchByItsRatioToTheFilesRate) {
     EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
 }
 
+// Switching the music on while it plays (a file picked while it was switched off) and after a
+// stop plays it on from where it was: a rising ramp keeps rising.
+TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWas) {
+    std::vector<std::int16_t> rising(88200);
+    for (std::size_t i = 0; i < rising.size(); ++i) rising[i] = std::int16_t(1000 + i / 4);
+    std::string ramp = dir.filePath("ramp.wav").toStdString();
+    test::writeWave(ramp, 1, 1, 44100, 16, 2, test::pcm16(rising));
+    {
+        OpenAlMixer mixer;
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(ramp);
+        for (int step = 0; step < 3; ++step) {
+            std::this_thread::sleep_for(150ms);
+            if (step == 1) music.StopBkgMusic();
+            std::this_thread::sleep_for(50ms);
+            music.ResumeBkgMusic();
+        }
+        std::this_thread::sleep_for(150ms);
+    }
+    std::vector<float> heard;
+    for (float s : Rendered::read().left)
+        if (s != 0) heard.push_back(s);
+    ASSERT_GT(heard.size(), 22050u);
+    EXPECT_EQ(std::is_sorted_until(heard.begin(), heard.end()) - heard.begin(),
+              heard.end() - heard.begin());  // where it fell back
+}
+
 TEST_F(RenderedAudioTest, MusicPannedRightIsFiftyDecibelsQuieterOnTheLeft) {
     {
         OpenAlMixer mixer;
