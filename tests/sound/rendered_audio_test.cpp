@@ -79,6 +79,11 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Plays on, as key presses do, until the sound loads on a device opened in the background.
+    static void playUntilLoaded(clsDMCtrl& sound) {
+        for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
+            std::this_thread::sleep_for(5ms), sound.DMCtrlPlay();
+    }
     QTemporaryDir dir;
     bool on = true;
 };
@@ -161,10 +166,7 @@ TEST_F(RenderedAudioTest, AMissingDeviceIsTriedAgainInTheBackgroundEveryFewSecon
     sound->DMCtrlPlay();
     EXPECT_TRUE(sound->bFailedDMCtrl);
     plugged.set_value();
-    for (int i = 0; i < 1000 && sound->bFailedDMCtrl; ++i) {
-        std::this_thread::sleep_for(5ms);
-        sound->DMCtrlPlay();
-    }
+    playUntilLoaded(*sound);
     EXPECT_FALSE(sound->bFailedDMCtrl);
     EXPECT_EQ(tries, 2);
 }
@@ -190,10 +192,7 @@ TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
         EXPECT_TRUE(music.bFailedDS);
         std::filesystem::remove(output);
         now += OpenAlMixer::kRetryEvery;
-        for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i) {
-            std::this_thread::sleep_for(5ms);
-            sound.DMCtrlPlay();
-        }
+        playUntilLoaded(sound);
         EXPECT_FALSE(sound.bFailedDMCtrl);
         std::this_thread::sleep_for(300ms);
     }
