@@ -46,6 +46,8 @@ struct SoundDefault {
     std::int16_t volume;
     std::int32_t freq;
 };
+// The build reads these lines, and the music's volume and frequency below, to make each sound
+// file as loud as it is played by default: keep one sound a line.
 inline constexpr std::array<SoundDefault, kSoundCount> kSoundDefaults = {{
     {"left1.WAV", -1322, 57299},
     {"right1.WAV", -747, 71379},

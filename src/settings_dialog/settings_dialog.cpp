@@ -14,6 +14,7 @@
 #include "chooser/file_names.h"
 #include "sequence/sequence_editor.h"
 #include "settings_dialog/event_sounds.h"
+#include "sound/path_lookup.h"
 #include "widgets/slider.h"
 
 namespace tumblix {
@@ -117,6 +118,10 @@ QString frmSettings::GetEventSoundPath(int v) {
     return o ? QString::fromStdString(o->DMCtrlPath()) : QString();
 }
 
+QString frmSettings::soundFolder(const QString& path) {
+    return QString::fromStdString(findSoundFile(GetFolderPath(path).toStdString()));
+}
+
 void frmSettings::showVariant(int v, clsDMCtrl& object) {
     Variant& c = var_[static_cast<std::size_t>(v)];
     c.lbl->setText(shortened(GetFileName(QString::fromStdString(object.DMCtrlPath())), 25));
@@ -134,7 +139,7 @@ void frmSettings::cmbListEvents_Click() {
 }
 
 void frmSettings::cmdOpenVariant_Click(int v) {
-    frmOpen::shared().SetPath(GetFolderPath(GetEventSoundPath(v)));
+    frmOpen::shared().SetPath(soundFolder(GetEventSoundPath(v)));
     frmOpen::shared().showModal(this);
     const frmOpen& picked = frmOpen::shared();
     if (picked.NameFile.isEmpty()) return;

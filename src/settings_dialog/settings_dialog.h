@@ -55,6 +55,9 @@ class frmSettings : public EscProofDialog {
     void SetSoundProperty(clsDMCtrl* object, const QVariant& value, int index);
     void SetEventSoundProperty(const QVariant& value, int index, int v);
     QString GetEventSoundPath(int v);
+    // The folder of a sound's path as it lies on disk: the sound system finds its files
+    // ignoring letter case, so the chooser starts in the folder found the same way.
+    static QString soundFolder(const QString& path);
     void ShowFirstVariant(clsDMCtrl& object) { showVariant(0, object); }
     void ShowSecondVariant(clsDMCtrl& object) { showVariant(1, object); }
     void showVariant(int v, clsDMCtrl& object);

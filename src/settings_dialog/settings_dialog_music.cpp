@@ -54,9 +54,8 @@ void frmSettings::sldFreq_MouseUp() {
 void frmSettings::cmdOpen_Click() {
     SoundState& s = sounds_.settings;
     frmOpen::shared().AddictPattern.clear();
-    QString start = sounds_.music.bFailedDS
-                        ? GetFolderPath(QCoreApplication::applicationDirPath())
-                        : GetFolderPath(QString::fromStdString(s.PathToBkgMusic));
+    QString start = sounds_.music.bFailedDS ? GetFolderPath(QCoreApplication::applicationDirPath())
+                                            : soundFolder(QString::fromStdString(s.PathToBkgMusic));
     frmOpen::shared().SetPath(start);
     frmOpen::shared().showModal(this);
     const frmOpen& picked = frmOpen::shared();

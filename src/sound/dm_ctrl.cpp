@@ -26,7 +26,7 @@ void clsDMCtrl::DMCtrlFreq(std::int32_t freq) {
 
 void clsDMCtrl::DMCtrlPlay() {
     if (!soundsOn_ || !bEnabled) return;
-    if (!Buffer || bReload) {
+    if (!Buffer || bReload || Buffer->lost()) {
         bReload = false;
         DMCtrlRelease();
         DMCtrlInit();

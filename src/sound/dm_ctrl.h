@@ -10,7 +10,7 @@
 namespace tumblix {
 
 // One event sound: a wave file loaded at its first play, played once per request, and loaded
-// again at the next play after its path, volume or frequency changed.
+// again at the next play after its path, volume or frequency changed or its device was lost.
 class clsDMCtrl {
   public:
     // soundsOn: the main window's switch for all event sounds, read at every play.

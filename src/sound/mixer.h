@@ -35,6 +35,9 @@ class MixerBuffer {
     virtual void rewind() = 0;
     // Stops; the position stays where it was.
     virtual void stop() = 0;
+    // True once the device it was loaded on is gone: it plays into nothing and must be loaded
+    // again.
+    virtual bool lost() const { return false; }
 
   protected:
     virtual bool applyVolume(int volume) = 0;

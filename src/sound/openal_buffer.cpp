@@ -12,9 +12,11 @@ double volumeGain(int volume) {
 
 namespace {
 
-// Runs a change of both sources within one mixing step, so they never drift apart.
+// Runs a change of both sources within one mixing step, so they never drift apart; on a closed
+// device, nothing.
 template <typename F>
-bool together(F change) {
+bool together(const OpenAlDevice& device, F change) {
+    if (!device.open()) return false;
     alGetError();
     alDeferUpdatesSOFT();
     change();
@@ -24,8 +26,9 @@ bool together(F change) {
 
 }  // namespace
 
-std::unique_ptr<OpenAlBuffer> OpenAlBuffer::create(const Pcm& pcm) {
-    std::unique_ptr<OpenAlBuffer> b(new OpenAlBuffer(pcm.rate));
+std::unique_ptr<OpenAlBuffer> OpenAlBuffer::create(const Pcm& pcm,
+                                                   std::shared_ptr<const OpenAlDevice> device) {
+    std::unique_ptr<OpenAlBuffer> b(new OpenAlBuffer(pcm.rate, std::move(device)));
     return b->upload(pcm) ? std::move(b) : nullptr;
 }
 
@@ -47,26 +50,32 @@ bool OpenAlBuffer::upload(const Pcm& pcm) {
     return alGetError() == AL_NO_ERROR && applyGains();
 }
 
+// The sources and buffers of a closed device went with it.
 OpenAlBuffer::~OpenAlBuffer() {
+    if (!device_->open()) return;
     alDeleteSources(2, sources_.data());
     alDeleteBuffers(2, buffers_.data());
 }
 
+// Goes on from the current position: a source that plays already only takes the looping
+// flag, since OpenAL would start it over.
 void OpenAlBuffer::play(bool loop) {
-    together([&] {
+    ALint state = AL_STOPPED;
+    if (device_->open()) alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
+    together(*device_, [&] {
         for (ALuint s : sources_) alSourcei(s, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
-        alSourcePlayv(2, sources_.data());
+        if (state != AL_PLAYING) alSourcePlayv(2, sources_.data());
     });
 }
 
 void OpenAlBuffer::rewind() {
-    together([&] {
+    together(*device_, [&] {
         for (ALuint s : sources_) alSourcei(s, AL_SAMPLE_OFFSET, 0);
     });
 }
 
 void OpenAlBuffer::stop() {
-    together([&] { alSourcePausev(2, sources_.data()); });
+    together(*device_, [&] { alSourcePausev(2, sources_.data()); });
 }
 
 bool OpenAlBuffer::applyVolume(int volume) {
@@ -83,7 +92,7 @@ bool OpenAlBuffer::applyPan(int pan) {
 bool OpenAlBuffer::applyGains() {
     float left = static_cast<float>(volumeGain(volume_ - std::max(pan_, 0)));
     float right = static_cast<float>(volumeGain(volume_ + std::min(pan_, 0)));
-    return together([&] {
+    return together(*device_, [&] {
         alSourcef(sources_[0], AL_GAIN, left);
         alSourcef(sources_[1], AL_GAIN, right);
     });
@@ -92,7 +101,7 @@ bool OpenAlBuffer::applyGains() {
 bool OpenAlBuffer::applyFrequency(std::int32_t hz) {
     std::int32_t f = hz == 0 ? rate_ : hz;
     float pitch = static_cast<float>(static_cast<double>(f) / rate_);
-    bool ok = together([&] {
+    bool ok = together(*device_, [&] {
         for (ALuint s : sources_) alSourcef(s, AL_PITCH, pitch);
     });
     if (ok) frequency_ = f;

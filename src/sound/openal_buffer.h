@@ -6,20 +6,25 @@
 #include <memory>
 
 #include "sound/mixer.h"
+#include "sound/openal_device.h"
 #include "sound/wave_decoder.h"
 
 namespace tumblix {
 
 // A sound on OpenAL: two sources on one clock, one holding the left channel and one the right,
 // both mixed straight to the output channels. Each side has its own gain, which gives the
-// balance exactly: the far side loses |pan| hundredths of a decibel.
+// balance exactly: the far side loses |pan| hundredths of a decibel. Once its device is closed
+// the sound is silent and its calls do nothing.
 class OpenAlBuffer final : public MixerBuffer {
   public:
-    // Null when OpenAL refuses the sources or buffers.
-    static std::unique_ptr<OpenAlBuffer> create(const Pcm& pcm);
+    // Made on the device, whose context is current; null when OpenAL refuses the sources or
+    // buffers.
+    static std::unique_ptr<OpenAlBuffer> create(const Pcm& pcm,
+                                                std::shared_ptr<const OpenAlDevice> device);
     ~OpenAlBuffer() override;
 
     std::int32_t frequency() const override { return frequency_; }
+    bool lost() const override { return !device_->connected(); }
     void play(bool loop) override;
     void rewind() override;
     void stop() override;
@@ -30,10 +35,12 @@ class OpenAlBuffer final : public MixerBuffer {
     bool applyPan(int pan) override;
 
   private:
-    explicit OpenAlBuffer(int rate) : rate_(rate), frequency_(rate) {}
+    OpenAlBuffer(int rate, std::shared_ptr<const OpenAlDevice> device)
+        : device_(std::move(device)), rate_(rate), frequency_(rate) {}
     bool upload(const Pcm& pcm);
     bool applyGains();
 
+    std::shared_ptr<const OpenAlDevice> device_;
     std::array<ALuint, 2> buffers_{};
     std::array<ALuint, 2> sources_{};
     int rate_;

@@ -1,49 +1,45 @@
 #include "sound/openal_mixer.h"
 
-#include <AL/alc.h>
-#include <AL/alext.h>
-
 #include "sound/openal_buffer.h"
 #include "sound/path_lookup.h"
-#include "sound/quiet_libraries.h"
 #include "sound/wave_decoder.h"
 
 namespace tumblix {
 
+OpenAlMixer::OpenAlMixer(std::function<ALCdevice*()> open, std::function<Clock::time_point()> now)
+    : open_(std::move(open)), now_(std::move(now)) {}
+
 OpenAlMixer::~OpenAlMixer() {
-    if (!device_) return;
-    alcMakeContextCurrent(nullptr);
-    if (context_) alcDestroyContext(context_);
-    alcCloseDevice(device_);
+    if (opening_.valid())
+        if (ALCdevice* late = opening_.get()) alcCloseDevice(late);
+    if (device_) device_->close();
 }
 
-// The default device, tried once: a machine without one stays silent without further delay.
-bool OpenAlMixer::open() {
-    if (tried_) return context_ != nullptr;
-    tried_ = true;
-    quietSoundLibraries();
-    device_ = alcOpenDevice(nullptr);
-    if (!device_) return false;
-    context_ = alcCreateContext(device_, nullptr);
-    if (context_ && alcMakeContextCurrent(context_)) return true;
-    if (context_) alcDestroyContext(context_);
-    context_ = nullptr;
-    return false;
-}
-
+// The first try, at start-up, waits for the device; later ones run in the background and are
+// taken up by the first load after they ended.
 bool OpenAlMixer::deviceReady() {
-    if (!open()) return false;
-    if (!alcIsExtensionPresent(device_, "ALC_EXT_disconnect")) return true;
-    ALCint connected = ALC_TRUE;
-    alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
-    return connected == ALC_TRUE;
+    if (device_ && device_->connected()) return true;
+    if (device_) device_->close();  // lost: the sounds made on it fall silent
+    device_.reset();
+    if (opening_.valid()) {
+        if (opening_.wait_for(Clock::duration::zero()) != std::future_status::ready) return false;
+        device_ = OpenAlDevice::start(opening_.get());
+        return device_ != nullptr;
+    }
+    Clock::time_point now = now_();
+    if (lastTry_ && now - *lastTry_ < kRetryEvery) return false;
+    bool first = !lastTry_;
+    lastTry_ = now;
+    if (first) return (device_ = OpenAlDevice::start(open_())) != nullptr;
+    opening_ = std::async(std::launch::async, open_);
+    return false;
 }
 
 std::unique_ptr<MixerBuffer> OpenAlMixer::load(const std::string& path) {
     if (!deviceReady()) return nullptr;
     std::optional<Pcm> pcm = decodeSound(findSoundFile(path));
     if (!pcm) return nullptr;
-    return OpenAlBuffer::create(*pcm);
+    return OpenAlBuffer::create(*pcm, device_);
 }
 
 }  // namespace tumblix

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -35,15 +36,21 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
         for (int s = 0; s < 10; ++s) {
             clsDMCtrl& o = sounds.object(static_cast<Sound>(s));
             o.DMCtrlEnabled(true);
-            o.DMCtrlPath(path("inverse1.WAV").toStdString());
+            o.DMCtrlPath(capitalFolder("inverse1.WAV"));
         }
         sounds.object(Sound::mInverse1).DMCtrlFreq(90000);
-        sounds.settings.PathToBkgMusic = path("old.wav").toStdString();
+        sounds.settings.PathToBkgMusic = capitalFolder("old.wav");
         sounds.settings.SpeedChange = 40;
         dialog = std::make_unique<frmSettings>(nullptr, *this);
         dialog->show();
     }
     QString path(const char* name) const { return dir.filePath(name); }
+    // The sounds' paths name the folder in capitals, as the settings name "Sound" for "sound":
+    // the sound system finds the files ignoring letter case, and the chooser opens there too.
+    std::string capitalFolder(const char* name) const {
+        QFileInfo folder(dir.path());
+        return (folder.path() + "/" + folder.fileName().toUpper() + "/" + name).toStdString();
+    }
     template <class W = QWidget>
     W* c(const char* name) {
         return dialog->findChild<W*>(name);

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <thread>
 
 #include "sound/direct_sound.h"
@@ -77,6 +79,11 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Plays on, as key presses do, until the sound loads on a device opened in the background.
+    static void playUntilLoaded(clsDMCtrl& sound) {
+        for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
+            std::this_thread::sleep_for(5ms), sound.DMCtrlPlay();
+    }
     QTemporaryDir dir;
     bool on = true;
 };
@@ -95,37 +102,92 @@ TEST_F(RenderedAudioTest, FrequencyMovesThePitchByItsRatioToTheFilesRate) {
     EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
 }
 
-TEST_F(RenderedAudioTest, MusicPannedRightIsFiftyDecibelsQuieterOnTheLeft) {
+// Switching the music on while it plays (a file picked while it was switched off) and after a
+// stop plays it on from where it was: a rising ramp keeps rising. Panned right, the left side
+// is 50 dB quieter.
+TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWasAndPansInHundredthsOfADecibel) {
+    std::vector<std::int16_t> rising(88200);
+    for (std::size_t i = 0; i < rising.size(); ++i) rising[i] = std::int16_t(1000 + i / 4);
+    std::string ramp = dir.filePath("ramp.wav").toStdString();
+    test::writeWave(ramp, 1, 1, 44100, 16, 2, test::pcm16(rising));
     {
         OpenAlMixer mixer;
         std::int32_t freq = 0;
         DirectSound music(mixer, freq);
-        music.PlayBkgMusic(sine(440));
+        music.PlayBkgMusic(ramp);
         music.SetBkgPan(5000);
-        std::this_thread::sleep_for(300ms);
+        for (int step = 0; step < 3; ++step) {
+            std::this_thread::sleep_for(150ms);
+            if (step == 1) music.StopBkgMusic();
+            std::this_thread::sleep_for(50ms);
+            music.ResumeBkgMusic();
+        }
+        std::this_thread::sleep_for(150ms);
     }
     Rendered r = Rendered::read();
     EXPECT_NEAR(Rendered::db(r.left, 2048) - Rendered::db(r.right, 2048), -50.0, 0.3);
+    std::vector<float> heard;
+    std::copy_if(r.right.begin(), r.right.end(), std::back_inserter(heard),
+                 [](float s) { return s != 0; });
+    ASSERT_GT(heard.size(), 22050u);
+    EXPECT_EQ(std::is_sorted_until(heard.begin(), heard.end()) - heard.begin(),
+              heard.end() - heard.begin());  // where it fell back
 }
 
-// The backend loses its device when its file can no longer be written.
-TEST_F(RenderedAudioTest, DeviceThatDisappearsLeavesEverySoundSilent) {
+// A device missing at start is tried again at a load, at most once every few seconds and in
+// the background: no play waits for it, and the first load after it opened plays.
+TEST_F(RenderedAudioTest, AMissingDeviceIsTriedAgainInTheBackgroundEveryFewSeconds) {
+    std::promise<void> plugged;
+    std::shared_future<void> in = plugged.get_future().share();
+    std::atomic<int> tries = 0;
+    OpenAlMixer::Clock::time_point now;
+    OpenAlMixer mixer(
+        [&]() -> ALCdevice* {
+            if (++tries == 1) return nullptr;
+            in.wait_for(10s);  // a try that waited would fail the plays below
+            return alcOpenDevice(nullptr);
+        },
+        [&] { return now; });
+    auto sound = play(mixer, sine(440), 0, 0);
+    now += OpenAlMixer::kRetryEvery - 1ms;
+    sound->DMCtrlPlay();
+    EXPECT_EQ(tries, 1);
+    now += 1ms;
+    sound->DMCtrlPlay();  // starts the try, which hangs until plugged
+    sound->DMCtrlPlay();
+    EXPECT_TRUE(sound->bFailedDMCtrl);
+    plugged.set_value();
+    playUntilLoaded(*sound);
+    EXPECT_FALSE(sound->bFailedDMCtrl);
+    EXPECT_EQ(tries, 2);
+}
+
+// The backend loses its device when its file can no longer be written: every sound falls
+// silent and fails, until a try after the file can be written again opens a new device.
+TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
     std::string file = sine(440);
     std::filesystem::remove(output);
     std::filesystem::create_symlink("/dev/full", output);
-    OpenAlMixer mixer;
-    auto loaded = play(mixer, file, 0, 0);
-    clsDMCtrl& sound = *loaded;
-    EXPECT_FALSE(sound.bFailedDMCtrl);
-    for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
-    sound.DMCtrlPlay();  // the loaded sound plays into nothing
-    sound.DMCtrlVolume(-100);
-    sound.DMCtrlPlay();
-    EXPECT_TRUE(sound.bFailedDMCtrl);
-    std::int32_t freq = 0;
-    DirectSound music(mixer, freq);
-    music.PlayBkgMusic(file);
-    EXPECT_TRUE(music.bFailedDS);
+    OpenAlMixer::Clock::time_point now;
+    {
+        OpenAlMixer mixer([] { return alcOpenDevice(nullptr); }, [&] { return now; });
+        auto loaded = play(mixer, file, 0, 0);
+        clsDMCtrl& sound = *loaded;
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
+        sound.DMCtrlPlay();
+        EXPECT_TRUE(sound.bFailedDMCtrl);
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(file);
+        EXPECT_TRUE(music.bFailedDS);
+        std::filesystem::remove(output);
+        now += OpenAlMixer::kRetryEvery;
+        playUntilLoaded(sound);
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        std::this_thread::sleep_for(300ms);
+    }
+    EXPECT_GT(Rendered::db(Rendered::read().left), 20.0);  // the sine's 0.2 s: 30 dB
 }
 
 }  // namespace

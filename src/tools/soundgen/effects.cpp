@@ -25,11 +25,14 @@ double bell(double t, double hz) {
 }  // namespace
 
 Track tick(double pitchHz, std::uint32_t seed) {
+    constexpr double kLength = 0.08;
     Noise noise(seed);
     LowPass lp;
-    return render(0.045, [&](double t) {
-        double click = lp.step(noise.next(), 6000) * std::exp(-t * 400);
-        return envelope(t, 0.045, 0.0015, 0.008) * (std::sin(2 * kPi * pitchHz * t) + click);
+    return render(kLength, [&](double t) {
+        double w = 2 * kPi * pitchHz * t;
+        double click = lp.step(noise.next(), 6000) * std::exp(-t * 300);
+        double tone = std::sin(w) + 0.25 * std::sin(3 * w) + 0.1 * std::sin(5 * w);
+        return envelope(t, kLength, 0.001, 0.05) * (tone + 0.5 * click);
     });
 }
 
@@ -59,8 +62,10 @@ Track thud(double pitchHz, std::uint32_t seed) {
     double phase = 0;
     return render(0.22, [&](double t) {
         phase += 2 * kPi * pitchHz * (1 + 1.5 * std::exp(-t * 40)) / kRate;
-        double knock = lp.step(noise.next(), 900) * std::exp(-t * 60);
-        return envelope(t, 0.22, 0.002, 0.045) * (std::sin(phase) + 0.8 * knock);
+        double knock = lp.step(noise.next(), 2500) * std::exp(-t * 60);
+        double wood = 1.2 * std::sin(5.5 * phase) * std::exp(-t * 20) +
+                      0.6 * std::sin(9.2 * phase) * std::exp(-t * 30);
+        return envelope(t, 0.22, 0.002, 0.045) * (std::sin(phase) + wood + 0.8 * knock);
     });
 }
 
