@@ -5,6 +5,7 @@
 
 #include "engine/contrast.h"
 #include "mp3/mp3_window.h"
+#include "widgets/fitting_font.h"
 #include "widgets/frame_box.h"
 #include "widgets/qt_color.h"
 
@@ -59,8 +60,10 @@ void MainWindow::applyControl(Ctl c) {
             button->setChecked(s.value == 1);
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text() != QString::fromStdString(s.text))
+        if (label->text() != QString::fromStdString(s.text)) {
             label->setText(QString::fromStdString(s.text));
+            fitLabelFont(*label);
+        }
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, toQColor(s.foreColor));
         p.setColor(QPalette::Window, toQColor(s.backColor));
