@@ -50,6 +50,11 @@ bool HelpWindow::showPage() {
     return blnClose;
 }
 
+void HelpWindow::unload() {
+    closingByProgram_ = true;
+    close();
+}
+
 void HelpWindow::Form_Load() {
     closingByProgram_ = false;
     txtText_->setPlainText(strText);

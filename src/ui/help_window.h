@@ -21,6 +21,8 @@ class HelpWindow : public EscProofDialog {
 
     // Shows strText modally; true when the player ended the tour.
     bool showPage();
+    // Takes the page away as the program does (at the end of a game): the tour goes on.
+    void unload();
 
     void tmrResize_Timer();
     QTimer& tmrResize() { return tmrResize_; }
