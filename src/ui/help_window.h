@@ -29,6 +29,8 @@ class HelpWindow : public EscProofDialog {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    // The window's height with its frame, title bar included.
+    virtual int outerHeight() const { return frameGeometry().height(); }
 
   private:
     void Form_Load();
