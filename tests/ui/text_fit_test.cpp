@@ -115,8 +115,14 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
     expectWhole(settings);
     frmSeq editor(window.get(), values.sequence);
     expectWhole(editor);
-    expectWhole(frmOpen::shared());
-    frmOpen::unload();
+    // The chooser as "Select" opens it: it belongs to the MP3 window.
+    answerModal<frmOpen>(
+        [&] { QTest::mouseClick(window->mp3().findChild<QLabel*>("cmdOpen"), Qt::LeftButton); },
+        [&](frmOpen& chooser) {
+            EXPECT_EQ(chooser.parentWidget(), &window->mp3());
+            expectWhole(chooser);
+            chooser.close();
+        });
     EnterNameDialog name(window.get());
     expectWhole(name);
     GameOverDialog over(window.get());

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "chooser/file_chooser.h"
 #include "mp3/mp3_window.h"
 #include "records/future_window.h"
 #include "records/list_window.h"
@@ -44,18 +43,6 @@ TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     standI(9, 5);
     QTest::keyClick(list.viewport(), Qt::Key_Left);
     EXPECT_EQ(state().FigureX, 8);
-}
-
-TEST_F(ToolWindowsTest, TheChooserOpenedFromTheMp3WindowBelongsToIt) {
-    window->mp3().show();
-    QWidget* owner = nullptr;
-    answerModal<frmOpen>(
-        [&] { QTest::mouseClick(window->mp3().findChild<QLabel*>("cmdOpen"), Qt::LeftButton); },
-        [&](frmOpen& chooser) {
-            owner = chooser.parentWidget();
-            chooser.close();
-        });
-    EXPECT_EQ(owner, &window->mp3());
 }
 
 TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
