@@ -1,9 +1,12 @@
 #include "chooser/file_names.h"
 
+#include <algorithm>
+
 namespace tumblix {
 
 QString GetFileName(const QString& FullFileName) {
-    QString name = FullFileName.mid(FullFileName.lastIndexOf('/') + 1);
+    qsizetype slash = std::max(FullFileName.lastIndexOf('/'), FullFileName.lastIndexOf('\\'));
+    QString name = FullFileName.mid(slash + 1);
     return name.size() <= 4 ? QString() : name.chopped(4);
 }
 

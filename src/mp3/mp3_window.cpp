@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <utility>
 
 #include "base/main_module.h"
 #include "widgets/twips.h"
@@ -117,11 +118,17 @@ void Mp3Window::tmrIsPlaying_Timer() {
     }
 }
 
+// A label clicks when the left button comes up over it, except at the end of a double click:
+// the first click of the two has clicked already.
 bool Mp3Window::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        if (watched == cmdOpen_) cmdOpen_Click();
-        if (watched == lblLoop_) lblLoop_Click();
+    auto left = [e](QEvent::Type type) {
+        return e->type() == type && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+    };
+    if (watched == cmdOpen_ || watched == lblLoop_) {
+        if (left(QEvent::MouseButtonDblClick))
+            doubleClicked_ = true;
+        else if (left(QEvent::MouseButtonRelease) && !std::exchange(doubleClicked_, false))
+            watched == cmdOpen_ ? cmdOpen_Click() : lblLoop_Click();
     }
     return ToolWindow::eventFilter(watched, e);
 }

@@ -60,6 +60,7 @@ class Mp3Window : public ToolWindow {
     QLabel* lblTime_;
     QLabel* cmdOpen_;
     QLabel* lblLoop_;
+    bool doubleClicked_ = false;
 };
 
 }  // namespace tumblix

@@ -1,6 +1,7 @@
 #include "sequence/sequence_editor.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -23,11 +24,19 @@ QPushButton* pictureButton(QWidget* parent, const QString& name, int i, const Tw
     return b;
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QRect place) {
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QSize least) {
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(name);
-    f->setGeometry(place);
+    f->setMinimumSize(least);
     return f;
+}
+
+// The widest word of a text: a wrapped label is never narrower.
+int widestWord(const QFontMetrics& fm, const QString& text) {
+    int widest = 0;
+    for (const QString& word : text.split(' '))
+        widest = std::max(widest, fm.horizontalAdvance(word));
+    return widest;
 }
 }  // namespace
 
@@ -37,45 +46,59 @@ frmSeq::frmSeq(QWidget* owner, SequenceState& sequence) : EscProofDialog(owner),
     setWindowTitle("Определение последовательности появления фигурок");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     Twips tw = Twips::of(*this);
-    const int width = 2 * kMarginTwips + 10 * kPitchTwips;
+    const int rowTwips = 2 * kMarginTwips + 10 * kPitchTwips;
     auto* frame1 = frame(this, "Frame1", "Последовательность появления фигурок",
-                         tw.rect(120, 120, width, 960));
+                         QSize(tw.x(rowTwips), tw.y(960)));
     for (int i = 0; i < 10; ++i) {
         cmdDest[i] = pictureButton(frame1, "cmdDest", i, tw);
         cmdDest[i]->hide();
         connect(cmdDest[i], &QPushButton::clicked, this, [this, i] { cmdDest_Click(i); });
     }
-    auto* frame2 = frame(this, "Frame2", "Доступные фигурки", tw.rect(120, 1200, 4440, 960));
+    auto* frame2 = frame(this, "Frame2", "Доступные фигурки", QSize(tw.x(4440), tw.y(960)));
     for (int k = 0; k < 7; ++k) {
         cmdBase[k] = pictureButton(frame2, "cmdBase", k, tw);
         cmdBase[k]->setIcon(figurePicture(k, logicalDpiX()));
         connect(cmdBase[k], &QPushButton::clicked, this, [this, k] { cmdBase_Click(k); });
     }
-    auto label = [&](const QString& text, QRect place) {
+    auto label = [&](const QString& text, int leastTwips) {
         auto* l = new QLabel(text, this);
         l->setObjectName("Label1");
         l->setWordWrap(true);
-        l->setGeometry(place);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setMinimumWidth(std::max(tw.x(leastTwips), widestWord(l->fontMetrics(), text)));
         return l;
     };
-    label("Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках",
-          tw.rect(4680, 1260, width - 4560, 900));
-    label("Для удаления фигурки - щелкните на ней в Последовательности появления фигурок",
-          tw.rect(120, 2280, 4440, 480));
+    QLabel* toAdd = label(
+        "Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках", 1680);
+    QLabel* toRemove = label(
+        "Для удаления фигурки - щелкните на ней в Последовательности появления фигурок", 4440);
     chkRandom = new QCheckBox("Выводить последовательность в случайном порядке", this);
     chkRandom->setObjectName("chkRandom");
-    chkRandom->setGeometry(tw.rect(120, 2820, 4440, 300));
     cmdOK = new QPushButton("Включить", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(tw.rect(4680, 2280, 1500, 400));
     cmdNo = new QPushButton("Отключить", this);
     cmdNo->setObjectName("cmdNo");
-    cmdNo->setGeometry(tw.rect(4680, 2760, 1500, 400));
+    for (QPushButton* b : {cmdOK, cmdNo}) b->setMinimumSize(tw.x(1500), tw.y(400));
     lblState = new QLabel(this);
     lblState->setObjectName("lblState");
     lblState->setAlignment(Qt::AlignCenter);
-    lblState->setGeometry(tw.rect(120, 3240, width, 300));
-    setFixedSize(tw.x(width + 240), tw.y(3660));
+
+    // Two columns under the sequence: the figures, the removal hint and the random box at the
+    // left; the adding hint and the two switches at the right. Each grows to its text.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(tw.x(kMarginTwips), tw.y(kMarginTwips), tw.x(kMarginTwips),
+                             tw.y(kMarginTwips));
+    grid->setSpacing(tw.x(kMarginTwips));
+    grid->addWidget(frame1, 0, 0, 1, 2);
+    grid->addWidget(frame2, 1, 0);
+    grid->addWidget(toAdd, 1, 1);
+    grid->addWidget(toRemove, 2, 0);
+    grid->addWidget(cmdOK, 2, 1);
+    grid->addWidget(chkRandom, 3, 0);
+    grid->addWidget(cmdNo, 3, 1);
+    grid->addWidget(lblState, 4, 0, 1, 2);
+    const int width = grid->minimumSize().width();
+    setFixedSize(width, heightForWidth(width));
 
     connect(chkRandom, &QCheckBox::toggled, this, [this](bool on) { seq_.SequenceRandom = on; });
     connect(cmdOK, &QPushButton::clicked, this, [this] {

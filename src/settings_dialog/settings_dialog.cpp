@@ -32,6 +32,8 @@ frmSettings::frmSettings(QWidget* owner, SettingsTarget& target)
       sounds_(target.soundSystem()),
       sequence_(target.figureSequence()) {
     buildControls();
+    // No button is the default one: Enter in a box or on the list presses nothing.
+    for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
     wireControls();
     Form_Load();
 }

@@ -12,6 +12,10 @@
 
 namespace tumblix {
 
+namespace {
+constexpr int kWidth = 380;
+}  // namespace
+
 AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
     setObjectName("frmAbout");
     setWindowRole(objectName());
@@ -31,7 +35,6 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
     line1->setFrameShape(QFrame::HLine);
     lblScrollText_ = new QLabel(this);
     lblScrollText_->setObjectName("lblScrollText");
-    lblScrollText_->setMinimumHeight(2 * fontMetrics().height() + 8);
     QFont bold = lblScrollText_->font();
     bold.setBold(true);
     lblScrollText_->setFont(bold);
@@ -40,17 +43,23 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
         l->setWordWrap(true);
         l->setStyleSheet("color: white; background: transparent;");
     }
+    // The typing line keeps the room of its whole text from the start.
+    const int margin = 18, textWidth = kWidth - 2 * margin;
+    lblScrollText_->setText(QString(ScrollText).replace("\r\n", "\n"));
+    lblScrollText_->setMinimumHeight(lblScrollText_->heightForWidth(textWidth));
+    lblScrollText_->clear();
     auto* cmdClose = new QPushButton("Закрыть", this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 12);
+    layout->setContentsMargins(margin, margin, margin, 12);
     layout->addWidget(lblAboutText);
     layout->addWidget(line1);
     layout->addWidget(lblScrollText_);
     layout->addWidget(cmdClose, 0, Qt::AlignHCenter);
-    setFixedWidth(380);
+    // As tall as the wrapped summary, the typed lines and "Закрыть" need at this width.
+    setFixedSize(kWidth, heightForWidth(kWidth));
 
     tmrScroll_.setInterval(30);
     connect(&tmrScroll_, &QTimer::timeout, this, &AboutWindow::tmrScroll_Timer);

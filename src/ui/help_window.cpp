@@ -50,6 +50,11 @@ bool HelpWindow::showPage() {
     return blnClose;
 }
 
+void HelpWindow::unload() {
+    closingByProgram_ = true;
+    close();
+}
+
 void HelpWindow::Form_Load() {
     closingByProgram_ = false;
     txtText_->setPlainText(strText);
@@ -65,8 +70,9 @@ void HelpWindow::tmrResize_Timer() {
     int before = height();
     setFixedHeight(before + tw.y(kStepTwips));
     fitText();
-    // The height read back ends the unrolling, even where the window system refused to grow.
-    if (height() > tw.y(kFullHeightTwips) || height() == before) tmrResize_.stop();
+    // The outer height read back ends the unrolling, even where the window system refused to
+    // grow.
+    if (outerHeight() > tw.y(kFullHeightTwips) || height() == before) tmrResize_.stop();
 }
 
 void HelpWindow::fitText() {

@@ -21,12 +21,16 @@ class HelpWindow : public EscProofDialog {
 
     // Shows strText modally; true when the player ended the tour.
     bool showPage();
+    // Takes the page away as the program does (at the end of a game): the tour goes on.
+    void unload();
 
     void tmrResize_Timer();
     QTimer& tmrResize() { return tmrResize_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    // The window's height with its frame, title bar included.
+    virtual int outerHeight() const { return frameGeometry().height(); }
 
   private:
     void Form_Load();

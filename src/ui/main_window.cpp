@@ -33,7 +33,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
     statistic_ = std::make_unique<ListWindow>(this, "frmStatistic", "Statistic", "lstStatistic");
     mp3_ = std::make_unique<Mp3Window>(this, settings_, std::make_unique<MP3Play>());
     mp3_->setChooseFile([this](const std::string& pattern) -> std::optional<std::string> {
-        QString picked = frmOpen::choose(this, QString::fromStdString(pattern));
+        QString picked = frmOpen::choose(mp3_.get(), QString::fromStdString(pattern));
         if (picked.isEmpty()) return std::nullopt;
         return picked.toStdString();
     });

@@ -7,6 +7,7 @@
 #include "ui/main_layout.h"
 #include "ui/window_shape.h"
 #include "widgets/control_button.h"
+#include "widgets/fitting_font.h"
 #include "widgets/frame_box.h"
 #include "widgets/twips.h"
 
@@ -90,14 +91,12 @@ void MainWindow::buildControls() {
     controls_["lblPause"]->setFont(pauseFont);
     static_cast<QLabel*>(controls_["lblPause"])->setAlignment(Qt::AlignCenter);
     picTumblix_->setFocusPolicy(Qt::StrongFocus);
-    // A caption wider than its button (with its border, pressed in) gets a smaller font.
-    for (auto* button : client_->findChildren<QPushButton*>()) {
-        QFont f = button->font();
-        while (QFontMetrics(f).horizontalAdvance(button->text()) > button->width() - 8 &&
-               f.pointSizeF() > 5)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
-        button->setFont(f);
-    }
+    // A caption wider or taller than its button (with its border, pressed in) gets a smaller
+    // font; so does a label's text, each time it changes (see applyControl).
+    for (auto* button : client_->findChildren<QPushButton*>())
+        button->setFont(fittingFont(button->font(), button->text(),
+                                    button->rect().adjusted(4, 2, -4, -2), Qt::AlignCenter));
+    for (auto* label : client_->findChildren<QLabel*>()) fitLabelFont(*label);
 }
 
 void MainWindow::wireControls() {

@@ -71,13 +71,17 @@ void MainWindow::runHelpTour() {
     tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString(), tableFolder_);
 }
 
-// A game that ends takes the file chooser, the settings dialog and a help page away (which
-// ends the tour).
+// A game that ends takes the file chooser, the settings dialog and a help page away; the
+// tour then goes on with its next page.
 void MainWindow::closeGameWindows() {
     frmOpen::unload();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if ((w->objectName() == "frmSettings" || w->objectName() == "frmHelp") && w->isVisible())
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible()) continue;
+        if (auto* help = qobject_cast<HelpWindow*>(w))
+            help->unload();
+        else if (w->objectName() == "frmSettings")
             w->close();
+    }
 }
 
 void MainWindow::showAbout() {

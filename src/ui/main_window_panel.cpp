@@ -5,6 +5,7 @@
 
 #include "engine/contrast.h"
 #include "mp3/mp3_window.h"
+#include "widgets/fitting_font.h"
 #include "widgets/frame_box.h"
 #include "widgets/qt_color.h"
 
@@ -12,12 +13,16 @@ namespace tumblix {
 
 namespace {
 // A raised button in its colour; held, or ticked for the menu's check buttons, it is pressed in.
+// The edges have colours of their own, a light and a dark one that trade places when pressed,
+// so that the pressed look shows on every back colour (black included).
 QString buttonStyle(const QColor& back, const QColor& text) {
     return QString(
-               "QPushButton { background-color: %1; color: %2; border: 2px outset %3; padding: 0; }"
-               "QPushButton:pressed, QPushButton:checked { border-style: inset;"
+               "QPushButton { background-color: %1; color: %2; border: 2px solid;"
+               " border-color: #e0e0e0 #404040 #404040 #e0e0e0; padding: 0; }"
+               "QPushButton:pressed, QPushButton:checked {"
+               " border-color: #404040 #e0e0e0 #e0e0e0 #404040;"
                " padding-top: 2px; padding-left: 2px; }")
-        .arg(back.name(), text.name(), back.lighter(130).name());
+        .arg(back.name(), text.name());
 }
 }  // namespace
 
@@ -59,8 +64,10 @@ void MainWindow::applyControl(Ctl c) {
             button->setChecked(s.value == 1);
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text() != QString::fromStdString(s.text))
+        if (label->text() != QString::fromStdString(s.text)) {
             label->setText(QString::fromStdString(s.text));
+            fitLabelFont(*label);
+        }
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, toQColor(s.foreColor));
         p.setColor(QPalette::Window, toQColor(s.backColor));

@@ -5,8 +5,8 @@
 namespace tumblix {
 
 void ControlButton::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || held_) return e->ignore();
-    held_ = true;
+    if (held_ != Qt::NoButton) return e->accept();
+    held_ = e->button();
     setDown(true);
     emit mouseDown();
 }
@@ -16,15 +16,15 @@ void ControlButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ControlButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !held_) return e->ignore();
-    held_ = false;
+    if (e->button() != held_) return e->accept();
+    held_ = Qt::NoButton;
     setDown(false);
     emit mouseUp();
 }
 
 void ControlButton::changeEvent(QEvent* e) {
     // A button disabled while held (the drop button) never sees its release.
-    if (e->type() == QEvent::EnabledChange && !isEnabled()) held_ = false;
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) held_ = Qt::NoButton;
     QPushButton::changeEvent(e);
 }
 

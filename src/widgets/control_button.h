@@ -4,9 +4,10 @@
 
 namespace tumblix {
 
-// One of the on-screen control buttons. Only the left mouse button works it, and one press
-// acts once: sliding the pointer off the held button and back on neither releases nor
-// presses it again, so it keeps its pressed look until the mouse button is let go.
+// One of the on-screen control buttons. Any mouse button works it, and one press acts once:
+// sliding the pointer off the held button and back on neither releases nor presses it again,
+// and other buttons pressed meanwhile do nothing, so it keeps its pressed look until the
+// mouse button that pressed it is let go.
 class ControlButton : public QPushButton {
     Q_OBJECT
   public:
@@ -23,7 +24,7 @@ class ControlButton : public QPushButton {
     void changeEvent(QEvent* e) override;
 
   private:
-    bool held_ = false;
+    Qt::MouseButton held_ = Qt::NoButton;
 };
 
 }  // namespace tumblix

@@ -55,8 +55,13 @@ void PictureBox::clear() {
     update();
 }
 
+// As in the window system, a new back colour wipes the picture: the game draws again what
+// it wants to keep.
 void PictureBox::setBackColor(Color c) {
-    back_ = toQColor(c);
+    QColor back = toQColor(c);
+    if (back == back_) return;
+    back_ = back;
+    clear();
 }
 
 void PictureBox::setFillColor(Color c) {

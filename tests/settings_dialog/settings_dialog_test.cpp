@@ -12,9 +12,11 @@
 #include "chooser/file_chooser.h"
 #include "chooser/pick_file.h"
 #include "engine/random.h"
+#include "sequence/sequence_editor.h"
 #include "settings_dialog/event_sounds.h"
 #include "settings_dialog/settings_dialog.h"
 #include "sound/fake_mixer.h"
+#include "support/answer_modal.h"
 #include "support/click.h"
 #include "support/still_clock.h"
 #include "widgets/slider.h"
@@ -92,6 +94,19 @@ TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
     click(c("chkSetka"));
     EXPECT_EQ(game.iFantom, 2);
     EXPECT_FALSE(game.bDrawSetka);
+}
+
+// No button is the default: Enter in a box or on the list neither opens the sequence editor
+// nor closes the dialog.
+TEST_F(Dialogs, EnterPressesNoButton) {
+    for (const char* name : {"txtChange", "chkSoundControl", "cmbListEvents"}) {
+        QWidget* w = c(name);
+        w->setFocus();
+        int editors = answerModal<frmSeq>([&] { QTest::keyClick(w, Qt::Key_Return); },
+                                          [](frmSeq& editor) { editor.close(); });
+        EXPECT_EQ(editors, 0) << name;
+        EXPECT_TRUE(dialog->isVisible()) << name;
+    }
 }
 
 // Each event's "Выключить" boxes switch off its own objects and no other.

@@ -107,38 +107,41 @@ void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton b,
     QApplication::sendEvent(to, &event);
 }
 
-TEST_F(BoardMouseTest, OnlyTheLeftButtonWorksTheControlButtonsAndAPressActsOnce) {
-    for (auto [name, ctl] : {std::pair{"cmdLeftRight(0)", Ctl::cmdLeftRight0},
-                             {"cmdLeftRight(2)", Ctl::cmdLeftRight2},
-                             {"cmdRotate(0)", Ctl::cmdRotate0},
-                             {"cmdSpace", Ctl::cmdSpace}}) {
-        SCOPED_TRACE(name);
+TEST_F(BoardMouseTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
+    for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        for (auto [name, ctl, x] : {std::tuple{"cmdLeftRight(0)", Ctl::cmdLeftRight0, 8},
+                                    {"cmdLeftRight(2)", Ctl::cmdLeftRight2, 10},
+                                    {"cmdRotate(0)", Ctl::cmdRotate0, 9},
+                                    {"cmdSpace", Ctl::cmdSpace, 9}}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(mouse));
+            standI(9, 5);
+            window->sounds.clear();
+            FigureBox before = state().Figure;
+            QPushButton* b = button(name);
+            QPoint in = b->rect().center(), out(-30, -30);
+            sendMouse(b, QEvent::MouseButtonPress, in, mouse, mouse);
+            Color held = panel()[ctl].backColor;
+            EXPECT_NE(held, state().DownButtonColor);
+            EXPECT_EQ(state().FigureX, x);
+            EXPECT_EQ(state().Figure != before, ctl == Ctl::cmdRotate0 || ctl == Ctl::cmdSpace);
+            for (QPoint at : {out, in, out, in})
+                sendMouse(b, QEvent::MouseMove, at, Qt::NoButton, mouse);
+            Qt::MouseButton other = mouse == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+            sendMouse(b, QEvent::MouseButtonPress, in, other, mouse | other);
+            sendMouse(b, QEvent::MouseButtonRelease, in, other, mouse);
+            EXPECT_EQ(panel()[ctl].backColor, held);
+            EXPECT_EQ(state().FigureX, x);  // the press acted once
+            EXPECT_EQ(window->sounds.size(), 1u);
+            sendMouse(b, QEvent::MouseButtonRelease, in, mouse, Qt::NoButton);
+            EXPECT_EQ(panel()[ctl].backColor, state().DownButtonColor);
+        }
         standI(9, 5);
-        window->sounds.clear();
-        FigureBox before = state().Figure;
-        QPushButton* b = button(name);
-        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
-            QTest::mouseClick(b, other);
-        EXPECT_EQ(std::make_pair(state().FigureX, state().Figure), std::make_pair(9, before));
-        EXPECT_TRUE(window->sounds.empty());
-
-        QPoint in = b->rect().center(), out(-30, -30);
-        sendMouse(b, QEvent::MouseButtonPress, in, Qt::LeftButton, Qt::LeftButton);
-        Color held = panel()[ctl].backColor;
-        EXPECT_NE(held, state().DownButtonColor);
-        for (QPoint at : {out, in, out, in})
-            sendMouse(b, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-        EXPECT_EQ(panel()[ctl].backColor, held);
-        EXPECT_EQ(window->sounds.size(), 1u);  // the press acted once
-        sendMouse(b, QEvent::MouseButtonRelease, in, Qt::LeftButton, Qt::NoButton);
-        EXPECT_EQ(panel()[ctl].backColor, state().DownButtonColor);
+        QTest::mouseClick(button("cmdDown"), mouse);
+        EXPECT_TRUE(state().Dropping);
+        EXPECT_EQ(panel()[Ctl::cmdDown].backColor, colors::black);
+        state().Dropping = false;
+        panel().setEnabled(Ctl::cmdDown, true);
     }
-    standI(9, 5);
-    QTest::mouseClick(button("cmdLeftRight(2)"), Qt::LeftButton);
-    EXPECT_EQ(state().FigureX, 10);
-    QTest::mouseClick(button("cmdDown"), Qt::LeftButton);
-    EXPECT_TRUE(state().Dropping);
-    EXPECT_EQ(panel()[Ctl::cmdDown].backColor, colors::black);
 }
 
 }  // namespace

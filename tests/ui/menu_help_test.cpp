@@ -11,14 +11,24 @@ namespace {
 
 using MenuTest = WindowTest;
 
+bool filledWith(QWidget* w, Qt::GlobalColor c) {
+    QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage filled(shown.size(), QImage::Format_RGB32);
+    filled.fill(c);
+    return shown == filled;
+}
+
 TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
+    // The end of a game takes its page away without ending the tour.
     enum class End { Last, CloseButton, CloseBox, GameOver };
     struct Case {
         End end;
-        int pages;
+        int at, pages;
     };
-    for (Case c :
-         {Case{End::Last, 37}, {End::CloseButton, 3}, {End::CloseBox, 1}, {End::GameOver, 2}}) {
+    for (Case c : {Case{End::Last, 37, 37},
+                   {End::CloseButton, 3, 3},
+                   {End::CloseBox, 1, 1},
+                   {End::GameOver, 2, 37}}) {
         std::vector<std::string> lit;
         std::vector<QString> texts;
         Panel before = panel();
@@ -30,17 +40,20 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                 for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
                     if (panel()[static_cast<Ctl>(i)].backColor == colors::white)
                         lit.emplace_back(ctlName(static_cast<Ctl>(i)));
-                bool last = static_cast<int>(texts.size()) == c.pages;
-                if (last && c.end == End::CloseBox) return (void)w.close();
-                if (last && c.end == End::GameOver) return window->closeGameWindows();
-                w.findChild<QPushButton*>(last && c.end == End::CloseButton ? "cmdClose"
-                                                                            : "cmdNext")
+                for (const char* picture : {"picTumblix", "picNext"})
+                    EXPECT_TRUE(lit.back() != picture ||
+                                filledWith(window->control(picture), Qt::white));
+                bool at = static_cast<int>(texts.size()) == c.at;
+                if (at && c.end == End::CloseBox) return (void)w.close();
+                if (at && c.end == End::GameOver) return window->closeGameWindows();
+                w.findChild<QPushButton*>(at && c.end == End::CloseButton ? "cmdClose" : "cmdNext")
                     ->click();
             });
         SCOPED_TRACE(c.pages);
         EXPECT_EQ(shown, c.pages);
         EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(c.pages));  // one per page
         EXPECT_FALSE(button("chkHelp")->isChecked());
+        EXPECT_FALSE(filledWith(this->board(), Qt::black));  // drawn again after its page
         for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
             EXPECT_EQ(panel()[static_cast<Ctl>(i)].backColor,
                       static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
@@ -113,8 +126,14 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     EXPECT_EQ(about.windowTitle(), "About " + QApplication::applicationName());
 }
 
-TEST(HelpWindowTest, UnrollsToJustOver3030TwipsAndOnlyTheCloseBoxOrCloseEndTheTour) {
-    HelpWindow help(nullptr);
+// A help window under a window system whose frame is 30 pixels high.
+struct FramedHelpWindow : HelpWindow {
+    using HelpWindow::HelpWindow;
+    int outerHeight() const override { return height() + 30; }
+};
+
+TEST(HelpWindowTest, UnrollsToJustOver3030TwipsOuterHeightAndNextLeavesTheTourOn) {
+    FramedHelpWindow help(nullptr);
     help.strText = "x";
     int heights = answerModal<HelpWindow>([&] { help.showPage(); },
                                           [](HelpWindow& w) {
@@ -122,8 +141,8 @@ TEST(HelpWindowTest, UnrollsToJustOver3030TwipsAndOnlyTheCloseBoxOrCloseEndTheTo
                                                    w.tmrResize().isActive() && steps < 100; ++steps)
                                                   w.tmrResize_Timer();
                                               EXPECT_FALSE(w.tmrResize().isActive());
-                                              EXPECT_GT(w.height(), 3030 / 15);
-                                              EXPECT_LE(w.height(), 3130 / 15 + 1);
+                                              EXPECT_GT(w.height() + 30, 3030 / 15);
+                                              EXPECT_LE(w.height() + 30, 3130 / 15 + 1);
                                               w.findChild<QPushButton*>("cmdNext")->click();
                                           });
     EXPECT_EQ(heights, 1);

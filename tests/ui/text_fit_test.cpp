@@ -1,0 +1,125 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+
+#include "chooser/file_chooser.h"
+#include "mp3/mp3_window.h"
+#include "records/enter_name_dialog.h"
+#include "records/future_window.h"
+#include "records/game_over_dialog.h"
+#include "records/list_window.h"
+#include "sequence/sequence_editor.h"
+#include "settings_dialog/settings_dialog.h"
+#include "sound/fake_mixer.h"
+#include "support/answer_modal.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "ui/splash_window.h"
+#include "ui/window_fixture.h"
+
+namespace tumblix::testing {
+namespace {
+
+// The room a label or button gives its text, and how its text is laid out there.
+std::pair<QRect, int> textRoom(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        int m = label->margin();
+        return {label->contentsRect().adjusted(m, m, -m, -m),
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+    }
+    auto* button = static_cast<QAbstractButton*>(w);
+    QStyleOptionButton o;
+    o.initFrom(button);
+    o.text = button->text();
+    QStyle::SubElement room = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
+                              : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                               : QStyle::SE_PushButtonContents;
+    return {w->style()->subElementRect(room, &o, w), Qt::AlignCenter | Qt::TextShowMnemonic};
+}
+
+// The visible labels, check boxes, options and buttons of a window that cut their text short.
+QStringList cutTexts(QWidget& window) {
+    QStringList cut;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty() || !w->isVisible()) continue;
+        auto [room, flags] = textRoom(w);
+        QSize need = w->fontMetrics().boundingRect(room, flags, text).size();
+        if (need.width() > room.width() || need.height() > room.height()) cut << w->objectName();
+    }
+    return cut;
+}
+
+void expectWhole(QWidget& window) {
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(cutTexts(window).join(" ").toStdString(), "") << window.objectName().toStdString();
+}
+
+// The settings dialog's values, on a silent sound system.
+struct Values : SettingsTarget {
+    GameSettings& gameSettings() override { return game; }
+    SoundSystem& soundSystem() override { return sounds; }
+    SequenceState& figureSequence() override { return sequence; }
+    GameSettings game;
+    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
+    MersenneRandom random{3};
+    StillClock clock;
+    SequenceState sequence{random, clock};
+};
+
+using TextFit = WindowTest;
+
+// Runs once per screen resolution (see CMakeLists.txt).
+TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
+    SplashWindow splash("1.0.0");
+    expectWhole(splash);
+    expectWhole(*window);
+    window->mp3().show();
+    for (QWidget* side : std::initializer_list<QWidget*>{
+             &window->future(), &window->tumbliFathers(), &window->statistic(), &window->mp3()})
+        expectWhole(*side);
+
+    AboutWindow about(window.get());
+    about.tmrScroll().stop();
+    for (int k = 0; k < about.ScrollText.size(); ++k) about.tmrScroll_Timer();
+    expectWhole(about);
+
+    HelpWindow help(window.get());
+    help.strText = window->control("lblFirma")->property("tag").toString();
+    answerModal<HelpWindow>([&] { help.showPage(); },
+                            [](HelpWindow& w) {
+                                while (w.tmrResize().isActive()) w.tmrResize_Timer();
+                                expectWhole(w);
+                                auto* text = w.findChild<QPlainTextEdit*>("txtText");
+                                EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+                                w.close();
+                            });
+
+    Values values;
+    frmSettings settings(window.get(), values);
+    expectWhole(settings);
+    frmSeq editor(window.get(), values.sequence);
+    expectWhole(editor);
+    // The chooser as "Select" opens it: it belongs to the MP3 window.
+    answerModal<frmOpen>(
+        [&] { QTest::mouseClick(window->mp3().findChild<QLabel*>("cmdOpen"), Qt::LeftButton); },
+        [&](frmOpen& chooser) {
+            EXPECT_EQ(chooser.parentWidget(), &window->mp3());
+            expectWhole(chooser);
+            chooser.close();
+        });
+    EnterNameDialog name(window.get());
+    expectWhole(name);
+    GameOverDialog over(window.get());
+    expectWhole(over);
+}
+
+}  // namespace
+}  // namespace tumblix::testing
