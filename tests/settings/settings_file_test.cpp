@@ -3,33 +3,70 @@
 
 #include <sstream>
 
+#include "files/bounded_read.h"
 #include "settings/settings_file.h"
 #include "settings/settings_writer.h"
+#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
 
 using Source = LoadedSettings::Source;
+namespace fs = std::filesystem;
 
 TEST(SettingsFile, NameCarriesTheComputersName) {
     EXPECT_EQ(settingsFileName("box") + settingsFileName("???"), "Tmbxbox.iniTmbx???.ini");
     EXPECT_EQ(settingsFileName("a/b\\c"), "Tmbxa_b_c.ini");
 }
 
-TEST(SettingsFile, MissingOrDamagedFileBecomesTheDefaultFile) {
+// Whatever was there is kept under another name, and the file in its place reads as the
+// settings in force, which are then saved at exit.
+TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
+    TempFolder folder;
+    fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
+    auto file = folder / "Tmbxbox.ini";
+    Settings placed = defaultSettings("/game");
+    placed.mainWindow = {1500, 20};
+    std::ostringstream good;
+    formatSettings(good, placed);
+    const std::string tail(kMaxOwnFileBytes * 2, 'x');
+    const struct {
+        const char* name;
+        std::optional<std::string> bytes;  // none: no file
+        fs::perms mode;
+        Source source;
+        bool placedKept;  // the settings read are `placed`, not the defaults
+    } cases[] = {
+        {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false},
+        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false},
+        {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false},
+        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true},
+        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false},
+    };
+    asOrdinaryUser([&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            if (c.bytes) {
+                std::ofstream(file, std::ios::binary) << *c.bytes;
+                fs::permissions(file, c.mode);
+            }
+            LoadedSettings loaded = loadSettingsFile(file, "/game");
+            EXPECT_EQ(loaded.source, c.source);
+            EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
+            EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
+            std::error_code ec;
+            EXPECT_EQ(fs::file_size(folder / "Tmbxbox.ini.bad", ec),
+                      c.bytes ? c.bytes->size() : -1);
+            fs::remove(folder / "Tmbxbox.ini.bad", ec);
+            EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
+        }
+    });
+}
+
+TEST(SettingsFile, ASavedFileReadsBack) {
     TempFolder folder;
     auto file = folder / "Tmbxbox.ini";
-    std::ostringstream defaults;
-    writeDefaultSettings(defaults);
-    for (bool damaged : {false, true}) {
-        if (damaged) std::ofstream(file) << "True\r\n";
-        LoadedSettings loaded = loadSettingsFile(file, "/game");
-        EXPECT_EQ(loaded.source, Source::DefaultFile);
-        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
-        EXPECT_EQ(fileBytes(file), defaults.str());
-        EXPECT_EQ(fileBytes(folder / "Tmbxbox.ini.bad"), damaged ? "True\r\n" : "");
-    }
     Settings s = defaultSettings("/elsewhere");
     s.frmStatistic.reset();
     ASSERT_TRUE(saveSettingsFile(file, s));
@@ -38,11 +75,11 @@ TEST(SettingsFile, MissingOrDamagedFileBecomesTheDefaultFile) {
     EXPECT_EQ(loaded.settings, s);
 }
 
-TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
+TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
     TempFolder folder;
     // A folder where the file should be: it can be neither read nor replaced.
     auto file = folder / "Tmbxbox.ini";
-    std::filesystem::create_directory(file);
+    fs::create_directory(file);
     for (auto [place, source] : {std::pair{file, Source::Unreadable},
                                  std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
         LoadedSettings loaded = loadSettingsFile(place, "/game");
@@ -50,11 +87,18 @@ TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
         EXPECT_EQ(loaded.settings, defaultSettings("/game"));
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
-    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_TRUE(fs::is_directory(file));
     auto fifo = folder / "fifo.ini";  // read, it would never answer
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     EXPECT_EQ(loadSettingsFile(fifo, "/game").source, Source::Unreadable);
-    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    // A damaged file in a folder that cannot be written stays as it is.
+    std::ofstream(file / "Tmbxbox.ini") << "True\r\n";
+    fs::permissions(file, fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
+                                             fs::perms::others_write));
+    asOrdinaryUser([&] {
+        EXPECT_EQ(loadSettingsFile(file / "Tmbxbox.ini", "/game").source, Source::Unreadable);
+    });
 }
 
 }  // namespace

@@ -157,5 +157,28 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
 }
 
+// A path with a line break in it is written as "..." and so reads back as the default: each of
+// the twelve path lines, with either break, keeps the file at its 66 lines.
+TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
+    using Field = std::function<std::string&(Settings&)>;
+    std::vector<Field> fields = {[](Settings & s) -> auto& {return s.PathToBkgMusic;
+}
+, [](Settings& s) -> auto& {
+    return s.MP3Path;
+}
+};  // namespace
+for (std::size_t k = 0; k < kSoundCount; ++k)
+    fields.push_back([k](Settings& s) -> auto& { return s.sounds[k].DMCtrlPath; });
+for (const Field& field : fields)
+    for (const char* path : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
+        Settings s = defaultSettings(kFolder), expected = s;
+        field(s) = path;
+        std::string text = format(s);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
+        EXPECT_EQ(parse(text), expected) << text;
+    }
+EXPECT_EQ(parseWith(16, "/a\rb.wav"), defaultSettings(kFolder));
+}  // namespace tumblix::test
+
 }  // namespace
 }  // namespace tumblix::test

@@ -33,12 +33,22 @@ void sine(AVFrame* f, double hz, int rate, int from, int total) {
         for (int c = 0; c < channels; ++c) {
             std::uint8_t* plane = f->extended_data[planar ? c : 0];
             int at = planar ? i : i * channels + c;
-            if (format == AV_SAMPLE_FMT_S16 || format == AV_SAMPLE_FMT_S16P)
-                reinterpret_cast<std::int16_t*>(plane)[at] = std::int16_t(v * 32767);
-            else if (format == AV_SAMPLE_FMT_S32 || format == AV_SAMPLE_FMT_S32P)
-                reinterpret_cast<std::int32_t*>(plane)[at] = std::int32_t(v * 2147483647.0);
-            else
-                reinterpret_cast<float*>(plane)[at] = float(v);
+            switch (av_get_packed_sample_fmt(format)) {
+                case AV_SAMPLE_FMT_U8:
+                    plane[at] = std::uint8_t(128 + v * 127);
+                    break;
+                case AV_SAMPLE_FMT_S16:
+                    reinterpret_cast<std::int16_t*>(plane)[at] = std::int16_t(v * 32767);
+                    break;
+                case AV_SAMPLE_FMT_S32:
+                    reinterpret_cast<std::int32_t*>(plane)[at] = std::int32_t(v * 2147483647.0);
+                    break;
+                case AV_SAMPLE_FMT_DBL:
+                    reinterpret_cast<double*>(plane)[at] = v;
+                    break;
+                default:
+                    reinterpret_cast<float*>(plane)[at] = float(v);
+            }
         }
     }
 }
