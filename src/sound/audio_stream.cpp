@@ -23,6 +23,9 @@ namespace {
 constexpr std::int64_t kOpenBytes = 16 << 20;
 constexpr auto kOpenTime = std::chrono::seconds(3);
 constexpr std::int64_t kProbeBytes = 4 << 20;
+// A format told only by the file's name or by a lone frame header is no sound file: a program
+// renamed ".mp3" is taken for MP3 with a score of 1, a sound of a few frames scores 5 or more.
+constexpr int kMinProbeScore = 5;
 // Beyond this many frames from one packet the sound is taken as damaged.
 constexpr int kMaxFramesAtOnce = 1 << 22;
 
@@ -80,7 +83,7 @@ struct AudioStream::Decoder {
     // The name's extension helps to tell the format, as it would for FFmpeg's own file reading.
     const char* probe(const std::string& name) {
         if (avformat_open_input(&format, name.c_str(), nullptr, nullptr) < 0 ||
-            avformat_find_stream_info(format, nullptr) < 0)
+            format->probe_score < kMinProbeScore || avformat_find_stream_info(format, nullptr) < 0)
             return "The file cannot be read as a media file.";
         const AVCodec* decoder = nullptr;
         stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
