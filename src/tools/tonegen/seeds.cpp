@@ -1,12 +1,12 @@
-// tumblix_decoder_seeds FOLDER: the decoder's seed corpus, short tones in every format the game
-// plays, files that change rate and channels part way, and damaged copies of some.
+// tumblix_tone_seeds FOLDER: the sound decoder's seed corpus for fuzzing, short tones in every
+// format the game plays, files that change rate and channels part way, and damaged copies of some.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "tonegen/tone_file.h"
+#include "tone_file.h"
 
 namespace {
 
