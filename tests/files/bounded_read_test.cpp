@@ -5,7 +5,6 @@
 
 #include "files/bounded_read.h"
 #include "files/file_lock.h"
-#include "files/set_aside.h"
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
@@ -36,18 +35,6 @@ TEST(BoundedRead, RegularFilesUpToTheBoundAndNothingElse) {
     }
     std::filesystem::permissions(file, std::filesystem::perms::none);
     asOrdinaryUser([&] { EXPECT_EQ(readBoundedFile(file).status, Status::Unreadable); });
-}
-
-TEST(SetAside, TakesTheFirstFreeNameAndNeverReplacesAFile) {
-    TempFolder folder;
-    auto file = folder / "t.ini";
-    for (const char* kept : {"t.ini.bad", "t.ini.bad2", "t.ini.bad3"}) {
-        std::ofstream(file) << kept;
-        EXPECT_EQ(setAside(file), folder / kept);
-    }
-    for (const char* kept : {"t.ini.bad", "t.ini.bad2", "t.ini.bad3"})
-        EXPECT_EQ(fileBytes(folder / kept), kept);
-    EXPECT_EQ(setAside(file), std::nullopt);  // nothing there
 }
 
 TEST(FileLock, OneHolderAtATimeAndNoWaitForever) {

@@ -54,8 +54,7 @@ struct Mp3PlayTest : ::testing::Test {
     // What mmPlayAway answers, and whether it answered from a thread of its own.
     std::pair<std::string, bool> playAway() {
         std::promise<std::pair<std::string, bool>> answer;
-        auto caller = std::this_thread::get_id();
-        player.mmPlayAway([&](const std::string& result) {
+        player.mmPlayAway([&, caller = std::this_thread::get_id()](const std::string& result) {
             answer.set_value({result, std::this_thread::get_id() != caller});
         });
         return answer.get_future().get();
@@ -103,8 +102,6 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
         {"pipe.mp3", [](auto& p) { mkfifo(p.c_str(), 0600); }, "Error with input file", 0ms},
         {"empty.mp3", [](auto& p) { std::ofstream{p}; }, nullptr, 0ms},
         {"text.mp3", [](auto& p) { std::ofstream{p} << "Это не музыка\n"; }, nullptr, 0ms},
-        {"program.mp3", [](auto& p) { std::filesystem::copy_file("/proc/self/exe", p); }, nullptr,
-         0ms},
         {"wave.mp3",
          [](auto& p) {
              test::writeWave(p, 1, 1, 8000, 16, 2, test::pcm16({1, 2, 3, 4}));

@@ -4,6 +4,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_reader.h"
@@ -160,25 +161,19 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
 // A path with a line break in it is written as "..." and so reads back as the default: each of
 // the twelve path lines, with either break, keeps the file at its 66 lines.
 TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
-    using Field = std::function<std::string&(Settings&)>;
-    std::vector<Field> fields = {[](Settings & s) -> auto& {return s.PathToBkgMusic;
+    Settings s = defaultSettings(kFolder);
+    std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
+    for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
+    for (std::string* path : paths)
+        for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
+            std::string kept = std::exchange(*path, broken);
+            std::string text = format(s);
+            *path = kept;
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
+            EXPECT_EQ(parse(text), s) << text;
+        }
+    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
 }
-, [](Settings& s) -> auto& {
-    return s.MP3Path;
-}
-};  // namespace
-for (std::size_t k = 0; k < kSoundCount; ++k)
-    fields.push_back([k](Settings& s) -> auto& { return s.sounds[k].DMCtrlPath; });
-for (const Field& field : fields)
-    for (const char* path : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
-        Settings s = defaultSettings(kFolder), expected = s;
-        field(s) = path;
-        std::string text = format(s);
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
-        EXPECT_EQ(parse(text), expected) << text;
-    }
-EXPECT_EQ(parseWith(16, "/a\rb.wav"), defaultSettings(kFolder));
-}  // namespace tumblix::test
 
 }  // namespace
 }  // namespace tumblix::test
