@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Fuzzes the game's own file readers (the best-players table and the settings file, each read
-# and round-tripped) with libFuzzer:  ./scripts/fuzz.sh [SECONDS per target, default 600]
-# Builds with clang into build-fuzz/; each target starts from its seed corpus in
-# tests/fuzz/corpus and keeps what it finds in build-fuzz/corpus. A finding stops the run with
-# the input written to build-fuzz/; add it to the seed corpus once fixed.
+# and round-tripped) and its sound decoder with libFuzzer:
+#   ./scripts/fuzz.sh [SECONDS per target, default 600] [TARGET ...: records settings decoder]
+# Builds with clang into build-fuzz/; each target starts from its seed corpus (tests/fuzz/corpus,
+# or for the decoder the one made at build time) and keeps what it finds in build-fuzz/corpus.
+# A finding stops the run with the input written to build-fuzz/; add it to the seeds once fixed.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds=${1:-600}
+shift || true
+targets=("$@")
+((${#targets[@]})) || targets=(records settings decoder)
 missing=()
 for p in clang-14 libclang-rt-14-dev; do
     [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null)" == ii* ]] || missing+=("$p")
@@ -20,10 +24,14 @@ fi
 ./scripts/setup.sh >/dev/null  # the other packages the tree needs to configure
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTUMBLIX_FUZZ=ON -DTUMBLIX_BENCH=OFF
-cmake --build build-fuzz -j"$(nproc)" --target tumblix_records_fuzz tumblix_settings_fuzz
-for target in records settings; do
+build=(tumblix_decoder_corpus)
+for target in "${targets[@]}"; do build+=("tumblix_${target}_fuzz"); done
+cmake --build build-fuzz -j"$(nproc)" --target "${build[@]}"
+for target in "${targets[@]}"; do
+    seeds=../tests/fuzz/corpus/$target
+    [ -d "build-fuzz/$seeds" ] || seeds=tests/fuzz/corpus/$target  # made at build time
     mkdir -p "build-fuzz/corpus/$target"
     echo "== $target, $seconds s"
     (cd build-fuzz && "./tests/fuzz/tumblix_${target}_fuzz" -max_total_time="$seconds" \
-        -print_final_stats=1 "corpus/$target" "../tests/fuzz/corpus/$target")
+        -print_final_stats=1 "corpus/$target" "$seeds")
 done

@@ -5,8 +5,8 @@
 
 namespace tumblix {
 
-std::filesystem::path settingsFilePath(const std::filesystem::path& programFolder) {
-    return programFolder / settingsFileName(GetMachineName());
+std::filesystem::path settingsFilePath(const std::filesystem::path& folder) {
+    return folder.empty() ? folder : folder / settingsFileName(GetMachineName());
 }
 
 }  // namespace tumblix

@@ -4,7 +4,8 @@
 
 namespace tumblix {
 
-// This computer's settings file in the program's folder: "Tmbx" + GetMachineName() + ".ini".
-std::filesystem::path settingsFilePath(const std::filesystem::path& programFolder);
+// This computer's settings file in the folder: "Tmbx" + GetMachineName() + ".ini"; no file
+// (an empty path) without a folder.
+std::filesystem::path settingsFilePath(const std::filesystem::path& folder);
 
 }  // namespace tumblix

@@ -12,15 +12,17 @@ inline constexpr std::size_t kMaxOwnFileBytes = 1 << 20;
 struct FileText {
     enum class Status {
         Read,        // text holds the whole file
+        Head,        // the file is larger than the bound: text holds its first `limit` bytes
         Missing,     // there is no such file
-        Unreadable,  // not a regular file, larger than the bound, or it could not be read
+        Unreadable,  // a regular file this process may not read, or whose reading failed
+        NotAFile,    // a FIFO, a device, a socket or a folder, never opened
     };
     Status status = Status::Missing;
     std::string text;
 };
 
-// Reads a regular file of at most limit bytes. It never blocks: a FIFO, a device or a socket
-// in the file's place is unreadable, and so is a link to one.
+// Reads a regular file, at most limit bytes of it. It never blocks: what is not a regular file
+// in the file's place (or behind a link there) is looked at but not opened.
 FileText readBoundedFile(const std::filesystem::path& path, std::size_t limit = kMaxOwnFileBytes);
 
 }  // namespace tumblix

@@ -68,9 +68,26 @@ void Mp3Window::showName(const std::string& path) {
     lblName_->setText(QString::fromStdString(ShortenPath(name, kNameLength)));
 }
 
-// An unexpected fault inside the player forgets the file.
+// The player opens the file away from the window, which goes on at once; its answer comes
+// back to the window's thread.
 void Mp3Window::play() {
-    if (player_->mmPlay().empty()) settings_.MP3Path.clear();
+    std::uint64_t asked = ++plays_;
+    player_->mmPlayAway([this, asked](const std::string& result) {
+        QMetaObject::invokeMethod(
+            this, [this, asked, result] { played(asked, result); }, Qt::QueuedConnection);
+    });
+}
+
+// An unexpected fault inside the player forgets the file, unless another was asked for since.
+void Mp3Window::played(std::uint64_t asked, const std::string& result) {
+    if (asked != plays_ || !result.empty()) return;
+    settings_.MP3Path.clear();
+    player_->FileName("");
+}
+
+void Mp3Window::stop() {
+    ++plays_;
+    player_->mmStop();
 }
 
 void Mp3Window::InitMusic() {
@@ -90,7 +107,7 @@ void Mp3Window::cmdOpen_Click() {
     std::string chosen = chooseFile_ ? chooseFile_("*.wma;*.mp3;*.mp2").value_or("") : "";
     if (!chosen.empty() && chosen != CurrentFile) {
         CurrentFile = chosen;
-        player_->mmStop();
+        stop();
         player_->FileName(CurrentFile);
         play();
         tmrIsPlaying_->start();
@@ -135,7 +152,7 @@ bool Mp3Window::eventFilter(QObject* watched, QEvent* e) {
 
 void Mp3Window::closeEvent(QCloseEvent* e) {
     ToolWindow::closeEvent(e);
-    player_->mmStop();
+    stop();
     if (e->isAccepted())
         tmrIsPlaying_->stop();
     else

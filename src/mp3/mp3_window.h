@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,6 +49,8 @@ class Mp3Window : public ToolWindow {
     QLabel* addLabel(const char* name, const char* text, QRgb back, QRgb fore, const char* toolTip,
                      QRect place);
     void play();
+    void played(std::uint64_t asked, const std::string& result);
+    void stop();
     void showName(const std::string& path);
 
     Settings& settings_;
@@ -55,6 +58,7 @@ class Mp3Window : public ToolWindow {
     ChooseFile chooseFile_;
     FileNameOf getFileName_;
     std::string CurrentFile;
+    std::uint64_t plays_ = 0;  // counts the plays and stops asked for, so a late answer is known
     QTimer* tmrIsPlaying_;
     QLabel* lblName_;
     QLabel* lblTime_;

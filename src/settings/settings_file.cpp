@@ -2,10 +2,10 @@
 
 #include <optional>
 #include <sstream>
-#include <system_error>
 
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
+#include "files/set_aside.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 
@@ -13,18 +13,11 @@ namespace tumblix {
 
 namespace {
 
+using Status = FileText::Status;
+
 std::optional<Settings> parse(std::string text, const std::string& programFolder) {
     std::istringstream in(std::move(text));
     return parseSettings(in, programFolder);
-}
-
-void keepDamagedFile(const std::filesystem::path& file) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return;
-    fs::path kept = file;
-    kept += ".bad";
-    fs::copy_file(file, kept, fs::copy_options::overwrite_existing, ec);
 }
 
 }  // namespace
@@ -37,23 +30,33 @@ std::string settingsFileName(std::string_view machineName) {
 
 LoadedSettings loadSettingsFile(const std::filesystem::path& file,
                                 const std::string& programFolder) {
+    using Source = LoadedSettings::Source;
+    Settings defaults = defaultSettings(programFolder);
     try {
         FileText first = readBoundedFile(file);
-        if (first.status == FileText::Status::Unreadable)
-            return {defaultSettings(programFolder), LoadedSettings::Source::Unreadable};
-        if (first.status == FileText::Status::Read)
-            if (auto settings = parse(std::move(first.text), programFolder))
-                return {*settings, LoadedSettings::Source::File};
-        keepDamagedFile(file);
+        if (first.status == Status::NotAFile) return {defaults, Source::Unreadable};
+        std::optional<Settings> read;
+        if (first.status == Status::Read || first.status == Status::Head)
+            read = parse(std::move(first.text), programFolder);
+        if (read && first.status == Status::Read) return {*read, Source::File};
+        // A file that is damaged, cannot be read or is too long is kept under another name,
+        // and a new one takes its place: the settings read from its first part, if they could
+        // be, else the default file.
+        if (first.status != Status::Missing && !setAside(file))
+            return {read.value_or(defaults), Source::Unreadable};
+        if (read) {
+            saveSettingsFile(file, *read);
+            return {*read, Source::File};
+        }
         writeDefaultSettingsFile(file);
         FileText again = readBoundedFile(file);
-        if (again.status == FileText::Status::Read)
+        if (again.status == Status::Read)
             if (auto settings = parse(std::move(again.text), programFolder))
-                return {*settings, LoadedSettings::Source::DefaultFile};
+                return {*settings, Source::DefaultFile};
     } catch (...) {
         // Out of memory or a file system error: the defaults below.
     }
-    return {defaultSettings(programFolder), LoadedSettings::Source::BuiltIn};
+    return {defaults, Source::BuiltIn};
 }
 
 WriteResult saveSettingsFile(const std::filesystem::path& file, const Settings& settings) {

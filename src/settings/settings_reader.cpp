@@ -56,9 +56,10 @@ class LineReader {
     std::int32_t strictPosition() {
         return orFail(tumblix::rounded<std::int32_t>(orFail(readStrictNumber(text()))));
     }
+    // "..." (or what is written so) stands for fullDefault.
     std::string path(const std::string& fullDefault) {
-        const std::string& line = text();
-        return line == kDefaultPath ? fullDefault : line;
+        std::string_view line = pathLine(text());
+        return line == kDefaultPath ? fullDefault : std::string(line);
     }
     const std::string& folder() const { return folder_; }
 
@@ -96,7 +97,7 @@ Settings readAll(LineReader& r) {
         sound.DMCtrlVolume = r.rounded<std::int16_t>();
         sound.DMCtrlFreq = r.rounded<std::int32_t>();
     }
-    s.MP3Path = r.text();
+    s.MP3Path = r.path(kDefaultPath);
     s.MP3Enable = r.boolean();
     s.MP3Loop = r.boolean();
     s.SpeedChange = r.rounded<std::int16_t>();

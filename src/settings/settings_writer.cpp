@@ -1,6 +1,7 @@
 #include "settings/settings_writer.h"
 
 #include <string>
+#include <string_view>
 
 #include "settings/value_text.h"
 
@@ -12,7 +13,8 @@ class LineWriter {
   public:
     explicit LineWriter(std::ostream& out) : out_(out) {}
 
-    void text(const std::string& line) { out_ << line << "\r\n"; }
+    void text(std::string_view line) { out_ << line << "\r\n"; }
+    void path(const std::string& path) { text(pathLine(path)); }
     void number(std::int64_t value) { text(printNumber(value)); }
     void boolean(bool value) { text(printBoolean(value)); }
     void window(const std::optional<Point>& place) {
@@ -38,17 +40,17 @@ void formatSettings(std::ostream& out, const Settings& s) {
     w.window(s.frmMP3);
     w.boolean(s.EnableSoundControl);
     w.text("tumblix-music...");
-    w.text(s.PathToBkgMusic);
+    w.path(s.PathToBkgMusic);
     w.boolean(s.EnableLoop);
     w.number(s.BkgVolume);
     w.number(s.freq);
     for (const SoundSettings& sound : s.sounds) {
-        w.text(sound.DMCtrlPath);
+        w.path(sound.DMCtrlPath);
         w.boolean(sound.DMCtrlEnabled);
         w.number(sound.DMCtrlVolume);
         w.number(sound.DMCtrlFreq);
     }
-    w.text(s.MP3Path);
+    w.path(s.MP3Path);
     w.boolean(s.MP3Enable);
     w.boolean(s.MP3Loop);
     w.number(s.SpeedChange);

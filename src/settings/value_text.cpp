@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "settings/settings.h"
+
 namespace tumblix {
 
 namespace {
@@ -82,6 +84,10 @@ std::string printNumber(std::int64_t value) {
 
 std::string printBoolean(bool value) {
     return value ? "True" : "False";
+}
+
+std::string_view pathLine(std::string_view path) {
+    return path.find_first_of("\r\n") == std::string_view::npos ? path : kDefaultPath;
 }
 
 }  // namespace tumblix

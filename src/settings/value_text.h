@@ -39,4 +39,8 @@ std::string printNumber(std::int64_t value);
 // "True" or "False".
 std::string printBoolean(bool value);
 
+// A path line as written and read: a path holding a line break (a carriage return or a line
+// feed) cannot stand on one line, so it stands as the line's "none" value "..." instead.
+std::string_view pathLine(std::string_view path);
+
 }  // namespace tumblix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -7,12 +8,20 @@
 
 namespace tumblix {
 
-// An audio file read piece by piece as 16-bit stereo frames at the file's own rate; a mono file
-// comes out on both sides at its own level. Any format FFmpeg reads. Not for two threads at once.
+class MediaInput;
+
+// An audio file read piece by piece as 16-bit stereo frames at the rate its sound starts with;
+// a mono part comes out on both sides at its own level, and a part at another rate or with
+// other channels is converted to that. Any format FFmpeg reads. Not for two threads at once.
 class AudioStream {
   public:
     // Nothing when the file cannot be opened or holds no audio stream; why, if given, says so.
-    static std::unique_ptr<AudioStream> open(const std::string& path, std::string* why = nullptr);
+    // Opening reads a bounded part of the file within a bounded time; *stop, while true, ends
+    // it early.
+    static std::unique_ptr<AudioStream> open(const std::string& path, std::string* why = nullptr,
+                                             const std::atomic<bool>* stop = nullptr);
+    // The same for a file's bytes held in memory.
+    static std::unique_ptr<AudioStream> openBytes(std::string bytes, std::string* why = nullptr);
     ~AudioStream();
     AudioStream(const AudioStream&) = delete;
     AudioStream& operator=(const AudioStream&) = delete;
@@ -27,6 +36,9 @@ class AudioStream {
 
   private:
     struct Decoder;
+    static std::unique_ptr<AudioStream> start(std::unique_ptr<MediaInput> input,
+                                              const std::string& name, std::string* why,
+                                              const std::atomic<bool>* stop);
     explicit AudioStream(std::unique_ptr<Decoder> d);
     std::unique_ptr<Decoder> d_;
 };

@@ -8,30 +8,38 @@
 namespace tumblix {
 namespace {
 
-TEST(GameFoldersTest, OwnFolderWhileWritableElseThePlayersOne) {
+// Only a copy with its own sounds keeps its files beside itself, and only while it can write
+// there; an installed game uses the player's folder, even when run by the administrator.
+TEST(GameFoldersTest, OwnFolderOnlyForAWritableCopyWithItsSoundsElseThePlayersOne) {
     namespace fs = std::filesystem;
     QTemporaryDir dir;
     fs::path root = dir.path().toStdString();
     fs::path program = root / "usr" / "games";
     fs::create_directories(program);
     fs::create_directories(root / "usr" / "share" / "games" / "tumblix" / "sound");
+    std::string home = root / "h";
     struct Case {
-        bool writable;
+        bool ownSounds, writable;
         std::string xdg;
         fs::path files;
     };
-    for (const Case& c :
-         {Case{true, "/x", program}, Case{false, "", root / "h/.local/share/tumblix"},
-          Case{false, root / "x", root / "x/tumblix"}}) {
-        std::string home = root / "h";
+    for (const Case& c : {Case{false, true, "", root / "h/.local/share/tumblix"},
+                          Case{false, false, root / "x", root / "x/tumblix"},
+                          Case{true, false, "", root / "h/.local/share/tumblix"},
+                          Case{true, true, "/x", program}}) {
+        if (c.ownSounds) fs::create_directory(program / "sound");
         GameFolders f = chooseGameFolders(program, c.writable, c.xdg.c_str(), home.c_str());
         EXPECT_EQ(f.files, c.files);
-        EXPECT_EQ(f.perUser, !c.writable);
+        EXPECT_EQ(f.perUser, c.files != program);
         EXPECT_TRUE(fs::is_directory(f.files));
-        EXPECT_EQ(f.data, root / "usr/share/games/tumblix");  // no sounds beside the program
+        EXPECT_EQ(f.data, c.ownSounds ? program : root / "usr/share/games/tumblix");
     }
-    fs::create_directory(program / "sound");  // a copy in a folder of its own keeps everything
-    EXPECT_EQ(chooseGameFolders(program, true, nullptr, nullptr).data, program);
+    // Without HOME: the account's own home, never a shared temporary folder.
+    fs::path mine = fs::path(accountHome()) / ".local/share/tumblix";
+    ASSERT_FALSE(accountHome().empty());
+    bool existed = fs::exists(mine);
+    EXPECT_EQ(chooseGameFolders(root, false, nullptr, nullptr).files, mine);
+    if (!existed) fs::remove(mine);
 }
 
 }  // namespace

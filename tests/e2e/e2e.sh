@@ -24,7 +24,14 @@
 #                    Left key presses add the move sound's clicks
 #       mp3          a settings file naming an MP3 plays it from the start (the player holds the
 #                    file open); the player window's close box stops it and the next start has none
-#   e2e.sh ... PROBE TONE    TONE writes a tone MP3 at the path given
+#       music        an MP3 that changes from stereo 44.1 kHz to mono 22.05 kHz and back, then a
+#                    program renamed ".mp3", each named as the background music and as the
+#                    player's file: the game runs 8 s and ends with 0
+#       long         a settings file with 2 MiB of other text after its lines is read: its first
+#                    line's 1500 twips place the window at 100 pixels
+#       unreadable   run as an ordinary user, a settings file that user cannot read is set aside
+#                    and a readable one written at exit
+#   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
 work=$(mktemp -d)
@@ -37,10 +44,13 @@ fail() {
     exit 1
 }
 
-# Copies the game to a folder of its own: it writes its files beside itself.
+# Copies the game to a folder of its own, with a sound folder: such a copy writes its files
+# beside itself.
 cp "$game" "$work/tumblix"
+mkdir "$work/sound"
 if [ "$case_name" = sound ]; then
-    cp -r "$(dirname "$game")/sound" "$(dirname "$game")/alsoft.conf" "$work/"
+    cp -r "$(dirname "$game")/sound/." "$work/sound/"
+    cp "$(dirname "$game")/alsoft.conf" "$work/"
     printf '[general]\nchannels = stereo\nfrequency = 44100\nsample-type = float32\n[wave]\nfile = %s\n' \
         "$work/out.wav" >"$work/wave.conf"
     export ALSOFT_DRIVERS=wave ALSOFT_CONF="$work/wave.conf"
@@ -51,7 +61,7 @@ if [ "$case_name" = close ]; then
     export ALSOFT_DRIVERS=alsa ALSA_CONFIG_PATH=$work/alsa.conf
 fi
 # OpenAL mixes into nothing in real time, as on a machine with a sound card.
-[ "$case_name" = mp3 ] && export ALSOFT_DRIVERS=null
+case $case_name in mp3 | music) export ALSOFT_DRIVERS=null ;; esac
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # The desktop's resolution for Qt, as a desktop session sets it (Xft.dpi), while a client
@@ -263,6 +273,52 @@ mp3)
     start_game && wait_drawn && sleep 1
     playing && fail "the next start played music"
     close_window Tumblix && wait_exit
+    ;;
+music)
+    kill -TERM "$pid" && wait_exit
+    ini=$(settings_file)
+    "$tone" "$work/a.mp3" 2 44100 2 && "$tone" "$work/b.mp3" 2 22050 1 || fail "no tone files"
+    cat "$work/a.mp3" "$work/b.mp3" "$work/a.mp3" >"$work/joined.mp3"
+    cp "$game" "$work/program.mp3"
+    for odd in joined.mp3 program.mp3; do
+        sed -i -e "17s|.*|$work/$odd|" -e "61s|.*|$work/$odd|" "$ini"  # the music, the player's
+        start_game && wait_drawn
+        sleep 8
+        kill -0 "$pid" 2>/dev/null || fail "$odd ended the game: $(cat "$work/out.log")"
+        if [ "$odd" = joined.mp3 ]; then
+            ls -l "/proc/$pid/fd" | grep -q joined.mp3 || fail "the player does not play $odd"
+        fi
+        close_window Tumblix || fail "close request not sent"
+        wait_exit
+    done
+    ;;
+long)
+    kill -TERM "$pid" && wait_exit
+    ini=$(settings_file)
+    sed -i '1s/.*/ 1500 /' "$ini"
+    yes 'Это не настройки, а длинный хвост файла.' | head -c $((2 << 20)) >>"$ini" || true
+    start_game && wait_drawn
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$X" = 100 ] || fail "the window stands at $X pixels, not 100"
+    close_window Tumblix || fail "close request not sent"
+    wait_exit
+    [ "$(lines_of "$ini")" = 66 ] || fail "the settings were not saved in place"
+    [ "$(wc -c <"$ini.bad")" -gt $((2 << 20)) ] || fail "the long file was not kept"
+    ;;
+unreadable)
+    kill -TERM "$pid" && wait_exit
+    ini=$(settings_file)
+    # The player's own folder, and in it a settings file the player may not read.
+    ordinary_user
+    [ "$(id -u)" = 0 ] && chown -R 65534:65534 "$work"
+    chmod 000 "$ini"
+    start_game "${runner[@]}"
+    wait_drawn
+    close_window Tumblix || fail "close request not sent"
+    wait_exit
+    "${runner[@]}" head -1 "$ini" >/dev/null || fail "the settings file is not readable after exit"
+    [ "$(lines_of "$ini")" = 66 ] || fail "the settings were not saved"
+    [ -e "$ini.bad" ] && [ "$(stat -c %a "$ini.bad")" = 0 ] || fail "the unreadable file is gone"
     ;;
 record)
     play_to_game_over

@@ -4,6 +4,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_reader.h"
@@ -155,6 +156,23 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     Settings s = *parse(join(lines));
     EXPECT_EQ(s.sounds[0].DMCtrlPath, "/звук/влево.wav");
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
+}
+
+// A path with a line break in it is written as "..." and so reads back as the default: each of
+// the twelve path lines, with either break, keeps the file at its 66 lines.
+TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
+    Settings s = defaultSettings(kFolder);
+    std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
+    for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
+    for (std::string* path : paths)
+        for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
+            std::string kept = std::exchange(*path, broken);
+            std::string text = format(s);
+            *path = kept;
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
+            EXPECT_EQ(parse(text), s) << text;
+        }
+    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
 }
 
 }  // namespace

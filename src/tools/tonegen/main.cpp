@@ -1,6 +1,13 @@
-// tumblix_tone PATH: writes 20 s of a 440 Hz tone as an MP3.
+// tumblix_tone PATH [SECONDS RATE CHANNELS]: writes a 440 Hz tone as an MP3, by default 20 s
+// of 44.1 kHz mono.
+#include <cstdlib>
+
 #include "tone_file.h"
 
 int main(int argc, char** argv) {
-    return argc == 2 && tonegen::writeTone(argv[1], "libmp3lame", 440, 20) ? 0 : 1;
+    if (argc != 2 && argc != 5) return 2;
+    double seconds = argc == 5 ? std::atof(argv[2]) : 20;
+    int rate = argc == 5 ? std::atoi(argv[3]) : 44100;
+    int channels = argc == 5 ? std::atoi(argv[4]) : 1;
+    return tonegen::writeTone(argv[1], "libmp3lame", 440, seconds, rate, channels) ? 0 : 1;
 }
