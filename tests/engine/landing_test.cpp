@@ -74,6 +74,8 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
 }
 
 TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
+    clearRows(1);
+    EXPECT_EQ(stats().back(), "1. +479 -> 1 lines (0)");
     for (int i = 0; i < 3; ++i) clearRows(2);
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
     clearRows(4);

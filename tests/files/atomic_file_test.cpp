@@ -21,8 +21,10 @@ TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
     EXPECT_TRUE(put("new"));
     EXPECT_EQ(fileBytes(file), "new");
     EXPECT_FALSE(writeFileAtomically(folder / "no/f", [](std::ostream& out) { out << "x"; }));
-    // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    // A folder in the way fails only at the rename; no temporary file is left behind.
+    std::filesystem::create_directory(folder / "dir");
+    EXPECT_FALSE(writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; }));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 2);
 }
 
 }  // namespace

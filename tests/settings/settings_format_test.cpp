@@ -113,7 +113,7 @@ TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
         {12, "7310x", {}},
         {13, " 5204.5 ", [](auto& s) { return s.frmMP3->top == 5204; }},
         {11, "Yes", {}},
-        {17, "7", [](auto& s) { return s.EnableLoop; }},
+        {17, "-1", [](auto& s) { return s.EnableLoop; }},
         {18, "2.5", [](auto& s) { return s.BkgVolume == 2; }},
         {18, "32768", {}},
         {19, "3.5 Hz", [](auto& s) { return s.freq == 4; }},

@@ -25,9 +25,9 @@ TEST(ValueText, StrictNumberIsTheWholeLine) {
 
 TEST(ValueText, BooleanIsAWordOrANumber) {
     const std::pair<const char*, std::optional<bool>> cases[] = {
-        {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false},
-        {"0", false},   {" 0 ", false}, {"7", true},      {"0.5", true},
-        {"", {}},       {"yes", {}},    {"Truex", {}},    {"7x", {}}};
+        {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false}, {"0", false},
+        {" 0 ", false}, {"7", true},    {"-1", true},     {"0.5", true},      {"", {}},
+        {"yes", {}},    {"Truex", {}},  {"7x", {}}};
     for (auto [line, value] : cases) EXPECT_EQ(readBoolean(line), value) << '"' << line << '"';
 }
 

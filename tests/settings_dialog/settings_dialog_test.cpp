@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +13,6 @@
 #include "chooser/file_chooser.h"
 #include "chooser/pick_file.h"
 #include "engine/random.h"
-#include "settings_dialog/event_sounds.h"
 #include "settings_dialog/settings_dialog.h"
 #include "sound/fake_mixer.h"
 #include "support/click.h"
@@ -48,11 +49,6 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
     W* c(const char* name) {
         return dialog->findChild<W*>(name);
     }
-    void select(const QString& event) {
-        auto* list = c<QComboBox>("cmbListEvents");
-        QTest::keyClick(list, Qt::Key_Home);
-        while (list->currentText() != event) QTest::keyClick(list, Qt::Key_Down);
-    }
     std::vector<Sound> disabled() {
         std::vector<Sound> off;
         for (int s = 0; s < 10; ++s)
@@ -72,9 +68,6 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
 };
 
 TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
-    EXPECT_EQ(c<QComboBox>("cmbListEvents")->currentText(), "Инверсия");
-    EXPECT_EQ(eventTexts().size(), 8);
-    EXPECT_TRUE(c("fraSecondVar")->isHidden());
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
     EXPECT_EQ(c<QLabel>("lblFile")->text(), "old");
     EXPECT_EQ(c<Slider>("sldFreqBut1")->value(), 75000);
@@ -87,22 +80,28 @@ TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
     EXPECT_FALSE(game.bDrawSetka);
 }
 
-// Each event's "Выключить" boxes switch off its own objects and no other.
-TEST_F(Dialogs, EachEventsBoxesActOnItsOwnSoundObjects) {
+// The list opens on its first event; each event's "Выключить" boxes switch off its own objects.
+TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
     struct Case {
         const char* event;
         Sound first;
         std::optional<Sound> second;
     };
-    for (Case k :
-         {Case{"Влево", Sound::mLeft1, {}}, Case{"Вправо", Sound::mRight1, {}},
-          Case{"Вращение", Sound::mRotate1, {}}, Case{"Бросить", Sound::mDrop1, Sound::mDrop2},
-          Case{"Приземление", Sound::mDown1, Sound::mDown2},
-          Case{"Удаление линиий", Sound::mDelLin1, {}},
-          Case{"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
-          Case{"Инверсия", Sound::mInverse1, {}}}) {
+    const Case events[] = {{"Инверсия", Sound::mInverse1, {}},
+                           {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
+                           {"Удаление линиий", Sound::mDelLin1, {}},
+                           {"Приземление", Sound::mDown1, Sound::mDown2},
+                           {"Бросить", Sound::mDrop1, Sound::mDrop2},
+                           {"Вращение", Sound::mRotate1, {}},
+                           {"Влево", Sound::mLeft1, {}},
+                           {"Вправо", Sound::mRight1, {}}};
+    auto* list = c<QComboBox>("cmbListEvents");
+    ASSERT_EQ(list->count(), 8);
+    for (int i = 0; i < 8; ++i) {  // the list in this order, one key press apart
+        const Case& k = events[i];
         SCOPED_TRACE(k.event);
-        select(k.event);
+        if (i > 0) QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentText(), k.event);
         EXPECT_EQ(c("fraSecondVar")->isHidden(), !k.second);
         click(c("chkEnFirstVar"));
         EXPECT_EQ(disabled(), std::vector<Sound>{k.first});
@@ -150,11 +149,24 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     EXPECT_EQ(sounds.settings.PathToBkgMusic, music);
     EXPECT_EQ(c<QLabel>("lblFile")->text(), "Music.wav");
     EXPECT_EQ(c<Slider>("sldFreq")->value(), 22050);
+    QTest::mouseClick(c("sldFreq"), Qt::LeftButton, {}, QPoint(c("sldFreq")->width() - 2, 5));
+    EXPECT_EQ(sounds.settings.freq, 27050);  // stored as well as heard
+    EXPECT_EQ(mixer->take().back(), music + " frequency 27050");
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
     EXPECT_EQ(c<QLabel>("lblFile")->text(), "Empty");
     EXPECT_EQ(c<Slider>("sldFreq")->value(), 5000);
-    pickFile([&] { click(c("cmdOpenFirst")); }, "");
+    QString opened;  // a failed music file opens the chooser above the program's folder
+    answerModal<frmOpen>([&] { click(c("cmdOpen")); },
+                         [&](frmOpen& o) {
+                             opened = o.folder();
+                             o.close();
+                         });
+    EXPECT_EQ(QDir(opened), QDir(QCoreApplication::applicationDirPath() + "/.."));
+    // After a pick of MP3 files an event sound's chooser lists wave files again.
+    pickFile([&] { frmOpen::choose(nullptr, "*.wma;*.mp3;*.mp2", dir.path()); }, "tune.mp3");
+    listed = pickFile([&] { click(c("cmdOpenFirst")); }, "");
+    EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
     pickFile([&] { click(c("cmdOpenFirst")); }, "LEFT1.WAV");
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "LEFT1.WAV");

@@ -34,31 +34,56 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     EXPECT_TRUE(mask.contains(bar));
     EXPECT_FALSE(mask.contains(bar + QPoint(0, 2)));  // it is two pixels high
 
-    // Each outer frame's top-left corner is where its shaped piece begins; the two frames with
-    // wide corners reach one pixel further left.
-    for (auto [frame, reach] :
-         {std::pair{"fraTumblix", 0}, {"fraLeft", 1}, {"fraBottom", 1}, {"fraBottomRight", 0}}) {
-        SCOPED_TRACE(frame);
-        QWidget* f = window->control(frame);
-        QPoint left = f->mapTo(window.get(), QPoint(0, f->height() / 2));
-        QPoint top = f->mapTo(window.get(), QPoint(f->width() / 2, 0));
-        EXPECT_TRUE(mask.contains(left + QPoint(1, 0)));
-        EXPECT_FALSE(mask.contains(left - QPoint(reach + 1, 0)));
-        EXPECT_TRUE(mask.contains(top));
+    // Steps from a point until the shape is reached.
+    auto stepsIn = [&mask](QPoint from, QPoint step) {
+        int n = 0;
+        while (!mask.contains(from) && n < 200) from += step, ++n;
+        return n;
+    };
+    // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
+    // the widest corners one pixel further left); its top-left corner is cut round by an
+    // ellipse of its own: the shape's first pixel along the top row and the leftmost column.
+    struct Frame {
+        const char* name;
+        int left, cornerWidth, cornerHeight;
+    };
+    for (Frame k : {Frame{"fraTumblix", 0, 12, 12},
+                    {"fraLeft", -1, 31, 32},
+                    {"fraBottom", 0, 36, 24},
+                    {"fraBottomRight", 0, 12, 12}}) {
+        SCOPED_TRACE(k.name);
+        QWidget* f = window->control(k.name);
+        QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
+        int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
+        EXPECT_EQ(left, k.left);
+        EXPECT_EQ(stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}), 5);
         EXPECT_TRUE(mask.contains(f->mapTo(window.get(), f->rect().center())));
-        if (top.y() > T) {
-            EXPECT_FALSE(mask.contains(top - QPoint(0, 1)));
-        }
+        EXPECT_EQ(stepsIn(corner, {1, 0}), k.cornerWidth);
+        EXPECT_EQ(stepsIn(corner + QPoint(left, 0), {0, 1}), k.cornerHeight);
     }
-    QPoint corner = window->control("fraTumblix")->mapTo(window.get(), QPoint(0, 1));
-    EXPECT_FALSE(mask.contains(corner));  // the corner is cut round
-    EXPECT_TRUE(mask.contains(corner + QPoint(16, 0)));
-
     window->RebuildWindowRgn({30, 200, 80});  // a second call changes nothing
     EXPECT_EQ(window->mask(), mask);
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
     EXPECT_EQ(window->size(), size);
+}
+
+// "<" and ">" stand beside "^" and "V" from the top of the one to the bottom of the other: a
+// click on each arrow's lower part, level with "V", moves the figure.
+TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
+    QWidget* frame = window->control("fraControl");
+    const QRect rotate = window->control("cmdRotate(0)")->geometry(),
+                down = window->control("cmdDown")->geometry();
+    for (auto [name, step] : {std::pair{"cmdLeftRight(0)", -1}, {"cmdLeftRight(2)", 1}}) {
+        SCOPED_TRACE(name);
+        QWidget* arrow = window->control(name);
+        EXPECT_EQ(arrow->geometry().top(), rotate.top());
+        QPoint lower(arrow->geometry().center().x(), down.bottom() - 2);
+        ASSERT_EQ(frame->childAt(lower), arrow);
+        standI(9, 5);
+        QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(frame, lower));
+        EXPECT_EQ(state().FigureX, 9 + step);
+    }
 }
 
 }  // namespace
