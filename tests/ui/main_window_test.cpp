@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
+#include <QTest>
 
+#include <memory>
+
+#include "chooser/file_chooser.h"
+#include "settings_dialog/settings_dialog.h"
+#include "sound/fake_mixer.h"
+#include "support/answer_modal.h"
+#include "ui/settings_hook.h"
 #include "ui/window_fixture.h"
 #include "ui/window_shape.h"
 
@@ -84,6 +92,69 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
         QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(frame, lower));
         EXPECT_EQ(state().FigureX, 9 + step);
     }
+}
+
+using PauseTest = WindowTest;
+
+// The pause button stops gravity and gates the keys without minimising; Esc also minimises
+// the window, and a second press of either resumes.
+TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
+    QTimer& gravity = window->timer(Timer::tmrDown);
+    for (bool esc : {false, true}) {
+        SCOPED_TRACE(esc);
+        auto toggle = [&] {
+            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
+        };
+        panel().setTimerEnabled(Timer::tmrDown, true);
+        toggle();
+        EXPECT_TRUE(button("chkPause")->isChecked());
+        EXPECT_FALSE(gravity.isActive());
+        EXPECT_FALSE(window->control("fraControl")->isVisible());
+        EXPECT_TRUE(window->control("lblPause")->isVisible());
+        EXPECT_FALSE(window->menu().EscPressed);
+        EXPECT_EQ(window->minimised, esc ? 1 : 0);
+        standI(9, 5);
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 9);
+
+        toggle();
+        EXPECT_FALSE(button("chkPause")->isChecked());
+        EXPECT_TRUE(gravity.isActive());
+        EXPECT_TRUE(window->control("fraControl")->isVisible());
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 8);
+    }
+}
+
+TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
+    window->showMinimized();
+    QApplication::processEvents();
+    if (!window->isMinimized()) GTEST_SKIP() << "this platform does not minimise windows";
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    window->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+}
+
+using SetButton = WindowTest;
+
+TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
+    SequenceState sequence{random, clock};
+    sequence.SequenceOn = true;
+    installSettingsDialog(*window, sounds, sequence);
+    EXPECT_TRUE(window->game().chooser().sequenceOn());
+    int shown =
+        answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
+                                 [&](frmSettings& d) {
+                                     EXPECT_EQ(d.windowTitle(), "Settings");
+                                     frmOpen::shared();
+                                     window->closeGameWindows();
+                                     EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
+                                     d.close();
+                                 });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
 }
 
 }  // namespace

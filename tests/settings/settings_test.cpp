@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <functional>
@@ -6,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 #include "settings/value_text.h"
+#include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
@@ -155,6 +158,77 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     Settings s = *parse(join(lines));
     EXPECT_EQ(s.sounds[0].DMCtrlPath, "/звук/влево.wav");
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
+}
+
+TEST(ValueText, NumberTakesTheLeadingDecimalNumber) {
+    const std::pair<const char*, double> cases[] = {
+        {" 555 ", 555}, {"\t-707 ", -707}, {"12abc", 12}, {"12 34", 12},    {"", 0},
+        {"abc", 0},     {"- 5", 0},        {"+8", 8},     {" 2,5 ", 2.5},   {".5", 0.5},
+        {"7.", 7},      {"1.2.3", 1.2},    {"1e3", 1},    {"-0,25x", -0.25}};
+    for (auto [line, value] : cases) EXPECT_EQ(readNumber(line), value) << '"' << line << '"';
+}
+
+TEST(ValueText, StrictNumberIsTheWholeLine) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {" 1905 ", 1905},   {"\t-40\t", -40},          {"7310,5", 7310.5},
+        {"7310.5", 7310.5}, {"1905abc", std::nullopt}, {"19 05", std::nullopt},
+        {"", std::nullopt}, {" ", std::nullopt},       {".", std::nullopt}};
+    for (auto [line, value] : cases) EXPECT_EQ(readStrictNumber(line), value) << '"' << line << '"';
+}
+
+TEST(ValueText, BooleanIsAWordOrANumber) {
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false}, {"0", false},
+        {" 0 ", false}, {"7", true},    {"-1", true},     {"0.5", true},      {"", {}},
+        {"yes", {}},    {"Truex", {}},  {"7x", {}}};
+    for (auto [line, value] : cases) EXPECT_EQ(readBoolean(line), value) << '"' << line << '"';
+}
+
+using Source = LoadedSettings::Source;
+
+TEST(SettingsFile, NameCarriesTheComputersName) {
+    EXPECT_EQ(settingsFileName("box") + settingsFileName("???"), "Tmbxbox.iniTmbx???.ini");
+    EXPECT_EQ(settingsFileName("a/b\\c"), "Tmbxa_b_c.ini");
+}
+
+TEST(SettingsFile, MissingOrDamagedFileBecomesTheDefaultFile) {
+    TempFolder folder;
+    auto file = folder / "Tmbxbox.ini";
+    std::ostringstream defaults;
+    writeDefaultSettings(defaults);
+    for (bool damaged : {false, true}) {
+        if (damaged) std::ofstream(file) << "True\r\n";
+        LoadedSettings loaded = loadSettingsFile(file, "/game");
+        EXPECT_EQ(loaded.source, Source::DefaultFile);
+        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
+        EXPECT_EQ(fileBytes(file), defaults.str());
+        EXPECT_EQ(fileBytes(folder / "Tmbxbox.ini.bad"), damaged ? "True\r\n" : "");
+    }
+    Settings s = defaultSettings("/elsewhere");
+    s.frmStatistic.reset();
+    ASSERT_TRUE(saveSettingsFile(file, s));
+    LoadedSettings loaded = loadSettingsFile(file, "/game");
+    EXPECT_EQ(loaded.source, Source::File);
+    EXPECT_EQ(loaded.settings, s);
+}
+
+TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
+    TempFolder folder;
+    // A folder where the file should be: it can be neither read nor replaced.
+    auto file = folder / "Tmbxbox.ini";
+    std::filesystem::create_directory(file);
+    for (auto [place, source] : {std::pair{file, Source::Unreadable},
+                                 std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
+        LoadedSettings loaded = loadSettingsFile(place, "/game");
+        EXPECT_EQ(loaded.source, source);
+        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
+        EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    auto fifo = folder / "fifo.ini";  // read, it would never answer
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(loadSettingsFile(fifo, "/game").source, Source::Unreadable);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace
