@@ -126,5 +126,118 @@ TEST(Board, RowIsFullWithAllFifteenCellsAndRemovalShiftsEverythingAbove) {
     for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0) + b.at(c, 1) * (c != 9), 0u);
 }
 
+using TickTest = GameTest;
+
+TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
+    put(kBar, 9, 0);
+    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 0);
+    EXPECT_EQ(s().TickCount, 149);
+    EXPECT_EQ(host.sweeps, 149);  // the music's balance sweeps at every tick
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    EXPECT_EQ(s().TickCount, 0);
+
+    s().Speed = 45;
+    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 2);
+
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 4);
+}
+
+TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
+    game.tmrDown_Timer();
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().TimeCounter, 1);
+    s().Dropping = false;
+    for (int i = 0; i < 300; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(std::make_pair(s().TimeCounter, text(Ctl::lblTimeBonus)),
+              std::pair(201, std::string("0")));
+}
+
+TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
+    land();  // before the first tick
+    // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
+    EXPECT_EQ(s().Score, 2010 + 32);
+    EXPECT_EQ(text(Ctl::lblScore), "204");
+    EXPECT_EQ(stats().back(), "1. +204 (0)");
+    EXPECT_EQ(text(Ctl::lblTotalScore), "201");
+    for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "150");
+    for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32 + 32);
+    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
+}
+
+TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
+    put(kJ, 9, 5);
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
+
+    s().board.set(11, 11, 3);
+    const std::array<std::string_view, 4> flat = {"....", "####", "....", "...."};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+    } refused[] = {{kBar, 3, 5},    // lying down it would need column 3
+                   {flat, 9, 28},   // standing up it would reach row 31
+                   {kBar, 9, 10}};  // onto the filled cell
+    for (const Case& c : refused) {
+        put(c.rows, c.x, c.y);
+        game.RotateFigure();
+        EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
+        EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
+    }
+}
+
+TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
+    put(kBar, 9, 10);
+    s().board.set(12, 11, 1);
+    s().board.set(14, 14, 1);  // below the figure's rows
+    // Jumping over the filled cell is allowed.
+    for (auto [x, ok] :
+         {std::pair{3, true}, {2, false}, {17, true}, {18, false}, {11, false}, {13, true}})
+        EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
+}
+
+TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
+    const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
+                                          full = {"####", "####", "####", "####"};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+        bool filledUnder, ok;
+    } cases[] = {{kJ, 4, 5, false, true},     {kJ, 15, 5, false, true},  {kJ, 3, 5, false, false},
+                 {kJ, 16, 5, false, false},   {kJ, 9, 5, true, false},   {kJ, 9, 27, false, true},
+                 {none, 9, 28, false, false}, {full, 9, 5, false, false}};
+    for (const Case& c : cases) {
+        s().board.clear();
+        if (c.filledUnder) s().board.set(9, 8, 1);  // under an empty cell of the box
+        put(c.rows, c.x, c.y);
+        EXPECT_EQ(game.CanInvert(), c.ok) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(TickTest, InvertingTwiceRestoresAndDoesNotCountAsAClick) {
+    put(kJ, 9, 5);
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, inverted(boxFromRows(kJ)));
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, boxFromRows(kJ));
+    EXPECT_EQ(host.sounds, std::vector<Sound>(2, Sound::mInverse1));
+    EXPECT_EQ(s().FigureClicks, 0);
+}
+
 }  // namespace
 }  // namespace tumblix::test
