@@ -52,8 +52,7 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
     std::vector<Sound> disabled() {
         std::vector<Sound> off;
         for (int s = 0; s < 10; ++s)
-            if (!sounds.object(static_cast<Sound>(s)).DMCtrlEnabled())
-                off.push_back(static_cast<Sound>(s));
+            if (!sounds.object(Sound(s)).DMCtrlEnabled()) off.push_back(Sound(s));
         return off;
     }
 
@@ -114,25 +113,22 @@ TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
     EXPECT_TRUE(disabled().empty());
 }
 
+// Typed: the text, then SpeedChange, ForLoop (77 before), the slider and the selection.
 TEST_F(Dialogs, TypedSpeedIsKeptToTheSlidersMaximumAndZeroCentresTheMusic) {
-    struct Case {
-        const char* typed;
-        const char* text;
-        int speed;
-        int forLoop;
-    };
+    using Shown = std::tuple<QString, int, int, int, QString>;
     auto* txt = c<QLineEdit>("txtChange");
-    for (Case k : {Case{"600", "500", 500, 77}, Case{"abc", "abc", 0, 0}, Case{"-7", "-7", -7, 0},
-                   Case{"7.5", "7.5", 8, 77}, Case{"42", "42", 42, 77}}) {
-        SCOPED_TRACE(k.typed);
+    for (auto [typed, shown] : {std::pair{"600", Shown{"500", 500, 77, 500, "500"}},
+                                {"abc", Shown{"abc", 0, 0, 0, ""}},
+                                {"-7", Shown{"-7", -7, 0, 0, ""}},
+                                {"7.5", Shown{"7.5", 8, 77, 8, ""}},
+                                {"42", Shown{"42", 42, 77, 42, ""}}}) {
         sounds.settings.ForLoop = 77;
         QTest::keyClick(txt, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(txt, k.typed);
-        EXPECT_EQ(txt->text(), k.text);
-        EXPECT_EQ(sounds.settings.SpeedChange, k.speed);
-        EXPECT_EQ(sounds.settings.ForLoop, k.forLoop);
-        EXPECT_EQ(c<Slider>("sldChange")->value(), std::max(k.speed, 0));
-        EXPECT_EQ(txt->selectedText(), k.speed == 500 ? "500" : "");
+        QTest::keyClicks(txt, typed);
+        EXPECT_EQ(Shown(txt->text(), sounds.settings.SpeedChange, sounds.settings.ForLoop,
+                        c<Slider>("sldChange")->value(), txt->selectedText()),
+                  shown)
+            << typed;
     }
 }
 
