@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
-#include <functional>
 #include <limits>
 #include <sstream>
 
@@ -83,15 +81,12 @@ struct FakeAsker final : NameAsker {
     std::optional<std::string> askPlayerName() override {
         ++asked;
         demoRunningWhenAsked |= panel->timer(Timer::tmrDemo).enabled;
-        if (answers.empty()) return "Player";
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
+        return asked <= int(answers.size()) ? answers[asked - 1] : "Player";
     }
     std::string todayShortDate() override { return "24.05.2024"; }
 
     const Panel* panel = nullptr;
-    std::deque<std::optional<std::string>> answers;
+    std::vector<std::optional<std::string>> answers;  // then "Player" for ever
     int asked = 0;
     bool demoRunningWhenAsked = false;
 };
@@ -119,13 +114,8 @@ struct BestPlayersTest : GameTest {
     ~BestPlayersTest() override { game.panel().setObserver(nullptr); }
     fs::path file() const { return dir / "TumblixFathers.txt"; }
     void writeTable(const Records& table) { saveRecordsFile(file(), table); }
-    Records onDisk() const {
-        std::ifstream in(file(), std::ios::binary);
-        return readRecords(in).records;
-    }
-    const std::vector<std::string>& table() const {
-        return game.panel().list(List::lstTable).lines;
-    }
+    Records onDisk() const { return read(fileBytes(file())).records; }
+    const auto& table() const { return game.panel().list(List::lstTable).lines; }
     // Ends the game with the next landing.
     void landIntoGameOver() {
         s().board.set(10, 1, 1);
@@ -162,15 +152,12 @@ TEST_F(BestPlayersTest, TableReadAtGameStart) {
 // A table too large, or no regular file at all, is read as unreadable: never waited on,
 // never written over, and the lost result is said in the log.
 TEST_F(BestPlayersTest, WhatIsNotAReadableTableIsNeverReplaced) {
-    const std::function<void(const fs::path&)> makers[] = {
-        [](const fs::path& f) { fs::create_directory(f); },
-        [](const fs::path& f) { std::ofstream(f) << std::string(kMaxOwnFileBytes + 1, '7'); },
-        [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-        [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0644), 0); },
-    };
-    for (const auto& make : makers) {
+    for (int kind = 0; kind < 4; ++kind) {  // a folder, a large file, a device, a pipe
         fs::remove_all(file());
-        make(file());
+        if (kind == 0) fs::create_directory(file());
+        if (kind == 1) std::ofstream(file()) << std::string(kMaxOwnFileBytes + 1, '7');
+        if (kind == 2) fs::create_symlink("/dev/zero", file());
+        ASSERT_TRUE(kind != 3 || mkfifo(file().c_str(), 0644) == 0);
         auto before = fs::symlink_status(file());
         game.Form_Load();
         EXPECT_EQ(table(), guestOnly);
