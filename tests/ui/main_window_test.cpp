@@ -127,11 +127,11 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
 }
 
 TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
-    window->showMinimized();
+    window->setWindowState(Qt::WindowMinimized);  // as the window system does
     QApplication::processEvents();
-    if (!window->isMinimized()) GTEST_SKIP() << "this platform does not minimise windows";
+    ASSERT_TRUE(window->isMinimized());
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
-    window->showNormal();
+    window->setWindowState(Qt::WindowNoState);
     QApplication::processEvents();
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
