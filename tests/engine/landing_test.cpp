@@ -36,7 +36,7 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
               std::string(randomKindPattern(4)) + std::string(randomKindPattern(5)) +
                   std::string(randomKindPattern(3)));
     FigureBox expected{};
-    decodePattern(randomKindPattern(4), expected);
+    EXPECT_EQ(decodePattern(randomKindPattern(4), expected), 4);
     EXPECT_EQ(s().Figure, expected);
     EXPECT_EQ(std::make_tuple(s().FigureX, s().FigureY, s().Dropping, s().FigureCells),
               std::make_tuple(9, 0, false, 8));
@@ -44,20 +44,12 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
 }
 
 TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
-    well({
-        "...............",
-        "###.###########",
-        "#..............",
-        "###.###########",
-    });
+    well({"...............", "###.###########", "#..............", "###.###########"});
     s().FigureColor = rgb(9, 9, 9);
     s().FigureClicks = 3;
     put(kBar, 6, 0);
     land();
-    EXPECT_EQ(s().board.picture(28),
-              "...............\n"
-              "...#...........\n"
-              "#..#...........\n");
+    EXPECT_EQ(s().board.picture(28), "...............\n...#...........\n#..#...........\n");
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
     EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
               std::make_tuple(8000 + 2010 + 32, 3, 0));
