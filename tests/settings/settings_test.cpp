@@ -160,28 +160,24 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
 }
 
-TEST(ValueText, NumberTakesTheLeadingDecimalNumber) {
+TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
     const std::pair<const char*, double> cases[] = {
         {" 555 ", 555}, {"\t-707 ", -707}, {"12abc", 12}, {"12 34", 12},    {"", 0},
         {"abc", 0},     {"- 5", 0},        {"+8", 8},     {" 2,5 ", 2.5},   {".5", 0.5},
         {"7.", 7},      {"1.2.3", 1.2},    {"1e3", 1},    {"-0,25x", -0.25}};
     for (auto [line, value] : cases) EXPECT_EQ(readNumber(line), value) << '"' << line << '"';
-}
-
-TEST(ValueText, StrictNumberIsTheWholeLine) {
-    const std::pair<const char*, std::optional<double>> cases[] = {
+    // A strict number is the whole line.
+    const std::pair<const char*, std::optional<double>> strict[] = {
         {" 1905 ", 1905},   {"\t-40\t", -40},          {"7310,5", 7310.5},
         {"7310.5", 7310.5}, {"1905abc", std::nullopt}, {"19 05", std::nullopt},
         {"", std::nullopt}, {" ", std::nullopt},       {".", std::nullopt}};
-    for (auto [line, value] : cases) EXPECT_EQ(readStrictNumber(line), value) << '"' << line << '"';
-}
-
-TEST(ValueText, BooleanIsAWordOrANumber) {
-    const std::pair<const char*, std::optional<bool>> cases[] = {
+    for (auto [line, value] : strict) EXPECT_EQ(readStrictNumber(line), value) << line;
+    // A Boolean is a word or a number; VB's True is -1.
+    const std::pair<const char*, std::optional<bool>> booleans[] = {
         {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false}, {"0", false},
         {" 0 ", false}, {"7", true},    {"-1", true},     {"0.5", true},      {"", {}},
         {"yes", {}},    {"Truex", {}},  {"7x", {}}};
-    for (auto [line, value] : cases) EXPECT_EQ(readBoolean(line), value) << '"' << line << '"';
+    for (auto [line, value] : booleans) EXPECT_EQ(readBoolean(line), value) << line;
 }
 
 using Source = LoadedSettings::Source;
@@ -199,8 +195,8 @@ TEST(SettingsFile, MissingOrDamagedFileBecomesTheDefaultFile) {
     for (bool damaged : {false, true}) {
         if (damaged) std::ofstream(file) << "True\r\n";
         LoadedSettings loaded = loadSettingsFile(file, "/game");
-        EXPECT_EQ(loaded.source, Source::DefaultFile);
-        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
+        EXPECT_EQ(std::tie(loaded.source, loaded.settings),
+                  std::tuple(Source::DefaultFile, defaultSettings("/game")));
         EXPECT_EQ(fileBytes(file), defaults.str());
         EXPECT_EQ(fileBytes(folder / "Tmbxbox.ini.bad"), damaged ? "True\r\n" : "");
     }
@@ -208,8 +204,7 @@ TEST(SettingsFile, MissingOrDamagedFileBecomesTheDefaultFile) {
     s.frmStatistic.reset();
     ASSERT_TRUE(saveSettingsFile(file, s));
     LoadedSettings loaded = loadSettingsFile(file, "/game");
-    EXPECT_EQ(loaded.source, Source::File);
-    EXPECT_EQ(loaded.settings, s);
+    EXPECT_EQ(std::tie(loaded.source, loaded.settings), std::tuple(Source::File, s));
 }
 
 TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
@@ -220,8 +215,8 @@ TEST(SettingsFile, UnwritablePlaceLeavesTheDefaultsInForce) {
     for (auto [place, source] : {std::pair{file, Source::Unreadable},
                                  std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
         LoadedSettings loaded = loadSettingsFile(place, "/game");
-        EXPECT_EQ(loaded.source, source);
-        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
+        EXPECT_EQ(std::tie(loaded.source, loaded.settings),
+                  std::tuple(source, defaultSettings("/game")));
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
     EXPECT_TRUE(std::filesystem::is_directory(file));
