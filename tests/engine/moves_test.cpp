@@ -12,7 +12,7 @@
 namespace tumblix::test {
 namespace {
 
-TEST(Patterns, KindTableAndFallbacks) {
+TEST(Patterns, KindTableDecodingRotationAndInversion) {
     const char* table[] = {"0000111010000000", "0000011100010000", "0000111100000000",
                            "0000010001100010", "0000001001100100", "0000001001110000"};
     for (int k = -1; k <= 100; ++k) {
@@ -20,17 +20,13 @@ TEST(Patterns, KindTableAndFallbacks) {
         EXPECT_EQ(randomKindPattern(k), k == 7 ? table[2] : known) << k;
         EXPECT_EQ(sequenceKindPattern(k), known) << k;
     }
-}
-
-TEST(Patterns, CharacterKIsColumnKDiv4RowKMod4) {
+    // Character k is column k / 4, row k % 4.
     FigureBox box{};
     EXPECT_EQ(decodePattern(kSuperPattern, box), 12);
     EXPECT_EQ(box, boxFromRows({"####", ".#.#", ".#.#", "####"}));
     EXPECT_EQ(decodePattern("1", box), 1);  // a short pattern leaves the rest empty
     EXPECT_EQ(box, boxFromRows({"#...", "....", "....", "...."}));
-}
-
-TEST(Patterns, RotationTurnsClockwiseAndInversionFlipsEveryCell) {
+    // Rotation turns clockwise; inversion flips every cell.
     FigureBox j{};
     EXPECT_EQ(decodePattern("0000111010000000", j), 4);
     FigureBox turned = rotatedClockwise(j);
@@ -98,7 +94,7 @@ const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3
 
 // The edges of the playfield and the cells that block; the landing and drawing tests cover the
 // ordinary cases.
-TEST(Board, FigureStaysInsideTheColumnsAndAboveTheFloorAndOffFilledCells) {
+TEST(Board, FigureStaysInsideAndOffFilledCellsAndFullRowsGo) {
     Board b = Board::fromPicture({"...#...........", "...............", "#.............."});
     // Columns 4..18 and rows ..30; column 7 is filled from row 28, column 4 at row 30.
     const std::tuple<int, int, bool> fits[] = {{3, 0, true},   {2, 0, false}, {17, 0, true},
@@ -112,14 +108,11 @@ TEST(Board, FigureStaysInsideTheColumnsAndAboveTheFloorAndOffFilledCells) {
     EXPECT_EQ(b.landingRow(boxFromRows({"##..", "....", "....", "...."}), 5, 0), 30);
     EXPECT_TRUE(b.overlaps(bar, 6, 26));
     EXPECT_FALSE(b.overlaps(bar, 5, 26));  // the filled cell is under an empty box column
-}
-
-TEST(Board, RowIsFullWithAllFifteenCellsAndRemovalShiftsEverythingAbove) {
-    Board b = Board::fromPicture({"###############", "##############."});
+    // A row is full with all fifteen cells; its removal shifts everything above.
+    b = Board::fromPicture({"###############", "##############."});
     b.set(8, 1, 5);
     b.set(9, 0, 6);
-    EXPECT_TRUE(b.rowFull(29));
-    EXPECT_FALSE(b.rowFull(30));
+    EXPECT_TRUE(b.rowFull(29) && !b.rowFull(30));
     b.removeRow(29);
     EXPECT_EQ(b.picture(29), "...............\n##############.\n");
     EXPECT_EQ(b.at(8, 2) * 10 + b.at(9, 1), 56u);  // colours travel with their cells
