@@ -106,21 +106,22 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
             esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
         };
         panel().setTimerEnabled(Timer::tmrDown, true);
+        // Ticked, gravity, the control frame (which covers "Pause"), "Pause", Esc still pressed,
+        // minimised.
+        auto shown = [&] {
+            return std::tuple(button("chkPause")->isChecked(), gravity.isActive(),
+                              window->control("fraControl")->isVisible(),
+                              window->control("lblPause")->isVisible(), window->menu().EscPressed,
+                              window->minimised);
+        };
         toggle();
-        EXPECT_TRUE(button("chkPause")->isChecked());
-        EXPECT_FALSE(gravity.isActive());
-        EXPECT_FALSE(window->control("fraControl")->isVisible());
-        EXPECT_TRUE(window->control("lblPause")->isVisible());
-        EXPECT_FALSE(window->menu().EscPressed);
-        EXPECT_EQ(window->minimised, esc ? 1 : 0);
+        EXPECT_EQ(shown(), std::tuple(true, false, false, true, false, esc ? 1 : 0));
         standI(9, 5);
         key(Qt::Key_Left);
         EXPECT_EQ(state().FigureX, 9);
 
         toggle();
-        EXPECT_FALSE(button("chkPause")->isChecked());
-        EXPECT_TRUE(gravity.isActive());
-        EXPECT_TRUE(window->control("fraControl")->isVisible());
+        EXPECT_EQ(shown(), std::tuple(false, true, true, true, false, esc ? 1 : 0));
         key(Qt::Key_Left);
         EXPECT_EQ(state().FigureX, 8);
     }
