@@ -124,12 +124,10 @@ using TickTest = GameTest;
 TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
     put(kBar, 9, 0);
     for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 0);
-    EXPECT_EQ(s().TickCount, 149);
-    EXPECT_EQ(host.sweeps, 149);  // the music's balance sweeps at every tick
+    // The music's balance sweeps at every tick.
+    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount, host.sweeps), std::tuple(0, 149, 149));
     game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 1);
-    EXPECT_EQ(s().TickCount, 0);
+    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount), std::tuple(1, 0));
 
     s().Speed = 45;
     for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
@@ -158,19 +156,16 @@ TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) 
 TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
     land();  // before the first tick
     // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
-    EXPECT_EQ(s().Score, 2010 + 32);
-    EXPECT_EQ(text(Ctl::lblScore), "204");
-    EXPECT_EQ(stats().back(), "1. +204 (0)");
-    EXPECT_EQ(text(Ctl::lblTotalScore), "201");
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblScore), stats().back(), text(Ctl::lblTotalScore)),
+              std::tuple(2010 + 32, "204", "1. +204 (0)", "201"));
     for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
     land();
-    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32);
-    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
-    EXPECT_EQ(text(Ctl::lblTimeBonus), "150");
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblTotalScore), text(Ctl::lblTimeBonus)),
+              std::tuple(2010 + 32 + 1510 + 32, "352", "150"));
     for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
     land();
-    EXPECT_EQ(s().Score, 2010 + 32 + 1510 + 32 + 32);
-    EXPECT_EQ(text(Ctl::lblTotalScore), "352");
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblTotalScore)),
+              std::tuple(2010 + 32 + 1510 + 32 + 32, "352"));
 }
 
 TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
