@@ -174,9 +174,9 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     put(kJ, 14, 0);
     land();
     EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 0));
-    EXPECT_EQ(s().board.picture(0), Board().picture(0));
-    EXPECT_EQ(text(Ctl::lblScore) + text(Ctl::lblLevel) + text(Ctl::lblSumBonus), "---Level # 0");
-    EXPECT_EQ(stats().size(), 3u);
+    EXPECT_EQ(std::tuple(s().board.picture(0), stats().size(),
+                         text(Ctl::lblScore) + text(Ctl::lblLevel) + text(Ctl::lblSumBonus)),
+              std::tuple(Board().picture(0), 3u, "---Level # 0"));
     EXPECT_EQ(std::make_tuple(s().Score, s().Speed, s().Level, s().TumblixBonusSum,
                               s().TotalTimeBonus, s().Steps),
               std::make_tuple(0, 0, 0, 0, 0, 0));

@@ -269,16 +269,16 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
         put(kJ, 4, 0);
         land();
     };
+    // The labels and whether the menu lights up.
+    auto shown = [&] {
+        return std::tuple(text(Ctl::lblNextPlace), text(Ctl::lblPosition),
+                          game.panel().timer(Timer::tmrMigMenuControls).enabled);
+    };
     landAt(0);  // 204 points
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
-    EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
-
+    EXPECT_EQ(shown(), std::tuple("Next Place : +296", "Place # 5", false));
     landAt(1500);  // past D and C at once
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 3");
+    EXPECT_EQ(shown(), std::tuple("Next Place : +296", "Place # 3", true));
     EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));
-    EXPECT_TRUE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
 
     landAt(1600);
     landAt(2500);
@@ -289,9 +289,9 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     landAt(9000);
     landAt(9500);
     EXPECT_EQ(std::count(stats().begin(), stats().end(), "...VICTORY !!!"), 1);
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
-    EXPECT_EQ(game.panel()[Ctl::lblPosition].foreColor, qbColor(11));
-    EXPECT_FALSE(game.panel()[Ctl::lblNextPlace].visible);
+    EXPECT_EQ(std::tuple(text(Ctl::lblPosition), game.panel()[Ctl::lblPosition].foreColor,
+                         game.panel()[Ctl::lblNextPlace].visible),
+              std::tuple("Place # 1", qbColor(11), false));
     EXPECT_EQ(board.ops(RecordingCanvas::Op::Line).back().color, rgb(200, 200, 220));
 }
 

@@ -67,12 +67,11 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
 };
 
 TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
-    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "old");
-    EXPECT_EQ(c<Slider>("sldFreqBut1")->value(), 75000);
-    EXPECT_EQ(c<QLineEdit>("txtChange")->text(), "40");
-    EXPECT_TRUE(c<QAbstractButton>("optFant(1)")->isChecked());
-    EXPECT_FALSE(c<QCheckBox>("chkSetka")->isChecked());
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(), c<QLabel>("lblFile")->text(),
+                         c<Slider>("sldFreqBut1")->value(), c<QLineEdit>("txtChange")->text()),
+              std::tuple("inverse1", "old", 75000, "40"));
+    EXPECT_TRUE(c<QAbstractButton>("optFant(1)")->isChecked() &&
+                !c<QCheckBox>("chkSetka")->isChecked());
     click(c("optFant(2)"));
     click(c("chkSetka"));
     EXPECT_EQ(game.iFantom, 2);
@@ -141,10 +140,9 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     const std::string music = path("Music.wav").toStdString();
     auto log = mixer->take();
     EXPECT_NE(std::find(log.begin(), log.end(), music + " play loop"), log.end());
-    EXPECT_TRUE(c<QCheckBox>("chkEnable")->isChecked());
-    EXPECT_EQ(sounds.settings.PathToBkgMusic, music);
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "Music.wav");
-    EXPECT_EQ(c<Slider>("sldFreq")->value(), 22050);
+    EXPECT_EQ(std::tuple(c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.PathToBkgMusic,
+                         c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
+              std::tuple(true, music, "Music.wav", 22050));
     QTest::mouseClick(c("sldFreq"), Qt::LeftButton, {}, QPoint(c("sldFreq")->width() - 2, 5));
     EXPECT_EQ(sounds.settings.freq, 27050);  // stored as well as heard
     EXPECT_EQ(mixer->take().back(), music + " frequency 27050");
