@@ -41,10 +41,9 @@ TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
 TEST_F(ButtonsTest, DropDisablesTheDownButtonAndPicksItsSound) {
     random.push({0.9});
     buttons.cmdDown_MouseDown();
-    EXPECT_TRUE(s().Dropping);
-    EXPECT_EQ(back(Ctl::cmdDown), colors::black);
-    EXPECT_FALSE(game.panel()[Ctl::cmdDown].enabled);
-    EXPECT_EQ(s().FigureClicks, 1);
+    EXPECT_EQ(std::tuple(s().Dropping, back(Ctl::cmdDown), game.panel()[Ctl::cmdDown].enabled,
+                         s().FigureClicks),
+              std::tuple(true, colors::black, false, 1L));
     buttons.cmdDown_MouseDown();
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDrop1, Sound::mDrop2}));
 }
@@ -57,9 +56,8 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     buttons.picTumblix_MouseMove(2200);  // same column: nothing
     EXPECT_EQ(s().FigureClicks, 1);
     buttons.picTumblix_MouseMove(249.6);  // rounds to 250: column 4
-    EXPECT_EQ(s().FigureX, 4);
-    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
-    EXPECT_EQ(back(Ctl::cmdLeftRight2), kButton);
+    EXPECT_EQ(std::tuple(s().FigureX, back(Ctl::cmdLeftRight0), back(Ctl::cmdLeftRight2)),
+              std::tuple(4, colors::green, kButton));
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mRight1, Sound::mLeft1}));
     buttons.picTumblix_MouseMove(3800);  // column 18 would put the bar in the margin
     EXPECT_EQ(std::make_pair(s().FigureX, buttons.lastMouseColumn()), std::make_pair(4, 4));

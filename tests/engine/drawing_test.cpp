@@ -3,6 +3,7 @@
 #include <set>
 #include <tuple>
 
+#include "engine/contrast.h"
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -74,18 +75,14 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     s().FigureColor = rgb(7, 7, 7);
     put(kBar, 6, 0);
     const Cells ghost{{7, 25}, {7, 26}, {7, 27}, {7, 28}};
-    struct Case {
-        int iFantom;
-        bool tumblix;
-        bool shown;
-    };
-    for (Case c :
-         {Case{0, true, false}, Case{1, false, false}, Case{1, true, true}, Case{2, false, true}}) {
+    // iFantom, a Tumblix figure falling, the ghost shown.
+    for (auto [iFantom, tumblix, shown] :
+         {std::tuple{0, true, false}, {1, false, false}, {1, true, true}, {2, false, true}}) {
         board.reset();
-        game.settings().iFantom = c.iFantom;
-        s().FigureQueue[0].isTumblix = c.tumblix;
+        game.settings().iFantom = iFantom;
+        s().FigureQueue[0].isTumblix = tumblix;
         game.UpdateFantom();
-        EXPECT_EQ(board.framed(rgb(7, 7, 7)), c.shown ? ghost : Cells{}) << c.iFantom;
+        EXPECT_EQ(board.framed(rgb(7, 7, 7)), shown ? ghost : Cells{}) << iFantom;
     }
     board.reset();
     s().FigureX = 7;
@@ -125,18 +122,30 @@ TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
         s().ColorFigura = 0;
         auto logged = stats().size();
         game.ShowFigureBonus(c.next);
-        EXPECT_EQ(s().ColorFigura, colors::white);
-        EXPECT_EQ(game.panel()[Ctl::picNext].fillColor, c.fill);
-        EXPECT_EQ(next.fill, c.fill);
-        EXPECT_EQ(game.panel()[Ctl::lblFirma].visible, c.caption != nullptr);
-        if (c.caption) {
-            EXPECT_EQ(text(Ctl::lblFirma), c.caption);
-            EXPECT_EQ(game.panel()[Ctl::lblFirma].foreColor, c.captionColor);
-        }
+        const ControlState& firma = game.panel()[Ctl::lblFirma];
+        EXPECT_EQ(std::tuple(s().ColorFigura, game.panel()[Ctl::picNext].fillColor, next.fill),
+                  std::tuple(colors::white, c.fill, c.fill));
+        EXPECT_EQ(std::tuple(firma.visible, firma.text, firma.foreColor),
+                  c.caption ? std::tuple(true, std::string(c.caption), c.captionColor)
+                            : std::tuple(false, firma.text, firma.foreColor));
         EXPECT_EQ(host.sounds, std::vector<Sound>(c.sound, Sound::mTumblix1));
         EXPECT_EQ(stats().size() - logged, c.captionColor == blue ? 1u : 0u);
     }
     EXPECT_EQ(stats().back(), "...SUPER TUMBLIX !!!");
+}
+
+TEST(ContrastTest, ArrowCaptionsReadWellOnEveryPaletteColour) {
+    // The caption colour for black arrows on each of the sixteen palette colours.
+    const Color white = colors::white, black = colors::black;
+    const Color expected[16] = {white, white, white, white, white, white, black, black,
+                                black, white, black, black, black, black, black, black};
+    for (int n = 0; n < 16; ++n) {
+        SCOPED_TRACE(n);
+        Color text = readableTextOn(qbColor(n), black);
+        EXPECT_EQ(text, expected[n]);
+        EXPECT_GE(contrastRatio(qbColor(n), text), 4.5);
+    }
+    EXPECT_EQ(readableTextOn(qbColor(9), colors::yellow), colors::yellow);  // reads well: kept
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
               std::string(randomKindPattern(4)) + std::string(randomKindPattern(5)) +
                   std::string(randomKindPattern(3)));
     FigureBox expected{};
-    decodePattern(randomKindPattern(4), expected);
+    EXPECT_EQ(decodePattern(randomKindPattern(4), expected), 4);
     EXPECT_EQ(s().Figure, expected);
     EXPECT_EQ(std::make_tuple(s().FigureX, s().FigureY, s().Dropping, s().FigureCells),
               std::make_tuple(9, 0, false, 8));
@@ -44,20 +44,12 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
 }
 
 TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
-    well({
-        "...............",
-        "###.###########",
-        "#..............",
-        "###.###########",
-    });
+    well({"...............", "###.###########", "#..............", "###.###########"});
     s().FigureColor = rgb(9, 9, 9);
     s().FigureClicks = 3;
     put(kBar, 6, 0);
     land();
-    EXPECT_EQ(s().board.picture(28),
-              "...............\n"
-              "...#...........\n"
-              "#..#...........\n");
+    EXPECT_EQ(s().board.picture(28), "...............\n...#...........\n#..#...........\n");
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
     EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
               std::make_tuple(8000 + 2010 + 32, 3, 0));
@@ -74,6 +66,8 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
 }
 
 TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
+    clearRows(1);
+    EXPECT_EQ(stats().back(), "1. +479 -> 1 lines (0)");
     for (int i = 0; i < 3; ++i) clearRows(2);
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
     clearRows(4);
@@ -180,14 +174,64 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     put(kJ, 14, 0);
     land();
     EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 0));
-    EXPECT_EQ(s().board.picture(0), Board().picture(0));
-    EXPECT_EQ(text(Ctl::lblScore) + text(Ctl::lblLevel) + text(Ctl::lblSumBonus), "---Level # 0");
-    EXPECT_EQ(stats().size(), 3u);
+    EXPECT_EQ(std::tuple(s().board.picture(0), stats().size(),
+                         text(Ctl::lblScore) + text(Ctl::lblLevel) + text(Ctl::lblSumBonus)),
+              std::tuple(Board().picture(0), 3u, "---Level # 0"));
     EXPECT_EQ(std::make_tuple(s().Score, s().Speed, s().Level, s().TumblixBonusSum,
                               s().TotalTimeBonus, s().Steps),
               std::make_tuple(0, 0, 0, 0, 0, 0));
     game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, 1);  // running again
+}
+
+struct DisplayTimersTest : GameTest {
+    Color fore(Ctl c) const { return game.panel()[c].foreColor; }
+    bool running(Timer t) const { return game.panel().timer(t).enabled; }
+};
+
+TEST_F(DisplayTimersTest, LinesLabelBlinksSixStepsAndEndsVisible) {
+    game.panel().setBackColor(Ctl::fraLines, 0xC0C0C0);
+    clearRows(1);
+    ASSERT_TRUE(running(Timer::tmrMigCountLines));
+    Ctl one = lblCountLines(1);
+    game.tmrMigCountLines_Timer();
+    EXPECT_EQ(fore(one), 0xC0C0C0u);  // hidden in the frame's colour
+    game.tmrMigCountLines_Timer();
+    EXPECT_EQ(fore(one), colors::black);
+
+    // A second removal while it blinks moves the blinking to the new label.
+    clearRows(2);
+    EXPECT_EQ(fore(one), colors::black);
+    for (int step = 1; step <= 5; ++step) {
+        game.tmrMigCountLines_Timer();
+        EXPECT_EQ(fore(one), colors::black);
+        EXPECT_TRUE(running(Timer::tmrMigCountLines)) << step;
+    }
+    game.tmrMigCountLines_Timer();
+    EXPECT_FALSE(running(Timer::tmrMigCountLines));
+    EXPECT_EQ(fore(lblCountLines(2)), colors::black);
+    EXPECT_EQ(s().BlinkCount, 0);
+}
+
+TEST_F(DisplayTimersTest, LevelChangeFlashesTheWindowSixteenSteps) {
+    s().LevelLines = 6;
+    clearRows(1);
+    ASSERT_EQ(s().Level, 1);
+    ASSERT_TRUE(running(Timer::tmrLevel));
+    random.push({0.999});  // colour 15 (white) at the first step
+    game.tmrLevel_Timer();
+    EXPECT_EQ(game.panel()[Ctl::frmMain].backColor, qbColor(15));
+    EXPECT_EQ(fore(Ctl::lblLevel), qbColor(15));
+    for (int step = 2; step <= 15; ++step) game.tmrLevel_Timer();
+    EXPECT_TRUE(running(Timer::tmrLevel));
+    game.tmrLevel_Timer();
+    EXPECT_FALSE(running(Timer::tmrLevel));
+    EXPECT_EQ(game.panel()[Ctl::frmMain].backColor, colors::black);
+    EXPECT_EQ(fore(Ctl::lblLevel), qbColor(2));  // the colour after level 1
+
+    s().Level = 6;  // level 6 takes colour 13, not 7
+    for (int step = 1; step <= 16; ++step) game.tmrLevel_Timer();
+    EXPECT_EQ(fore(Ctl::lblLevel), qbColor(13));
 }
 
 }  // namespace

@@ -8,74 +8,65 @@
 namespace tumblix::test {
 namespace {
 
-// Any pattern from a single cell up to the full box, the super figure included.
-std::string randomPattern(std::mt19937& rng) {
-    if (rng() % 4 == 0) return rng() % 2 ? std::string(kSuperPattern) : std::string(16, '1');
-    std::string p(16, '0');
-    for (char& c : p) c = rng() % 3 == 0 ? '1' : '0';
-    p[rng() % 16] = '1';
-    return p;
-}
-
-// Many games of random figures and random play. Each landing adds the figure's cells and takes
-// fifteen per removed row; a new game starts on an empty board. The margin stays empty, no full
-// row outlives a landing, and the falling figure stands on free playfield cells. Run under the
-// address sanitizer this also catches any access outside the board.
+// Many games of random figures (a single cell up to the full box, the super figure included)
+// and random play. Each landing adds the figure's cells and takes fifteen per removed row; a
+// new game starts on an empty board. The margin stays empty, no full row outlives a landing,
+// and the falling figure stands on free playfield cells. Run under the address sanitizer this
+// also catches any access outside the board.
 using RandomPlay = ControlsTest;
 
 TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
     std::mt19937 rng(20240611);
+    auto pattern = [&rng] {
+        std::string p(16, '0');
+        for (char& c : p) c = rng() % 3 == 0 ? '1' : '0';
+        p[rng() % 16] = '1';
+        return rng() % 4 ? p : rng() % 2 ? std::string(kSuperPattern) : std::string(16, '1');
+    };
     random.source = [&rng] { return rng() / 4294967296.0; };
     host.newGameAnswer = true;
     game.settings().iFantom = 2;
     game.Form_Load();
     GameState& s = this->s();
     int landings = 0, cells = 0;
-    auto rows = [&s] {
-        return s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] + 4 * s.LinesCount[3];
-    };
-    auto filled = [&s](bool inPlayfield) {
+    auto count = [&s](bool inPlayfield) {
         int n = 0;
         for (int x = 0; x <= Board::kMaxX; ++x)
             for (int y = 0; y <= Board::kMaxY; ++y)
                 n += s.board.at(x, y) != 0 && Board::inPlayfield(x, y) == inPlayfield;
         return n;
     };
+    const int keyCodes[] = {vk::Left, vk::Right, vk::Up, vk::Space};
     for (int step = 0; step < 40000; ++step) {
         SCOPED_TRACE(step);
         clock.sec = static_cast<int>(rng() % 3);
-        if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = randomPattern(rng);
-        if (rng() % 40 == 0) {
-            FigureBox box{};
-            decodePattern(randomPattern(rng), box);
-            if (s.board.fits(box, s.FigureX, s.FigureY)) s.Figure = box;
-        }
-        const int keyCodes[] = {vk::Left, vk::Right, vk::Up, vk::Space};
+        if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = pattern();
+        FigureBox box{};
+        if (rng() % 40 == 0 &&
+            (decodePattern(pattern(), box), s.board.fits(box, s.FigureX, s.FigureY)))
+            s.Figure = box;
         int op = static_cast<int>(rng() % 10);
-        if (op < 4)
-            keys.Form_KeyDown(keyCodes[op]);
-        else if (op == 4)
-            buttons.picTumblix_MouseMove(static_cast<double>(rng() % 5000) - 500);
-        else if (op == 5 && rng() % 3 == 0)
-            keys.Form_KeyDown(vk::Down);
-        else if (op == 6)
-            menu.tmrDemo_Timer();
+        if (op < 4) keys.Form_KeyDown(keyCodes[op]);
+        if (op == 4) buttons.picTumblix_MouseMove(static_cast<double>(rng() % 5000) - 500);
+        if (op == 5 && rng() % 3 == 0) keys.Form_KeyDown(vk::Down);
+        if (op == 6) menu.tmrDemo_Timer();
         for (int i = 0, n = op < 7 ? 0 : 1 + rng() % 60; i < n; ++i) {
-            auto steps = s.Steps, removed = rows();
+            auto steps = s.Steps;
             int asked = host.asked, figure = 0;
+            auto rows =
+                s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] + 4 * s.LinesCount[3];
             for (const auto& column : s.Figure)
                 for (bool c : column) figure += c;
             game.tmrDown_Timer();
-            if (host.asked != asked) {
-                ASSERT_EQ(cells = filled(true), 0);
-            } else if (s.Steps != steps) {
-                ++landings;
-                cells += figure - 15 * static_cast<int>(rows() - removed);
-                ASSERT_EQ(filled(true), cells);
-            }
+            rows = s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] +
+                   4 * s.LinesCount[3] - rows;
+            if (host.asked != asked) cells = 0;
+            if (host.asked == asked && s.Steps != steps)
+                ++landings, cells += figure - 15 * static_cast<int>(rows);
+            ASSERT_EQ(count(true), cells);
         }
         if (rng() % 500 == 0) s.Speed = static_cast<int>(rng() % 11) * 15;
-        ASSERT_EQ(filled(false), 0);
+        ASSERT_EQ(count(false), 0);
         for (int row = 0; row <= Board::kLastRow; ++row) ASSERT_FALSE(s.board.rowFull(row)) << row;
         ASSERT_TRUE(s.board.fits(s.Figure, s.FigureX, s.FigureY));
         if (board.calls.size() > 100000) board.reset(), host.sounds.clear();

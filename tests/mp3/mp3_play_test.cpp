@@ -133,6 +133,7 @@ TEST_F(Mp3PlayTest, AFileDeletedWhilePlayingPlaysOnAndASecondOpenIsRefused) {
     player.FileName(path("gone.mp2"));
     ASSERT_TRUE(tonegen::writeTone(player.FileName(), "mp2", 500, 0.5));
     ASSERT_EQ(player.mmPlay(), "Success");
+    EXPECT_NE(player.mmPlay(), "Success");  // the open file stays
     std::filesystem::remove(player.FileName());
     EXPECT_NE(player.mmPlay(), "Success");
     EXPECT_TRUE(player.IsPlaying());

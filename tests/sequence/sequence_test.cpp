@@ -33,13 +33,11 @@ TEST_F(Seq, CyclicOrderGoesOnAcrossEditsAndBadRemovalsBeep) {
     EXPECT_EQ(seq.GetCount(), 2);
     EXPECT_EQ(heads(3), (std::vector<int>{1, 3, 1}));
     for (std::uint8_t bad : {0, 3, 255}) seq.KillItem(bad);
-    EXPECT_EQ(beeps, 3);
-    EXPECT_EQ(seq.GetCount(), 2);
+    EXPECT_EQ(std::tuple(beeps, seq.GetCount()), std::tuple(3, 2));
     fill({4, 6, 2, 2, 2, 2, 2, 2, 2});  // the eleventh item is refused
-    EXPECT_EQ(seq.GetCount(), 10);
-    EXPECT_EQ(seq.GetValueItem(3), 4);
-    EXPECT_EQ(seq.GetValueItem(10), 2);
-    EXPECT_EQ(seq.GetValueItem(11), 0);
+    EXPECT_EQ(
+        std::tuple(seq.GetCount(), seq.GetValueItem(3), seq.GetValueItem(10), seq.GetValueItem(11)),
+        std::tuple(10, 4, 2, 0));
     EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));
     for (int i = 0; i < 8; ++i) seq.KillItem(3);  // 3, 1 left; the cursor (3) beyond them
     EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -57,16 +59,10 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
     W* c(const char* name) {
         return dialog->findChild<W*>(name);
     }
-    void select(const QString& event) {
-        auto* list = c<QComboBox>("cmbListEvents");
-        QTest::keyClick(list, Qt::Key_Home);
-        while (list->currentText() != event) QTest::keyClick(list, Qt::Key_Down);
-    }
     std::vector<Sound> disabled() {
         std::vector<Sound> off;
         for (int s = 0; s < 10; ++s)
-            if (!sounds.object(static_cast<Sound>(s)).DMCtrlEnabled())
-                off.push_back(static_cast<Sound>(s));
+            if (!sounds.object(Sound(s)).DMCtrlEnabled()) off.push_back(Sound(s));
         return off;
     }
 
@@ -81,15 +77,11 @@ class Dialogs : public ::testing::Test, public SettingsTarget {
 };
 
 TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
-    EXPECT_EQ(c<QComboBox>("cmbListEvents")->currentText(), "Инверсия");
-    EXPECT_EQ(eventTexts().size(), 8);
-    EXPECT_TRUE(c("fraSecondVar")->isHidden());
-    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "old");
-    EXPECT_EQ(c<Slider>("sldFreqBut1")->value(), 75000);
-    EXPECT_EQ(c<QLineEdit>("txtChange")->text(), "40");
-    EXPECT_TRUE(c<QAbstractButton>("optFant(1)")->isChecked());
-    EXPECT_FALSE(c<QCheckBox>("chkSetka")->isChecked());
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(), c<QLabel>("lblFile")->text(),
+                         c<Slider>("sldFreqBut1")->value(), c<QLineEdit>("txtChange")->text()),
+              std::tuple("inverse1", "old", 75000, "40"));
+    EXPECT_TRUE(c<QAbstractButton>("optFant(1)")->isChecked() &&
+                !c<QCheckBox>("chkSetka")->isChecked());
     click(c("optFant(2)"));
     click(c("chkSetka"));
     EXPECT_EQ(game.iFantom, 2);
@@ -109,22 +101,28 @@ TEST_F(Dialogs, EnterPressesNoButton) {
     }
 }
 
-// Each event's "Выключить" boxes switch off its own objects and no other.
-TEST_F(Dialogs, EachEventsBoxesActOnItsOwnSoundObjects) {
+// The list opens on its first event; each event's "Выключить" boxes switch off its own objects.
+TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
     struct Case {
         const char* event;
         Sound first;
         std::optional<Sound> second;
     };
-    for (Case k :
-         {Case{"Влево", Sound::mLeft1, {}}, Case{"Вправо", Sound::mRight1, {}},
-          Case{"Вращение", Sound::mRotate1, {}}, Case{"Бросить", Sound::mDrop1, Sound::mDrop2},
-          Case{"Приземление", Sound::mDown1, Sound::mDown2},
-          Case{"Удаление линиий", Sound::mDelLin1, {}},
-          Case{"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
-          Case{"Инверсия", Sound::mInverse1, {}}}) {
+    const Case events[] = {{"Инверсия", Sound::mInverse1, {}},
+                           {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
+                           {"Удаление линиий", Sound::mDelLin1, {}},
+                           {"Приземление", Sound::mDown1, Sound::mDown2},
+                           {"Бросить", Sound::mDrop1, Sound::mDrop2},
+                           {"Вращение", Sound::mRotate1, {}},
+                           {"Влево", Sound::mLeft1, {}},
+                           {"Вправо", Sound::mRight1, {}}};
+    auto* list = c<QComboBox>("cmbListEvents");
+    ASSERT_EQ(list->count(), 8);
+    for (int i = 0; i < 8; ++i) {  // the list in this order, one key press apart
+        const Case& k = events[i];
         SCOPED_TRACE(k.event);
-        select(k.event);
+        if (i > 0) QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentText(), k.event);
         EXPECT_EQ(c("fraSecondVar")->isHidden(), !k.second);
         click(c("chkEnFirstVar"));
         EXPECT_EQ(disabled(), std::vector<Sound>{k.first});
@@ -137,25 +135,22 @@ TEST_F(Dialogs, EachEventsBoxesActOnItsOwnSoundObjects) {
     EXPECT_TRUE(disabled().empty());
 }
 
+// Typed: the text, then SpeedChange, ForLoop (77 before), the slider and the selection.
 TEST_F(Dialogs, TypedSpeedIsKeptToTheSlidersMaximumAndZeroCentresTheMusic) {
-    struct Case {
-        const char* typed;
-        const char* text;
-        int speed;
-        int forLoop;
-    };
+    using Shown = std::tuple<QString, int, int, int, QString>;
     auto* txt = c<QLineEdit>("txtChange");
-    for (Case k : {Case{"600", "500", 500, 77}, Case{"abc", "abc", 0, 0}, Case{"-7", "-7", -7, 0},
-                   Case{"7.5", "7.5", 8, 77}, Case{"42", "42", 42, 77}}) {
-        SCOPED_TRACE(k.typed);
+    for (auto [typed, shown] : {std::pair{"600", Shown{"500", 500, 77, 500, "500"}},
+                                {"abc", Shown{"abc", 0, 0, 0, ""}},
+                                {"-7", Shown{"-7", -7, 0, 0, ""}},
+                                {"7.5", Shown{"7.5", 8, 77, 8, ""}},
+                                {"42", Shown{"42", 42, 77, 42, ""}}}) {
         sounds.settings.ForLoop = 77;
         QTest::keyClick(txt, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(txt, k.typed);
-        EXPECT_EQ(txt->text(), k.text);
-        EXPECT_EQ(sounds.settings.SpeedChange, k.speed);
-        EXPECT_EQ(sounds.settings.ForLoop, k.forLoop);
-        EXPECT_EQ(c<Slider>("sldChange")->value(), std::max(k.speed, 0));
-        EXPECT_EQ(txt->selectedText(), k.speed == 500 ? "500" : "");
+        QTest::keyClicks(txt, typed);
+        EXPECT_EQ(Shown(txt->text(), sounds.settings.SpeedChange, sounds.settings.ForLoop,
+                        c<Slider>("sldChange")->value(), txt->selectedText()),
+                  shown)
+            << typed;
     }
 }
 
@@ -168,15 +163,27 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     const std::string music = path("Music.wav").toStdString();
     auto log = mixer->take();
     EXPECT_NE(std::find(log.begin(), log.end(), music + " play loop"), log.end());
-    EXPECT_TRUE(c<QCheckBox>("chkEnable")->isChecked());
-    EXPECT_EQ(sounds.settings.PathToBkgMusic, music);
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "Music.wav");
-    EXPECT_EQ(c<Slider>("sldFreq")->value(), 22050);
+    EXPECT_EQ(std::tuple(c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.PathToBkgMusic,
+                         c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
+              std::tuple(true, music, "Music.wav", 22050));
+    QTest::mouseClick(c("sldFreq"), Qt::LeftButton, {}, QPoint(c("sldFreq")->width() - 2, 5));
+    EXPECT_EQ(sounds.settings.freq, 27050);  // stored as well as heard
+    EXPECT_EQ(mixer->take().back(), music + " frequency 27050");
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
     EXPECT_EQ(c<QLabel>("lblFile")->text(), "Empty");
     EXPECT_EQ(c<Slider>("sldFreq")->value(), 5000);
-    pickFile([&] { click(c("cmdOpenFirst")); }, "");
+    QString opened;  // a failed music file opens the chooser above the program's folder
+    answerModal<frmOpen>([&] { click(c("cmdOpen")); },
+                         [&](frmOpen& o) {
+                             opened = o.folder();
+                             o.close();
+                         });
+    EXPECT_EQ(QDir(opened), QDir(QCoreApplication::applicationDirPath() + "/.."));
+    // After a pick of MP3 files an event sound's chooser lists wave files again.
+    pickFile([&] { frmOpen::choose(nullptr, "*.wma;*.mp3;*.mp2", dir.path()); }, "tune.mp3");
+    listed = pickFile([&] { click(c("cmdOpenFirst")); }, "");
+    EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
     pickFile([&] { click(c("cmdOpenFirst")); }, "LEFT1.WAV");
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "LEFT1.WAV");

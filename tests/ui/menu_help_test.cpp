@@ -112,9 +112,19 @@ TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
     }
 }
 
+// The about window types a character every 30 ms; the help window unrolls every 15 ms.
 TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     AboutWindow about(nullptr);
+    auto ticking = [](QTimer& t) { return t.isActive() ? t.interval() : 0; };
+    EXPECT_EQ(ticking(about.tmrScroll()), 30);
     about.tmrScroll().stop();
+    HelpWindow help(nullptr);
+    help.strText = "x";
+    answerModal<HelpWindow>([&] { help.showPage(); },
+                            [&](HelpWindow& w) {
+                                EXPECT_EQ(ticking(w.tmrResize()), 15);
+                                w.close();
+                            });
     about.show();
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));

@@ -14,12 +14,14 @@
 
 namespace tumblix::testing {
 
-// The real main window, with its sounds recorded instead of played.
+// The real main window, with its sounds recorded instead of played and its minimising counted.
 class RecordingMainWindow : public MainWindow {
   public:
     using MainWindow::MainWindow;
     void playSound(Sound s) override { sounds.push_back(s); }
+    void minimizeMainWindow() override { ++minimised, MainWindow::minimizeMainWindow(); }
     std::vector<Sound> sounds;
+    int minimised = 0;
 };
 
 // A started game in the real window, with the gravity timer held still so that only the

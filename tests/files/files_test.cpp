@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
-
+#include "files/atomic_file.h"
 #include "files/bounded_read.h"
 #include "files/file_lock.h"
 #include "support/ordinary_user.h"
@@ -10,6 +9,27 @@
 
 namespace tumblix::test {
 namespace {
+
+TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
+    TempFolder folder;
+    auto file = folder / "settings.ini";
+    auto put = [&](const char* text) {
+        return writeFileAtomically(file, [&](std::ostream& out) { out << text; });
+    };
+    ASSERT_TRUE(put("old"));
+    EXPECT_FALSE(writeFileAtomically(file, [](std::ostream& out) {
+        out << "half";
+        out.setstate(std::ios::badbit);  // the disk filled up
+    }));
+    EXPECT_EQ(fileBytes(file), "old");
+    EXPECT_TRUE(put("new"));
+    EXPECT_EQ(fileBytes(file), "new");
+    EXPECT_FALSE(writeFileAtomically(folder / "no/f", [](std::ostream& out) { out << "x"; }));
+    // A folder in the way fails only at the rename; no temporary file is left behind.
+    std::filesystem::create_directory(folder / "dir");
+    EXPECT_FALSE(writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; }));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 2);
+}
 
 using Status = FileText::Status;
 
@@ -43,8 +63,7 @@ TEST(FileLock, OneHolderAtATimeAndNoWaitForever) {
     {
         FileLock first(lock);
         ASSERT_TRUE(first.held());
-        FileLock second(lock, std::chrono::milliseconds(30));
-        EXPECT_FALSE(second.held());
+        EXPECT_FALSE(FileLock(lock, std::chrono::milliseconds(30)).held());
     }
     EXPECT_TRUE(FileLock(lock, std::chrono::milliseconds(0)).held());
     EXPECT_FALSE(FileLock(folder / "none/t.lock").held());

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "files/bounded_read.h"
+#include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 #include "settings/value_text.h"
+#include "support/ordinary_user.h"
+#include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
@@ -114,7 +120,7 @@ TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
         {12, "7310x", {}},
         {13, " 5204.5 ", [](auto& s) { return s.frmMP3->top == 5204; }},
         {11, "Yes", {}},
-        {17, "7", [](auto& s) { return s.EnableLoop; }},
+        {17, "-1", [](auto& s) { return s.EnableLoop; }},
         {18, "2.5", [](auto& s) { return s.BkgVolume == 2; }},
         {18, "32768", {}},
         {19, "3.5 Hz", [](auto& s) { return s.freq == 4; }},
@@ -174,6 +180,106 @@ TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
         }
     EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
 }
+
+TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
+    const std::pair<const char*, double> cases[] = {
+        {" 555 ", 555}, {"\t-707 ", -707}, {"12abc", 12}, {"12 34", 12},    {"", 0},
+        {"abc", 0},     {"- 5", 0},        {"+8", 8},     {" 2,5 ", 2.5},   {".5", 0.5},
+        {"7.", 7},      {"1.2.3", 1.2},    {"1e3", 1},    {"-0,25x", -0.25}};
+    for (auto [line, value] : cases) EXPECT_EQ(readNumber(line), value) << '"' << line << '"';
+    // A strict number is the whole line.
+    const std::pair<const char*, std::optional<double>> strict[] = {
+        {" 1905 ", 1905},   {"\t-40\t", -40},          {"7310,5", 7310.5},
+        {"7310.5", 7310.5}, {"1905abc", std::nullopt}, {"19 05", std::nullopt},
+        {"", std::nullopt}, {" ", std::nullopt},       {".", std::nullopt}};
+    for (auto [line, value] : strict) EXPECT_EQ(readStrictNumber(line), value) << line;
+    // A Boolean is a word or a number; VB's True is -1.
+    const std::pair<const char*, std::optional<bool>> booleans[] = {
+        {"True", true}, {"TRUE", true}, {"false", false}, {" False ", false}, {"0", false},
+        {" 0 ", false}, {"7", true},    {"-1", true},     {"0.5", true},      {"", {}},
+        {"yes", {}},    {"Truex", {}},  {"7x", {}}};
+    for (auto [line, value] : booleans) EXPECT_EQ(readBoolean(line), value) << line;
+}
+
+using Source = LoadedSettings::Source;
+namespace fs = std::filesystem;
+
+TEST(SettingsFile, NameCarriesTheComputersName) {
+    EXPECT_EQ(settingsFileName("box") + settingsFileName("???"), "Tmbxbox.iniTmbx???.ini");
+    EXPECT_EQ(settingsFileName("a/b\\c"), "Tmbxa_b_c.ini");
+}
+
+// A good file reads as it is. Whatever else was there is kept under another name, and the
+// file in its place reads as the settings in force, which are then saved at exit.
+TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
+    TempFolder folder;
+    fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
+    auto file = folder / "Tmbxbox.ini";
+    Settings placed = defaultSettings("/game");
+    placed.mainWindow = {1500, 20};
+    std::ostringstream good;
+    formatSettings(good, placed);
+    const std::string tail(kMaxOwnFileBytes * 2, 'x');
+    const struct {
+        const char* name;
+        std::optional<std::string> bytes;  // none: no file
+        fs::perms mode;
+        Source source;
+        bool placedKept;  // the settings read are `placed`, not the defaults
+        bool setAside;
+    } cases[] = {
+        {"good", good.str(), fs::perms::owner_read, Source::File, true, false},
+        {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
+        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
+        {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false, true},
+        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
+        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
+         true},
+    };
+    asOrdinaryUser([&] {
+        int kept = 1;  // FILE.bad, then .bad2, .bad3 ...: none replaces another
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            std::error_code ec;
+            fs::remove(file, ec);
+            if (c.bytes) {
+                std::ofstream(file, std::ios::binary) << *c.bytes;
+                fs::permissions(file, c.mode);
+            }
+            LoadedSettings loaded = loadSettingsFile(file, "/game");
+            EXPECT_EQ(loaded.source, c.source);
+            EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
+            EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
+            std::string name = "Tmbxbox.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
+            EXPECT_EQ(fs::file_size(folder / name, ec), c.setAside ? c.bytes->size() : -1);
+            kept += c.setAside;
+            EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
+        }
+    });
+}
+
+TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
+    TempFolder folder;
+    // A folder where the file should be: it can be neither read nor replaced.
+    auto file = folder / "Tmbxbox.ini";
+    fs::create_directory(file);
+    for (auto [place, source] : {std::pair{file, Source::Unreadable},
+                                 std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
+        LoadedSettings loaded = loadSettingsFile(place, "/game");
+        EXPECT_EQ(loaded.source, source);
+        EXPECT_EQ(loaded.settings, defaultSettings("/game"));
+        EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
+    }
+    EXPECT_TRUE(fs::is_directory(file));
+    // A damaged file in a folder that cannot be written stays as it is.
+    std::ofstream(file / "Tmbxbox.ini") << "True\r\n";
+    fs::permissions(file, fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
+                                             fs::perms::others_write));
+    asOrdinaryUser([&] {
+        EXPECT_EQ(loadSettingsFile(file / "Tmbxbox.ini", "/game").source, Source::Unreadable);
+    });
+}
+
 
 }  // namespace
 }  // namespace tumblix::test

@@ -1,21 +1,78 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
-#include <functional>
+#include <limits>
+#include <sstream>
 
 #include "files/bounded_read.h"
 #include "records/best_players.h"
+#include "records/records_file.h"
 #include "support/game_fixture.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
+
+ReadRecords read(const std::string& bytes) {
+    std::istringstream in(bytes);
+    return readRecords(in);
+}
+
+TEST(RecordsFile, WritesUtf8WithCrLfAndReadsItOrTheWindowsCyrillicCodePage) {
+    const std::vector<Record> table{{"Иван", 1234}, {"Guest", 0}, {"Минус", -5}};
+    std::ostringstream out;
+    writeRecords(out, table);
+    EXPECT_EQ(out.str(), "Иван\r\n 1234\r\nGuest\r\n 0\r\nМинус\r\n-5\r\n");
+    EXPECT_EQ(read(out.str()).records, table);
+    // LF line ends, a missing last line end and a byte-order mark read the same.
+    EXPECT_EQ(read("\xEF\xBB\xBFИван\n 1234\nGuest\n 0\nМинус\n-5").records, table);
+    // "Иван", then "Ёж №1—ё" in Windows-1251: not valid UTF-8, so every byte is cp1251.
+    auto r = read("\xC8\xE2\xE0\xED\r\n 7\r\n\xA8\xE6 \xB9\x31\x97\xB8\r\n 3\r\n");
+    EXPECT_EQ(r.records, (std::vector<Record>{{"Иван", 7}, {"Ёж №1—ё", 3}}));
+}
+
+// The score line takes its leading number, kept to 64 bits; a name without its score at the
+// end drops only that name.
+TEST(RecordsFile, ScoreLineTakesTheLeadingNumberAndANameWithoutScoreIsDropped) {
+    constexpr auto max = std::numeric_limits<std::int64_t>::max(), min = -max - 1;
+    const char* lines =
+        " 42\r\n\t-17 points\r\n+8\r\nabc\r\n\r\n 12x34\r\n 9223372036854775807\r\n"
+        " 99999999999999999999999\r\n-9223372036854775808\r\n"
+        "-99999999999999999999999\r\n";
+    const std::int64_t scores[] = {42, -17, 8, 0, 0, 12, max, max, min, min};
+    std::string bytes;
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);) bytes += "N\r\n" + line + "\n";
+    auto r = read(bytes);
+    ASSERT_EQ(r.records.size(), 10u);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(r.records[i].score, scores[i]) << i;
+    EXPECT_FALSE(r.brokenTail || read("").brokenTail);
+    for (const char* tail : {"C", "C\r\n", "C\n"}) {
+        r = read(std::string("A\r\n 2\r\nB\r\n 1\r\n") + tail);
+        EXPECT_EQ(r.records, (std::vector<Record>{{"A", 2}, {"B", 1}})) << tail;
+        EXPECT_TRUE(r.brokenTail);
+    }
+}
+
+TEST(RecordsFile, NamesNeverCarryLineBreaksOrBrokenUtf8) {
+    // A name that would split its record, and one that would make the file read as cp1251.
+    std::ostringstream out;
+    writeRecords(out, {{"a\r\nb\x01", 2}, {"x\xFFy", 1}, {"Иван", 0}});
+    EXPECT_EQ(read(out.str()).records,
+              (std::vector<Record>{{"ab", 2}, {"x\uFFFDy", 1}, {"Иван", 0}}));
+    EXPECT_EQ(read("a\x01\x7F\tb\r\n 1\r\n").records[0].name, "ab");
+}
+
+TEST(RecordsFile, ListLinePadsTheNameToFifteenCharacters) {
+    EXPECT_EQ(recordListLine(1, {"Guest", 0}), "1. Guest          0");
+    EXPECT_EQ(recordListLine(10, {"Иван", -5}), "10.Иван           -5");
+    EXPECT_EQ(recordListLine(99, {"ExactlyFifteen!", 7}), "99.ExactlyFifteen!7");
+    EXPECT_EQ(recordListLine(2, {"A name longer than that", 123}), "2. A name longer than that123");
+}
 
 namespace fs = std::filesystem;
 using Records = std::vector<Record>;
@@ -24,15 +81,12 @@ struct FakeAsker final : NameAsker {
     std::optional<std::string> askPlayerName() override {
         ++asked;
         demoRunningWhenAsked |= panel->timer(Timer::tmrDemo).enabled;
-        if (answers.empty()) return "Player";
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
+        return asked <= int(answers.size()) ? answers[asked - 1] : "Player";
     }
     std::string todayShortDate() override { return "24.05.2024"; }
 
     const Panel* panel = nullptr;
-    std::deque<std::optional<std::string>> answers;
+    std::vector<std::optional<std::string>> answers;  // then "Player" for ever
     int asked = 0;
     bool demoRunningWhenAsked = false;
 };
@@ -60,13 +114,8 @@ struct BestPlayersTest : GameTest {
     ~BestPlayersTest() override { game.panel().setObserver(nullptr); }
     fs::path file() const { return dir / "TumblixFathers.txt"; }
     void writeTable(const Records& table) { saveRecordsFile(file(), table); }
-    Records onDisk() const {
-        std::ifstream in(file(), std::ios::binary);
-        return readRecords(in).records;
-    }
-    const std::vector<std::string>& table() const {
-        return game.panel().list(List::lstTable).lines;
-    }
+    Records onDisk() const { return read(fileBytes(file())).records; }
+    const auto& table() const { return game.panel().list(List::lstTable).lines; }
     // Ends the game with the next landing.
     void landIntoGameOver() {
         s().board.set(10, 1, 1);
@@ -103,15 +152,12 @@ TEST_F(BestPlayersTest, TableReadAtGameStart) {
 // A table too large, or no regular file at all, is read as unreadable: never waited on,
 // never written over, and the lost result is said in the log.
 TEST_F(BestPlayersTest, WhatIsNotAReadableTableIsNeverReplaced) {
-    const std::function<void(const fs::path&)> makers[] = {
-        [](const fs::path& f) { fs::create_directory(f); },
-        [](const fs::path& f) { std::ofstream(f) << std::string(kMaxOwnFileBytes + 1, '7'); },
-        [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-        [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0644), 0); },
-    };
-    for (const auto& make : makers) {
+    for (int kind = 0; kind < 4; ++kind) {  // a folder, a large file, a device, a pipe
         fs::remove_all(file());
-        make(file());
+        if (kind == 0) fs::create_directory(file());
+        if (kind == 1) std::ofstream(file()) << std::string(kMaxOwnFileBytes + 1, '7');
+        if (kind == 2) fs::create_symlink("/dev/zero", file());
+        ASSERT_TRUE(kind != 3 || mkfifo(file().c_str(), 0644) == 0);
         auto before = fs::symlink_status(file());
         game.Form_Load();
         EXPECT_EQ(table(), guestOnly);
@@ -144,9 +190,16 @@ TEST_F(BestPlayersTest, TableHoldsNinetyNineEntries) {
     EXPECT_EQ(table()[50], "51.Player         1950");
 }
 
-// Copies of the game sharing one folder, ending their games at the same moment, keep every
-// result: each re-reads and rewrites the table under its lock.
-TEST_F(BestPlayersTest, CopiesStoringAtOnceLoseNoResult) {
+// A result another copy of the game wrote during the game is kept; copies sharing one folder,
+// ending their games at the same moment, keep every result: each re-reads and rewrites the
+// table under its lock.
+TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKept) {
+    writeTable({{"Ann", 100000}});
+    game.Form_Load();
+    writeTable({{"Ann", 100000}, {"Other", 3}});
+    asker.answers = {"Me"};
+    landIntoGameOver();
+    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
     constexpr int kCopies = 4;
     for (int round = 0; round < 150; ++round) {
         writeTable({{"Guest", 0}});
@@ -156,8 +209,6 @@ TEST_F(BestPlayersTest, CopiesStoringAtOnceLoseNoResult) {
             pid_t pid = fork();
             ASSERT_GE(pid, 0);
             if (pid == 0) {
-                std::string name = "C";
-                asker.answers = {name += std::to_string(c)};
                 players.store(100 + c);
                 std::_Exit(0);
             }
@@ -180,15 +231,6 @@ TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
     // No temporary files are left; only the table and its lock file stand in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 2);
     EXPECT_EQ(fs::file_size(dir / "TumblixFathers.txt.lock"), 0u);
-}
-
-TEST_F(BestPlayersTest, ResultOfAnotherCopyWrittenDuringTheGameIsKept) {
-    writeTable({{"Ann", 100000}});
-    game.Form_Load();
-    writeTable({{"Ann", 100000}, {"Other", 3}});
-    asker.answers = {"Me"};
-    landIntoGameOver();
-    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
 }
 
 // A folder that cannot be written still ends the game, keeps the table and says so in the log.
@@ -227,16 +269,16 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
         put(kJ, 4, 0);
         land();
     };
+    // The labels and whether the menu lights up.
+    auto shown = [&] {
+        return std::tuple(text(Ctl::lblNextPlace), text(Ctl::lblPosition),
+                          game.panel().timer(Timer::tmrMigMenuControls).enabled);
+    };
     landAt(0);  // 204 points
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 5");
-    EXPECT_FALSE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
-
+    EXPECT_EQ(shown(), std::tuple("Next Place : +296", "Place # 5", false));
     landAt(1500);  // past D and C at once
-    EXPECT_EQ(text(Ctl::lblNextPlace), "Next Place : +296");
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 3");
+    EXPECT_EQ(shown(), std::tuple("Next Place : +296", "Place # 3", true));
     EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));
-    EXPECT_TRUE(game.panel().timer(Timer::tmrMigMenuControls).enabled);
 
     landAt(1600);
     landAt(2500);
@@ -247,9 +289,9 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     landAt(9000);
     landAt(9500);
     EXPECT_EQ(std::count(stats().begin(), stats().end(), "...VICTORY !!!"), 1);
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
-    EXPECT_EQ(game.panel()[Ctl::lblPosition].foreColor, qbColor(11));
-    EXPECT_FALSE(game.panel()[Ctl::lblNextPlace].visible);
+    EXPECT_EQ(std::tuple(text(Ctl::lblPosition), game.panel()[Ctl::lblPosition].foreColor,
+                         game.panel()[Ctl::lblNextPlace].visible),
+              std::tuple("Place # 1", qbColor(11), false));
     EXPECT_EQ(board.ops(RecordingCanvas::Op::Line).back().color, rgb(200, 200, 220));
 }
 

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/figure.h"
+#include "engine/figure_chooser.h"
+#include "support/fakes.h"
+#include "support/game_fixture.h"
+
+namespace tumblix::test {
+namespace {
+
+TEST(Patterns, KindTableDecodingRotationAndInversion) {
+    const char* table[] = {"0000111010000000", "0000011100010000", "0000111100000000",
+                           "0000010001100010", "0000001001100100", "0000001001110000"};
+    for (int k = -1; k <= 100; ++k) {
+        std::string_view known = k >= 0 && k < 6 ? table[k] : kOPattern;
+        EXPECT_EQ(randomKindPattern(k), k == 7 ? table[2] : known) << k;
+        EXPECT_EQ(sequenceKindPattern(k), known) << k;
+    }
+    // Character k is column k / 4, row k % 4.
+    FigureBox box{};
+    EXPECT_EQ(decodePattern(kSuperPattern, box), 12);
+    EXPECT_EQ(box, boxFromRows({"####", ".#.#", ".#.#", "####"}));
+    EXPECT_EQ(decodePattern("1", box), 1);  // a short pattern leaves the rest empty
+    EXPECT_EQ(box, boxFromRows({"#...", "....", "....", "...."}));
+    // Rotation turns clockwise; inversion flips every cell.
+    FigureBox j{};
+    EXPECT_EQ(decodePattern("0000111010000000", j), 4);
+    FigureBox turned = rotatedClockwise(j);
+    EXPECT_EQ(turned, boxFromRows({"....", ".###", "...#", "...."}));
+    EXPECT_EQ(rotatedClockwise(rotatedClockwise(rotatedClockwise(turned))), j);
+    EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
+}
+
+struct FakeSequence final : SequenceSource {
+    bool on() const override { return true; }
+    bool randomOrder() const override { return false; }
+    int head() override { return kinds[i++ % kinds.size()]; }
+    int randomKind() override { return kinds[0]; }
+    std::vector<int> kinds;
+    std::size_t i = 0;
+};
+
+struct Chooser : ::testing::Test {
+    FakeRandom random;
+    FakeClock clock;
+    FigureChooser chooser{random, clock};
+};
+
+TEST_F(Chooser, StirsBySecondsThenPicksTheKind) {
+    clock.sec = 3;
+    random.push(0.99, 4);  // four numbers stirred away for second 3
+    random.push({0.9, 0.0});
+    QueueEntry e = chooser.next(8);  // int(0.9 * 8) = 7: the bar again
+    EXPECT_EQ(e.pattern, randomKindPattern(2));
+    EXPECT_EQ(random.draws, 6);
+    clock.sec = 0;
+    random.push({0.0, 0.86, 0.0});  // int(0.86 * 7) = 6: O
+    EXPECT_EQ(chooser.next(7).pattern, kOPattern);
+}
+
+TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
+    random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
+    EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
+    // One stir, then per column a stir and four draws, a cell from 0.8 on; the bonus draw
+    // gives 30000 + 10000.5, which rounds to even. The super figure takes no bonus draw.
+    random.dealTumblix("1100000000000001", 0.5);
+    random.dealTumblix(kSuperPattern);
+    random.push({0.123});
+    QueueEntry e = chooser.next(7), super = chooser.next(7);
+    EXPECT_EQ(std::tie(e.pattern, e.bonus, e.isTumblix),
+              std::make_tuple("1100000000000001", 40000, true));
+    EXPECT_EQ(std::tie(super.pattern, super.bonus, super.isTumblix),
+              std::make_tuple(std::string(kSuperPattern), 250000, true));
+    EXPECT_EQ(random.script.size(), 1u);
+}
+
+TEST_F(Chooser, SequenceReplacesTheRandomChoiceWithoutTumblixFigures) {
+    FakeSequence seq;
+    seq.kinds = {3, 7};
+    chooser.setSequence(&seq);
+    clock.sec = 1;
+    random.fallback = 0.5;  // would make every figure a Tumblix figure in random mode
+    QueueEntry z = chooser.next(7), o = chooser.next(7);
+    EXPECT_EQ(z.pattern + o.pattern, std::string(randomKindPattern(3)) + std::string(kOPattern));
+    EXPECT_FALSE(z.isTumblix || o.isTumblix || z.bonus || o.bonus);
+    EXPECT_EQ(random.draws, 4);  // only the stirring
+}
+
+const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3
+
+// The edges of the playfield and the cells that block; the landing and drawing tests cover the
+// ordinary cases.
+TEST(Board, FigureStaysInsideAndOffFilledCellsAndFullRowsGo) {
+    Board b = Board::fromPicture({"...#...........", "...............", "#.............."});
+    // Columns 4..18 and rows ..30; column 7 is filled from row 28, column 4 at row 30.
+    const std::tuple<int, int, bool> fits[] = {{3, 0, true},   {2, 0, false}, {17, 0, true},
+                                               {18, 0, false}, {4, 27, true}, {4, 28, false},
+                                               {6, 24, true},  {6, 25, false}};
+    for (auto [x, y, ok] : fits) EXPECT_EQ(b.fits(bar, x, y), ok) << x << "," << y;
+    EXPECT_TRUE(b.canMoveDown(bar, 4, 26));
+    EXPECT_FALSE(b.canMoveDown(bar, 4, 27));
+    EXPECT_EQ(b.landingRow(bar, 3, 0), 26);
+    // A box whose cells sit in its top row falls to the very last row.
+    EXPECT_EQ(b.landingRow(boxFromRows({"##..", "....", "....", "...."}), 5, 0), 30);
+    EXPECT_TRUE(b.overlaps(bar, 6, 26));
+    EXPECT_FALSE(b.overlaps(bar, 5, 26));  // the filled cell is under an empty box column
+    // A row is full with all fifteen cells; its removal shifts everything above.
+    b = Board::fromPicture({"###############", "##############."});
+    b.set(8, 1, 5);
+    b.set(9, 0, 6);
+    EXPECT_TRUE(b.rowFull(29) && !b.rowFull(30));
+    b.removeRow(29);
+    EXPECT_EQ(b.picture(29), "...............\n##############.\n");
+    EXPECT_EQ(b.at(8, 2) * 10 + b.at(9, 1), 56u);  // colours travel with their cells
+    for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0) + b.at(c, 1) * (c != 9), 0u);
+}
+
+using TickTest = GameTest;
+
+TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
+    put(kBar, 9, 0);
+    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
+    // The music's balance sweeps at every tick.
+    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount, host.sweeps), std::tuple(0, 149, 149));
+    game.tmrDown_Timer();
+    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount), std::tuple(1, 0));
+
+    s().Speed = 45;
+    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 2);
+
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 4);
+}
+
+TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
+    game.tmrDown_Timer();
+    EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().TimeCounter, 1);
+    s().Dropping = false;
+    for (int i = 0; i < 300; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(std::make_pair(s().TimeCounter, text(Ctl::lblTimeBonus)),
+              std::pair(201, std::string("0")));
+}
+
+TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
+    land();  // before the first tick
+    // 201 points for time, 3.2 for the eight cells of the two patterns loaded at the start.
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblScore), stats().back(), text(Ctl::lblTotalScore)),
+              std::tuple(2010 + 32, "204", "1. +204 (0)", "201"));
+    for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblTotalScore), text(Ctl::lblTimeBonus)),
+              std::tuple(2010 + 32 + 1510 + 32, "352", "150"));
+    for (int i = 0; i < 201; ++i) game.tmrDown_Timer();
+    land();
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblTotalScore)),
+              std::tuple(2010 + 32 + 1510 + 32 + 32, "352"));
+}
+
+TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
+    put(kJ, 9, 5);
+    game.RotateFigure();
+    EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
+
+    s().board.set(11, 11, 3);
+    const std::array<std::string_view, 4> flat = {"....", "####", "....", "...."};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+    } refused[] = {{kBar, 3, 5},    // lying down it would need column 3
+                   {flat, 9, 28},   // standing up it would reach row 31
+                   {kBar, 9, 10}};  // onto the filled cell
+    for (const Case& c : refused) {
+        put(c.rows, c.x, c.y);
+        game.RotateFigure();
+        EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
+        EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
+    }
+}
+
+TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
+    put(kBar, 9, 10);
+    s().board.set(12, 11, 1);
+    s().board.set(14, 14, 1);  // below the figure's rows
+    // Jumping over the filled cell is allowed.
+    for (auto [x, ok] :
+         {std::pair{3, true}, {2, false}, {17, true}, {18, false}, {11, false}, {13, true}})
+        EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
+}
+
+TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
+    const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
+                                          full = {"####", "####", "####", "####"};
+    struct Case {
+        std::array<std::string_view, 4> rows;
+        int x, y;
+        bool filledUnder, ok;
+    } cases[] = {{kJ, 4, 5, false, true},     {kJ, 15, 5, false, true},  {kJ, 3, 5, false, false},
+                 {kJ, 16, 5, false, false},   {kJ, 9, 5, true, false},   {kJ, 9, 27, false, true},
+                 {none, 9, 28, false, false}, {full, 9, 5, false, false}};
+    for (const Case& c : cases) {
+        s().board.clear();
+        if (c.filledUnder) s().board.set(9, 8, 1);  // under an empty cell of the box
+        put(c.rows, c.x, c.y);
+        EXPECT_EQ(game.CanInvert(), c.ok) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(TickTest, InvertingTwiceRestoresAndDoesNotCountAsAClick) {
+    put(kJ, 9, 5);
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, inverted(boxFromRows(kJ)));
+    game.InvertFigure();
+    EXPECT_EQ(s().Figure, boxFromRows(kJ));
+    EXPECT_EQ(host.sounds, std::vector<Sound>(2, Sound::mInverse1));
+    EXPECT_EQ(s().FigureClicks, 0);
+}
+
+}  // namespace
+}  // namespace tumblix::test

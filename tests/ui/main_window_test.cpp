@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include <memory>
+
+#include "chooser/file_chooser.h"
+#include "settings_dialog/settings_dialog.h"
+#include "sound/fake_mixer.h"
+#include "support/answer_modal.h"
+#include "ui/settings_hook.h"
+#include "ui/window_fixture.h"
+#include "ui/window_shape.h"
+
+namespace tumblix::testing {
+namespace {
+
+TEST(WindowShapeTest, OffsetsFollowTheCaptionHeightAndMinimumSize) {
+    // A tall caption puts everything 2 lower; halves round to even.
+    const std::tuple<WindowMetrics, int, int> cases[] = {{{19, 112, 27}, 24, 0},
+                                                         {{25, 123, 27}, 26, 0},
+                                                         {{25, 131, 33}, 29, 4},
+                                                         {{20, 117, 30}, 26, 2}};
+    for (auto [m, top, left] : cases) {
+        EXPECT_EQ(shapeOffsets(m).top, top) << m.captionHeight << " " << m.minHeight;
+        EXPECT_EQ(shapeOffsets(m).left, left) << m.minWidth;
+    }
+    EXPECT_TRUE(roundRectRegion(10, 10, 10, 50, 30, 30).isEmpty());
+}
+
+using MainWindowShapeTest = WindowTest;
+
+// The shape is the title strip, the outer frames with rounded corners and the bars between.
+TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
+    QRegion mask = window->mask();
+    ASSERT_FALSE(mask.isEmpty());
+    const int T = shapeOffsets(window->windowMetrics()).top;
+    EXPECT_TRUE(mask.contains(QPoint(window->width() - 1, T - 1)));  // the strip spans the width
+    EXPECT_FALSE(mask.contains(QPoint(window->width() - 1, T + 1)));
+    QPoint between = window->control("fraBottom")->mapTo(window.get(), QPoint(-20, 10));
+    EXPECT_FALSE(mask.contains(between));
+    QPoint bar = window->control("Label1")->mapTo(window.get(), QPoint(6, 1));
+    EXPECT_TRUE(mask.contains(bar));
+    EXPECT_FALSE(mask.contains(bar + QPoint(0, 2)));  // it is two pixels high
+
+    // Steps from a point until the shape is reached.
+    auto stepsIn = [&mask](QPoint from, QPoint step) {
+        int n = 0;
+        while (!mask.contains(from) && n < 200) from += step, ++n;
+        return n;
+    };
+    // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
+    // the widest corners one pixel further left); its top-left corner is cut round by an
+    // ellipse of its own: the shape's first pixel along the top row and the leftmost column.
+    struct Frame {
+        const char* name;
+        int left, cornerWidth, cornerHeight;
+    };
+    for (Frame k : {Frame{"fraTumblix", 0, 12, 12},
+                    {"fraLeft", -1, 31, 32},
+                    {"fraBottom", 0, 36, 24},
+                    {"fraBottomRight", 0, 12, 12}}) {
+        SCOPED_TRACE(k.name);
+        QWidget* f = window->control(k.name);
+        QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
+        int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
+        EXPECT_EQ(left, k.left);
+        EXPECT_EQ(stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}), 5);
+        EXPECT_TRUE(mask.contains(f->mapTo(window.get(), f->rect().center())));
+        EXPECT_EQ(stepsIn(corner, {1, 0}), k.cornerWidth);
+        EXPECT_EQ(stepsIn(corner + QPoint(left, 0), {0, 1}), k.cornerHeight);
+    }
+    window->RebuildWindowRgn({30, 200, 80});  // a second call changes nothing
+    EXPECT_EQ(window->mask(), mask);
+    QSize size = window->size();
+    window->resize(size + QSize(120, 80));  // as a border drag would
+    EXPECT_EQ(window->size(), size);
+}
+
+// "<" and ">" stand beside "^" and "V" from the top of the one to the bottom of the other: a
+// click on each arrow's lower part, level with "V", moves the figure.
+TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
+    QWidget* frame = window->control("fraControl");
+    const QRect rotate = window->control("cmdRotate(0)")->geometry(),
+                down = window->control("cmdDown")->geometry();
+    for (auto [name, step] : {std::pair{"cmdLeftRight(0)", -1}, {"cmdLeftRight(2)", 1}}) {
+        SCOPED_TRACE(name);
+        QWidget* arrow = window->control(name);
+        EXPECT_EQ(arrow->geometry().top(), rotate.top());
+        QPoint lower(arrow->geometry().center().x(), down.bottom() - 2);
+        ASSERT_EQ(frame->childAt(lower), arrow);
+        standI(9, 5);
+        QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(frame, lower));
+        EXPECT_EQ(state().FigureX, 9 + step);
+    }
+}
+
+using PauseTest = WindowTest;
+
+// The pause button stops gravity and gates the keys without minimising; Esc also minimises
+// the window, and a second press of either resumes.
+TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
+    QTimer& gravity = window->timer(Timer::tmrDown);
+    for (bool esc : {false, true}) {
+        SCOPED_TRACE(esc);
+        auto toggle = [&] {
+            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
+        };
+        panel().setTimerEnabled(Timer::tmrDown, true);
+        // Ticked, gravity, the control frame (which covers "Pause"), "Pause", Esc still pressed,
+        // minimised.
+        auto shown = [&] {
+            return std::tuple(button("chkPause")->isChecked(), gravity.isActive(),
+                              window->control("fraControl")->isVisible(),
+                              window->control("lblPause")->isVisible(), window->menu().EscPressed,
+                              window->minimised);
+        };
+        toggle();
+        EXPECT_EQ(shown(), std::tuple(true, false, false, true, false, esc ? 1 : 0));
+        standI(9, 5);
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 9);
+
+        toggle();
+        EXPECT_EQ(shown(), std::tuple(false, true, true, true, false, esc ? 1 : 0));
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 8);
+    }
+}
+
+TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
+    window->setWindowState(Qt::WindowMinimized);  // as the window system does
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    window->setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+}
+
+using SetButton = WindowTest;
+
+TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
+    SequenceState sequence{random, clock};
+    sequence.SequenceOn = true;
+    installSettingsDialog(*window, sounds, sequence);
+    EXPECT_TRUE(window->game().chooser().sequenceOn());
+    int shown =
+        answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
+                                 [&](frmSettings& d) {
+                                     EXPECT_EQ(d.windowTitle(), "Settings");
+                                     frmOpen::shared();
+                                     window->closeGameWindows();
+                                     EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
+                                     d.close();
+                                 });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
+}
+
+}  // namespace
+}  // namespace tumblix::testing
