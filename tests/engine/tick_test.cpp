@@ -29,6 +29,31 @@ TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
     EXPECT_EQ(s().FigureY, 4);
 }
 
+// The window sleeps until the tick the game names: the ticks before it change nothing shown
+// (board, preview, coming figures, panel controls), and that tick does.
+TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
+    struct : PanelObserver {
+        int changes = 0;
+        void controlChanged(Ctl) override { ++changes; }
+    } panel;
+    game.panel().setObserver(&panel);
+    auto shown = [&] { return panel.changes + board.calls.size() + next.calls.size(); };
+    put(kBar, 9, 0);
+    for (int round = 0; round < 400; ++round) {
+        s().board.clear();  // the game goes on
+        s().Speed = round < 100 ? 0 : round < 200 ? 45 : 150;
+        if (round % 50 == 49) s().Dropping = true;
+        int n = game.ticksUntilShown();
+        auto before = shown();
+        for (int i = 1; i < n; ++i) game.tmrDown_Timer();
+        ASSERT_EQ(shown(), before) << round;
+        game.tmrDown_Timer();
+        ASSERT_NE(shown(), before) << round;
+    }
+    EXPECT_GT(s().Steps, 5);
+    game.panel().setObserver(nullptr);
+}
+
 TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
     game.tmrDown_Timer();
     EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
