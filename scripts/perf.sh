@@ -3,6 +3,8 @@
 # sound device and once with OpenAL's null device playing the music, 10 s of a falling figure
 # after start-up. Prints for each: wake-ups a second (voluntary context switches of all the
 # program's threads), CPU in % of one core, resident memory and the time to its first window.
+# A third run pauses the game (Esc, which also minimises it) with no sound device: then nothing
+# moves, and nothing of the game's should wake it.
 #   ./scripts/perf.sh [GAME, default build/game/tumblix] [RUNS, default 1]
 # Set PERF_SECONDS for another window than 10 s. Build the game first:
 #   cmake --build build --target tumblix
@@ -26,7 +28,8 @@ wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_swi
 cputicks() { awk '{ print $14 + $15 }' /proc/"$1"/stat; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# One run: $1 is the device (none or null). Prints one line of figures.
+# One run: $1 is none (no sound device), null (the null device) or paused (no device, Esc
+# pressed). Prints one line of figures.
 measure() {
     local device=$1 dir=$work/$1
     rm -rf "$dir"
@@ -39,7 +42,7 @@ measure() {
     sleep 0.3
     local start
     start=$(now_ms)
-    if [ "$device" = none ]; then
+    if [ "$device" != null ]; then
         ALSOFT_DRIVERS=no-such-backend "$dir/tumblix" >"$dir/out.log" 2>&1 &
     else
         ALSOFT_DRIVERS=null "$dir/tumblix" >"$dir/out.log" 2>&1 &
@@ -61,6 +64,11 @@ measure() {
     done
     [ -n "$main" ] || fail "no main window ($device)"
     sleep 2
+    if [ "$device" = paused ]; then
+        xdotool windowfocus --sync "$main" 2>/dev/null || true
+        xdotool key Escape
+        sleep 1
+    fi
     local w0 c0 w1 c1 rss hz
     w0=$(wakeups "$pid") c0=$(cputicks "$pid")
     sleep "$seconds"
@@ -79,4 +87,5 @@ printf "%-6s %12s %8s %10s %14s\n" device wakeups/s cpu% rss_mb first_window_ms
 for _ in $(seq "$runs"); do
     measure none
     measure null
+    measure paused
 done

@@ -23,7 +23,6 @@ QString buttonStyle(const QColor& back, const QColor& text) {
 
 void MainWindow::controlChanged(Ctl c) {
     applyControl(c);
-    if (c == Ctl::chkPause) timerChanged(Timer::tmrDemo);
 }
 
 void MainWindow::applyControl(Ctl c) {
@@ -80,19 +79,16 @@ void MainWindow::applyControl(Ctl c) {
 void MainWindow::timerChanged(Timer t) {
     const TimerState& s = game_->panel().timer(t);
     QTimer& qt = timer(t);
-    bool run = s.enabled;
     int interval = s.interval;
     if (t == Timer::tmrDown) {
         gravity_.setPeriod(s.interval * 1000);
-        run ? gravity_.start() : gravity_.stop();
+        s.enabled ? gravity_.start() : gravity_.stop();
         interval = kFrameMs;
     }
-    // The demo rests while the game is paused: its presses could not move anything.
-    if (t == Timer::tmrDemo && game_->panel()[Ctl::chkPause].value == 1) run = false;
     if (qt.interval() != interval) qt.setInterval(interval);
-    if (run && !qt.isActive())
+    if (s.enabled && !qt.isActive())
         qt.start();
-    else if (!run && qt.isActive())
+    else if (!s.enabled && qt.isActive())
         qt.stop();
 }
 
