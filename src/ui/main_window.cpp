@@ -61,7 +61,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
         t->setObjectName(QString::fromUtf8(timerName(static_cast<Timer>(i)).data()));
         timers_[static_cast<std::size_t>(i)] = t;
     }
-    timer(Timer::tmrDown).setTimerType(Qt::PreciseTimer);
+    timer(Timer::tmrDown).setTimerType(Qt::CoarseTimer);
     wireControls();
     buildSideWindows();
     buildMenuCommands();
@@ -157,7 +157,25 @@ void MainWindow::restoreMainWindow() {
     if (isMinimized()) showNormal();
 }
 
+namespace {
+bool isInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isInput(event->type())) catchUpGravity();
     if (event->type() == QEvent::MouseMove) {
         menuMouseMove(watched);
         return false;
@@ -179,10 +197,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+void MainWindow::catchUpGravity() {
+    gravity_.catchUp();
+    QTimer& frame = timer(Timer::tmrDown);
+    if (frame.isActive() && frame.remainingTime() > kFrameMs) frame.start(kFrameMs);
+}
+
+// The next wake comes with the tick that next changes what the windows show: the next display
+// frame while that happens on every tick. A sweeping music balance needs no more than one wake
+// in two mixing periods (23 ms): the mixer takes up a change only once a period.
+void MainWindow::paceGravity() {
+    QTimer& frame = timer(Timer::tmrDown);
+    if (!gravity_.running() || !frame.isActive()) return;
+    std::int64_t us = gravity_.untilNext() + (game_->ticksUntilShown() - 1) * gravity_.period();
+    int ms = std::max<int>(kFrameMs, static_cast<int>((us + 999) / 1000));
+    if (sounds_ && sounds_->musicSweeping()) ms = std::min(ms, kSweepMs);
+    frame.start(ms);
+}
+
 void MainWindow::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
+    gravity_.stop();
     SaveSettings();
     for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();
     if (sounds_) sounds_->release();

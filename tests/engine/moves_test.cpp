@@ -141,6 +141,40 @@ TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
     EXPECT_EQ(s().FigureY, 4);
 }
 
+// The window sleeps until the tick the game names: the ticks before it change nothing shown
+// (board, preview, panel controls), and that tick does; a fall step is named 150 - Speed ticks
+// ahead, and every tick while the figure drops.
+TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
+    struct : PanelObserver {
+        int changes = 0;
+        void controlChanged(Ctl) override { ++changes; }
+    } panel;
+    game.panel().setObserver(&panel);
+    auto shown = [&] { return panel.changes + board.calls.size() + next.calls.size(); };
+    put(kBar, 9, 0);
+    for (int round = 0, ticks = 0; round < 600; ++round) {
+        s().board.clear();  // the game goes on
+        s().Speed = round < 200 ? 0 : round < 400 ? 45 : 150;
+        if (round % 50 == 49) s().Dropping = true;
+        int n = game.ticksUntilShown();
+        if (s().TimeCounter > 200 && !s().Dropping && s().TickCount == 0) {
+            ASSERT_EQ(n, std::max(1, 150 - s().Speed)) << round;
+        }
+        bool falls = n > 1 || s().Dropping;
+        auto [before, y, steps] = std::tuple(shown(), s().FigureY, s().Steps);
+        for (int i = 1; i < n; ++i) game.tmrDown_Timer();
+        ASSERT_EQ(std::pair(shown(), s().FigureY), std::pair(before, y)) << round;
+        game.tmrDown_Timer();
+        ASSERT_NE(shown(), before) << round;
+        if (falls) {
+            ASSERT_TRUE(s().FigureY == y + 1 || s().Steps == steps + 1) << round;
+        }
+        ASSERT_EQ(host.sweeps, ticks += n);  // the music's balance sweeps at every tick
+    }
+    EXPECT_GT(s().Steps, 5);
+    game.panel().setObserver(nullptr);
+}
+
 TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
     game.tmrDown_Timer();
     EXPECT_EQ(text(Ctl::lblTimeBonus), "200");

@@ -127,6 +127,22 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
     }
 }
 
+// Every input first runs the gravity ticks due while no frame came; while paused none fall due
+// and no timer of the game runs.
+TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
+    panel().setTimerEnabled(Timer::tmrDown, true);
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
+    EXPECT_GE(window->ticks, 14);
+    key(Qt::Key_Escape);
+    for (int t = 0; t < static_cast<int>(Timer::Count); ++t)
+        EXPECT_FALSE(window->timer(static_cast<Timer>(t)).isActive()) << t;
+    int ticks = window->ticks;
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);
+    EXPECT_EQ(window->ticks, ticks);
+}
+
 TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
     window->setWindowState(Qt::WindowMinimized);  // as the window system does
     QApplication::processEvents();

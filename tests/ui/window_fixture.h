@@ -20,8 +20,10 @@ class RecordingMainWindow : public MainWindow {
     using MainWindow::MainWindow;
     void playSound(Sound s) override { sounds.push_back(s); }
     void minimizeMainWindow() override { ++minimised, MainWindow::minimizeMainWindow(); }
+    void sweepMusicBalance() override { ++ticks; }  // once per gravity tick
     std::vector<Sound> sounds;
     int minimised = 0;
+    int ticks = 0;
 };
 
 // A started game in the real window, with the gravity timer held still so that only the
