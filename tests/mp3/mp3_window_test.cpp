@@ -12,8 +12,8 @@ namespace {
 
 TEST(PositionText, SecondsRoundHalfToEvenAndMinutesShowTwoDigitsFromOneMinuteOn) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "0:00"},      {7499, "0:07"},   {58500, "0:58"},   {59499, "0:59"},    {59500, "01:00"},
-        {61000, "01:01"}, {62500, "01:02"}, {720000, "12:00"}, {6000000, "100:00"}};
+        {0, "0:00"},      {7499, "0:07"},   {58500, "0:58"},    {59499, "0:59"},
+        {59500, "01:00"}, {62500, "01:02"}, {6000000, "100:00"}};
     for (auto [ms, text] : cases) EXPECT_EQ(positionText(ms), text) << ms;
 }
 

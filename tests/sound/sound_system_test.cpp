@@ -96,7 +96,7 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
 
 TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
     const std::pair<double, bool> cases[] = {
-        {0.0, false}, {0.5, false}, {0.500000001, false}, {0.50000006, true}, {0.9999, true}};
+        {0.5, false}, {0.500000001, false}, {0.50000006, true}};
     for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
 }
 
