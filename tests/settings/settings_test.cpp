@@ -195,8 +195,8 @@ TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) 
     for (auto [line, value] : strict) EXPECT_EQ(readStrictNumber(line), value) << line;
     // A Boolean is a word or a number; VB's True is -1.
     const std::pair<const char*, std::optional<bool>> booleans[] = {
-        {"TRUE", true}, {" False ", false}, {" 0 ", false}, {"-1", true}, {"0.5", true},
-        {"", {}},       {"yes", {}},        {"Truex", {}},  {"7x", {}}};
+        {"TRUE", true}, {"false", false}, {" False ", false}, {" 0 ", false}, {"-1", true},
+        {"0.5", true},  {"", {}},         {"yes", {}},        {"Truex", {}},  {"7x", {}}};
     for (auto [line, value] : booleans) EXPECT_EQ(readBoolean(line), value) << line;
 }
 
