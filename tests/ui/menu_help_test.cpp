@@ -94,12 +94,6 @@ TEST_F(MenuTest, PointerLightsTheUpperRowAndTheFrameRestoresOnlyPause) {
     EXPECT_EQ(colours(Ctl::chkDemo), normal);
     QTest::mouseMove(frame, QPoint(1, frame->height() / 2));
     EXPECT_EQ(colours(Ctl::chkPause), normal);
-
-    int dialogs = 0;
-    window->setSettingsDialog([&] { ++dialogs; });
-    QTest::mouseClick(button("chkSet"), Qt::LeftButton);
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_FALSE(button("chkSet")->isChecked());
 }
 
 TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
