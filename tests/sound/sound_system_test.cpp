@@ -77,10 +77,11 @@ TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRateOrStopsIt) 
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take()[5], kMusic + " stop");
     EXPECT_TRUE(sweep(3).empty());
-    mixer.files.clear();
+    mixer.files.clear();  // a music file that fails still takes its volume, for the next file
+    file.BkgVolume = -900;
     sounds.applySettings(file);
     EXPECT_EQ(sounds.settings.PathToBkgMusic, "...");
-    EXPECT_EQ(sounds.music.MusicVolume, -707);
+    EXPECT_EQ(sounds.music.MusicVolume, -900);
 }
 
 TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {
