@@ -27,8 +27,6 @@ TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
     put(kBar, 3, 10);
     buttons.cmdLeftRight_MouseDown(0);
     EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
-    put(kBar, 17, 10);
-    buttons.cmdLeftRight_MouseDown(2);
     s().board.set(11, 13, 1);
     put(kBar, 9, 10);
     buttons.cmdLeftRight_MouseDown(2);

@@ -33,8 +33,6 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     key(Qt::Key_Escape);  // resumes
     key(Qt::Key_Up);
     EXPECT_NE(state().Figure, before);
-    key(Qt::Key_Down);
-    EXPECT_TRUE(state().Dropping);
 }
 
 TEST_F(KeyboardTest, ShiftLeftMovesLikeLeftAndReleaseResetsBothButtons) {
