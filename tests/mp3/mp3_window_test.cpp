@@ -52,13 +52,6 @@ struct Rig {
     void click(const char* label) {
         QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
     }
-    // Two clicks in quick succession through the window system, which makes them a double click.
-    void doubleClick(const char* label) {
-        window.show();
-        QWidget* w = window.findChild<QLabel*>(label);
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
-                           w->mapTo(&window, w->rect().center()));
-    }
 
     std::string log;
     std::optional<std::string> chosen;
@@ -103,7 +96,12 @@ TEST_F(Mp3WindowTest, TheTimerShowsTheTimeRestartsWithLoopOrEmptiesAndStops) {
     EXPECT_EQ(text("lblName"), "Empty");
     EXPECT_EQ(text("lblTime"), "");
     EXPECT_FALSE(window.tmrIsPlaying().isActive());
-    doubleClick("lblLoop");  // a click, then a double click: the switch changes once
+    // Two clicks in quick succession through the window system, which makes them a click and
+    // a double click: the switch changes once.
+    window.show();
+    QWidget* loop = window.findChild<QLabel*>("lblLoop");
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                       loop->mapTo(&window, loop->rect().center()));
     EXPECT_TRUE(settings.MP3Loop);
     EXPECT_EQ(text("lblLoop"), "Loop");
 }
