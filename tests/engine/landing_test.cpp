@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/scoring.h"
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -10,11 +9,6 @@ namespace {
 
 using LandingTest = GameTest;
 using Op = RecordingCanvas::Op;
-
-TEST(Scoring, LinesBonusInTenths) {
-    const std::int64_t bonus[] = {2750, 8000, 22250, 50000};
-    for (int n = 1; n <= 4; ++n) EXPECT_EQ(linesBonus(n), bonus[n - 1]) << n;
-}
 
 TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     s().FigureColor = rgb(1, 2, 3);
@@ -71,7 +65,9 @@ TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
     for (int i = 0; i < 3; ++i) clearRows(2);
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
     clearRows(4);
-    EXPECT_EQ(text(lblCountLines(4)), "4-Lines*1 = 5000");
+    clearRows(3);
+    EXPECT_EQ(text(lblCountLines(4)) + ", " + text(lblCountLines(3)),
+              "4-Lines*1 = 5000, 3-Lines*1 = 2225");
     EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
 }
 

@@ -24,7 +24,6 @@ TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
     EXPECT_EQ(fileBytes(file), "old");
     EXPECT_TRUE(put("new"));
     EXPECT_EQ(fileBytes(file), "new");
-    EXPECT_FALSE(writeFileAtomically(folder / "no/f", [](std::ostream& out) { out << "x"; }));
     // A folder in the way fails only at the rename; no temporary file is left behind.
     std::filesystem::create_directory(folder / "dir");
     EXPECT_FALSE(writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; }));

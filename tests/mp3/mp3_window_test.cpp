@@ -12,8 +12,8 @@ namespace {
 
 TEST(PositionText, SecondsRoundHalfToEvenAndMinutesShowTwoDigitsFromOneMinuteOn) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "0:00"},      {7499, "0:07"},   {58500, "0:58"},   {59499, "0:59"},    {59500, "01:00"},
-        {61000, "01:01"}, {62500, "01:02"}, {720000, "12:00"}, {6000000, "100:00"}};
+        {0, "0:00"},      {7499, "0:07"},   {58500, "0:58"},    {59499, "0:59"},
+        {59500, "01:00"}, {62500, "01:02"}, {6000000, "100:00"}};
     for (auto [ms, text] : cases) EXPECT_EQ(positionText(ms), text) << ms;
 }
 
@@ -51,13 +51,6 @@ struct Rig {
     QString text(const char* label) { return window.findChild<QLabel*>(label)->text(); }
     void click(const char* label) {
         QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
-    }
-    // Two clicks in quick succession through the window system, which makes them a double click.
-    void doubleClick(const char* label) {
-        window.show();
-        QWidget* w = window.findChild<QLabel*>(label);
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
-                           w->mapTo(&window, w->rect().center()));
     }
 
     std::string log;
@@ -103,7 +96,12 @@ TEST_F(Mp3WindowTest, TheTimerShowsTheTimeRestartsWithLoopOrEmptiesAndStops) {
     EXPECT_EQ(text("lblName"), "Empty");
     EXPECT_EQ(text("lblTime"), "");
     EXPECT_FALSE(window.tmrIsPlaying().isActive());
-    doubleClick("lblLoop");  // a click, then a double click: the switch changes once
+    // Two clicks in quick succession through the window system, which makes them a click and
+    // a double click: the switch changes once.
+    window.show();
+    QWidget* loop = window.findChild<QLabel*>("lblLoop");
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                       loop->mapTo(&window, loop->rect().center()));
     EXPECT_TRUE(settings.MP3Loop);
     EXPECT_EQ(text("lblLoop"), "Loop");
 }

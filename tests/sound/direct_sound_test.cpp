@@ -26,7 +26,6 @@ TEST_F(DirectSoundTest, PlayLoopsFromTheStartAndAnotherFileStartsOver) {
     music.SetBkgPan(-5500);
     EXPECT_EQ(mixer.take(), (Log{"load a.wav", "a.wav play loop", "a.wav rewind",
                                  "a.wav frequency 30000", "a.wav volume -707", "a.wav pan -5500"}));
-    EXPECT_EQ(std::tuple(music.GetBkgFreq(), music.GetBkgVolume()), std::tuple(30000, -707));
     for (int pan : {-10001, -10000, 10000, 10001}) music.SetBkgPan(static_cast<std::int16_t>(pan));
     EXPECT_EQ(mixer.take(), (Log{"a.wav pan -10000", "a.wav pan 10000"}));  // the mixer's ends
     music.PlayBkgMusic("b.wav");  // another file starts over
