@@ -15,7 +15,8 @@
 #       exit         the menu's Exit ends the program with 0 and saves the settings
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
-#                    and the AppStream file and the copyright file name the GPL, version 3 or later
+#                    and the AppStream file and the copyright file name the GPL, version 3 or later;
+#                    with TONE, an MP3 for the player loads the installed decoder module
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 #       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
@@ -146,6 +147,17 @@ installed)
     [ -s "$mine/TumblixFathers.txt" ] || fail "no best-players table in $mine"
     written=$(find "$prefix/games" "$prefix/share/games/tumblix" -newer "$work/started" -type f)
     [ -z "$written" ] || fail "written into the installed game: $written"
+    # An MP3 for the player brings in the installed decoder module.
+    if [ -n "$tone" ]; then
+        "$tone" "$work/tone.mp3" && chmod 644 "$work/tone.mp3" || fail "no tone file"
+        sed -i "61s|.*|$work/tone.mp3|" "$(ls "$mine"/Tmbx*.ini | head -1)"
+        start_game "${runner[@]}" env HOME="$work/home" XDG_DATA_HOME= ALSOFT_DRIVERS=null
+        wait_drawn
+        sleep 1
+        grep -q lib/games/tumblix/libtumblix_decoder.so "/proc/$pid/maps" ||
+            fail "the installed game did not load its decoder module"
+        close_window Tumblix && wait_exit
+    fi
     ;;
 about)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
