@@ -1,4 +1,6 @@
 // The decoder module's entry: FFmpeg's streams opened for the game (see decoder_module.h).
+#include <type_traits>
+
 #include "sound/decoder_module.h"
 #include "sound/ffmpeg_stream.h"
 
@@ -7,7 +9,5 @@ extern "C" __attribute__((visibility("default"))) tumblix::AudioStream* tumblix_
     return tumblix::FfmpegStream::openFile(path, why, stop).release();
 }
 
-namespace {
-// The name above is the one the game looks up.
-[[maybe_unused]] constexpr tumblix::DecoderOpen kEntry = &tumblix_decoder_open_v1;
-}  // namespace
+// Named kDecoderOpenFunction, of the type the game calls it by.
+static_assert(std::is_same_v<decltype(&tumblix_decoder_open_v1), tumblix::DecoderOpen>);
