@@ -1,9 +1,11 @@
-# Where Debian puts games: the program in games/, its data in share/games/tumblix, the menu
+# Where Debian puts games: the program in games/, the decoder module (FFmpeg, loaded on first
+# need) in lib/games/tumblix, its data in share/games/tumblix, the menu
 # entry, icons, AppStream file and manual page where the desktop looks for them, the licence
 # (GPL-3.0-or-later, COPYING) in the package's copyright file.
 set(TUMBLIX_ID io.github.tumblix.Tumblix)
 set(TUMBLIX_DATA share/games/tumblix)
 install(TARGETS tumblix RUNTIME DESTINATION games)
+install(TARGETS tumblix_decoder LIBRARY DESTINATION lib/games/tumblix)
 install(DIRECTORY ${TUMBLIX_GAME_DIR}/sound DESTINATION ${TUMBLIX_DATA})
 install(FILES ${TUMBLIX_GAME_DIR}/alsoft.conf DESTINATION ${TUMBLIX_DATA})
 install(FILES desktop/${TUMBLIX_ID}.desktop DESTINATION share/applications)
@@ -17,7 +19,8 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${TUMBLIX_ID}.png)
 endforeach()
 
-# A Debian package: ./scripts/package.sh. Its dependencies come from the binary.
+# A Debian package: ./scripts/package.sh. Its dependencies come from the binaries (the game's
+# and the decoder module's, which brings in FFmpeg's libraries).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tumblix)
 set(CPACK_PACKAGE_VENDOR "Tumblix")

@@ -14,8 +14,12 @@ struct Pcm {
     std::size_t frames() const { return samples.size() / 2; }
 };
 
+// Longer sounds are refused rather than held in memory: ten minutes at the highest rate.
+inline constexpr std::size_t kMaxSoundFrames = 10u * 60u * 192000u;
+
 // Decodes any audio file FFmpeg reads; a mono file comes out on both sides at its own level.
-// Nothing when the file is missing, is not audio or holds no sound at all.
+// Nothing when the file is missing, is not audio or holds no sound at all. Wave files of the
+// usual kinds are read without FFmpeg; other files load the decoder module.
 std::optional<Pcm> decodeSound(const std::string& path);
 
 }  // namespace tumblix

@@ -15,18 +15,22 @@
 #       exit         the menu's Exit ends the program with 0 and saves the settings
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
-#                    and the AppStream file and the copyright file name the GPL, version 3 or later
+#                    and the AppStream file and the copyright file name the GPL, version 3 or later;
+#                    with TONE, an MP3 for the player loads the installed decoder module
 #       record       the name asked at game over is confirmed by Enter: the best-players
 #                    file holds "UnNamed" with the score, best first
 #       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
 #                    written at exit and read again at the next start
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
-#                    Left key presses add the move sound's clicks
+#                    Left key presses add the move sound's clicks; the game's own wave files
+#                    never bring in FFmpeg (its libraries and the decoder module stay unmapped)
 #       mp3          a settings file naming an MP3 plays it from the start (the player holds the
-#                    file open); the player window's close box stops it and the next start has none
+#                    file open, through the decoder module); the player window's close box stops
+#                    it and the next start has none
 #       music        an MP3 that changes from stereo 44.1 kHz to mono 22.05 kHz and back, then a
 #                    program renamed ".mp3", each named as the background music and as the
-#                    player's file: the game runs 8 s and ends with 0
+#                    player's file: the game runs 8 s and ends with 0; so does the MP3 without
+#                    the decoder module, which then plays nothing
 #       long         a settings file with 2 MiB of other text after its lines is read: its first
 #                    line's 1500 twips place the window at 100 pixels
 #       unreadable   run as an ordinary user, a settings file that user cannot read is set aside
@@ -44,9 +48,10 @@ fail() {
     exit 1
 }
 
-# Copies the game to a folder of its own, with a sound folder: such a copy writes its files
-# beside itself.
+# Copies the game and its decoder module to a folder of its own, with a sound folder: such a
+# copy writes its files beside itself.
 cp "$game" "$work/tumblix"
+cp "$(dirname "$game")/libtumblix_decoder.so" "$work/"
 mkdir "$work/sound"
 if [ "$case_name" = sound ]; then
     cp -r "$(dirname "$game")/sound/." "$work/sound/"
@@ -142,6 +147,17 @@ installed)
     [ -s "$mine/TumblixFathers.txt" ] || fail "no best-players table in $mine"
     written=$(find "$prefix/games" "$prefix/share/games/tumblix" -newer "$work/started" -type f)
     [ -z "$written" ] || fail "written into the installed game: $written"
+    # An MP3 for the player brings in the installed decoder module.
+    if [ -n "$tone" ]; then
+        "$tone" "$work/tone.mp3" && chmod 644 "$work/tone.mp3" || fail "no tone file"
+        sed -i "61s|.*|$work/tone.mp3|" "$(ls "$mine"/Tmbx*.ini | head -1)"
+        start_game "${runner[@]}" env HOME="$work/home" XDG_DATA_HOME= ALSOFT_DRIVERS=null
+        wait_drawn
+        sleep 1
+        grep -q lib/games/tumblix/libtumblix_decoder.so "/proc/$pid/maps" ||
+            fail "the installed game did not load its decoder module"
+        close_window Tumblix && wait_exit
+    fi
     ;;
 about)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
@@ -246,6 +262,7 @@ sound)
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     for _ in 1 2 3; do xdotool key Left; sleep 0.25; done
     sleep 0.3
+    ! grep -E 'libav|libtumblix_decoder' "/proc/$pid/maps" || fail "FFmpeg was loaded for wave files"
     close_window Tumblix || fail "close request not sent"
     wait_exit
     read -r level quiet < <("$probe" "$work/out.wav" 0.2 1.2) || fail "no sound was written"
@@ -264,6 +281,7 @@ mp3)
     start_game && wait_drawn
     for _ in $(seq 30); do playing && break || sleep 0.1; done
     playing || fail "the settings' MP3 was not played"
+    grep -q libtumblix_decoder "/proc/$pid/maps" || fail "the MP3 was played without the module"
     close_window "*.mp3 & *.wma Player" || fail "no player window to close"
     sleep 0.5
     playing && fail "the close box did not stop the music"
@@ -280,14 +298,18 @@ music)
     "$tone" "$work/a.mp3" 2 44100 2 && "$tone" "$work/b.mp3" 2 22050 1 || fail "no tone files"
     cat "$work/a.mp3" "$work/b.mp3" "$work/a.mp3" >"$work/joined.mp3"
     cp "$game" "$work/program.mp3"
-    for odd in joined.mp3 program.mp3; do
-        sed -i -e "17s|.*|$work/$odd|" -e "61s|.*|$work/$odd|" "$ini"  # the music, the player's
+    for odd in joined.mp3 program.mp3 without-module; do
+        file=$odd
+        [ "$odd" = without-module ] && file=joined.mp3 && rm "$work/libtumblix_decoder.so"
+        sed -i -e "17s|.*|$work/$file|" -e "61s|.*|$work/$file|" "$ini"  # the music, the player's
         start_game && wait_drawn
         sleep 8
         kill -0 "$pid" 2>/dev/null || fail "$odd ended the game: $(cat "$work/out.log")"
-        if [ "$odd" = joined.mp3 ]; then
-            ls -l "/proc/$pid/fd" | grep -q joined.mp3 || fail "the player does not play $odd"
-        fi
+        held=$(ls -l "/proc/$pid/fd" | grep -c joined.mp3 || true)
+        case $odd in
+            joined.mp3) [ "$held" -gt 0 ] || fail "the player does not play $odd" ;;
+            without-module) [ "$held" = 0 ] || fail "$file played without the decoder module" ;;
+        esac
         close_window Tumblix || fail "close request not sent"
         wait_exit
     done

@@ -1,16 +1,22 @@
-// The sound decoder on any bytes, read from memory through the same opening, probing, decoding
-// and resampling as a sound file: up to a few seconds of it, then again from the start. It
-// must never crash, and every read gives the frames it says.
+// The sound decoders on any bytes: our wave reader, and FFmpeg's decoding read from memory
+// through the same opening, probing, decoding and resampling as a sound file: up to a few
+// seconds of it, then again from the start. They must never crash, and every read gives the
+// frames it says.
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "sound/audio_stream.h"
+#include "sound/ffmpeg_stream.h"
+#include "sound/wave_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    auto stream =
-        tumblix::AudioStream::openBytes(std::string(reinterpret_cast<const char*>(data), size));
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(bytes);
+    if (auto wave = tumblix::readWave(in); wave && (wave->rate <= 0 || wave->frames() == 0))
+        std::abort();
+    auto stream = tumblix::FfmpegStream::openBytes(std::move(bytes));
     if (!stream) return 0;
     if (stream->rate() <= 0) std::abort();
     auto readSome = [&stream] {

@@ -1,4 +1,4 @@
-#include "sound/audio_stream.h"
+#include "sound/ffmpeg_stream.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,7 +35,7 @@ int interrupted(void* input) {
 
 }  // namespace
 
-struct AudioStream::Decoder {
+struct FfmpegStream::Decoder {
     std::unique_ptr<MediaInput> input;
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
@@ -183,41 +183,41 @@ struct AudioStream::Decoder {
     }
 };
 
-AudioStream::AudioStream(std::unique_ptr<Decoder> d) : d_(std::move(d)) {}
-AudioStream::~AudioStream() = default;
+FfmpegStream::FfmpegStream(std::unique_ptr<Decoder> d) : d_(std::move(d)) {}
+FfmpegStream::~FfmpegStream() = default;
 
-std::unique_ptr<AudioStream> AudioStream::start(std::unique_ptr<MediaInput> input,
-                                                const std::string& name, std::string* why,
-                                                const std::atomic<bool>* stop) {
+std::unique_ptr<AudioStream> FfmpegStream::start(std::unique_ptr<MediaInput> input,
+                                                 const std::string& name, std::string* why,
+                                                 const std::atomic<bool>* stop) {
     av_log_set_level(AV_LOG_QUIET);
     const char* fault = "The file cannot be opened.";
     if (input) {
         auto d = std::make_unique<Decoder>(std::move(input));
         fault = d->open(name, stop);
-        if (!fault) return std::unique_ptr<AudioStream>(new AudioStream(std::move(d)));
+        if (!fault) return std::unique_ptr<AudioStream>(new FfmpegStream(std::move(d)));
     }
     if (why) *why = fault;
     return nullptr;
 }
 
-std::unique_ptr<AudioStream> AudioStream::open(const std::string& path, std::string* why,
-                                               const std::atomic<bool>* stop) {
+std::unique_ptr<AudioStream> FfmpegStream::openFile(const std::string& path, std::string* why,
+                                                    const std::atomic<bool>* stop) {
     return start(MediaInput::file(path), path, why, stop);
 }
 
-std::unique_ptr<AudioStream> AudioStream::openBytes(std::string bytes, std::string* why) {
+std::unique_ptr<AudioStream> FfmpegStream::openBytes(std::string bytes, std::string* why) {
     return start(MediaInput::bytes(std::move(bytes)), "", why, nullptr);
 }
 
-int AudioStream::rate() const {
+int FfmpegStream::rate() const {
     return d_->rate;
 }
 
-bool AudioStream::failed() const {
+bool FfmpegStream::failed() const {
     return d_->failed;
 }
 
-std::size_t AudioStream::read(std::vector<std::int16_t>& out, std::size_t frames) {
+std::size_t FfmpegStream::read(std::vector<std::int16_t>& out, std::size_t frames) {
     Decoder& d = *d_;
     std::size_t given = 0;
     while (given < frames) {
@@ -238,7 +238,7 @@ std::size_t AudioStream::read(std::vector<std::int16_t>& out, std::size_t frames
 }
 
 // The resampler starts afresh with the first frame after the seek.
-bool AudioStream::seek(std::int64_t ms) {
+bool FfmpegStream::seek(std::int64_t ms) {
     Decoder& d = *d_;
     d.ready.clear();
     d.readyAt = 0;
