@@ -1,5 +1,6 @@
 #include "engine/game.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tumblix {
@@ -141,6 +142,11 @@ void Game::tmrDown_Timer() {
     landFigure();
 }
 
+int Game::ticksUntilShown() const {
+    if (s_.Dropping || s_.TimeCounter < 201) return 1;
+    return std::max(1, 150 - s_.Speed - s_.TickCount);
+}
+
 bool Game::EnableMoveLRForMouse(int lX) const {
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 4; ++y) {
@@ -214,6 +220,8 @@ void Game::ShowAllResult() {
 
 void Game::EndGame(std::int64_t score) {
     inEndGame_ = true;
+    // Nothing falls while the question is open; a new game starts gravity again.
+    panel_.setTimerEnabled(Timer::tmrDown, false);
     panel_.setTimerEnabled(Timer::tmrDemo, false);
     host_.closeGameWindows();
     if (records_) records_->store(score);

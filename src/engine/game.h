@@ -69,6 +69,9 @@ class Game {
 
     // The gravity tick.
     void tmrDown_Timer();
+    // How many ticks from now the next one changes what the windows show (at least 1): every
+    // tick while the figure drops or the time bonus counts down, else the next fall step.
+    int ticksUntilShown() const;
     // Display timers of the score panel.
     void tmrMigCountLines_Timer();
     void tmrLevel_Timer();

@@ -3,6 +3,7 @@
 #include <AL/al.h>
 #include <AL/alext.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <deque>
@@ -15,10 +16,18 @@ namespace tumblix {
 
 namespace {
 
-// About 370 ms queued, topped up every 20 ms.
+// About 370 ms queued, topped up when no more than 120 ms of it are left to play (and at its
+// end, when it has played out): a few wakes a second.
 constexpr std::size_t kBuffers = 4;
 constexpr std::size_t kBufferFrames = 4096;
-constexpr auto kTick = std::chrono::milliseconds(20);
+constexpr std::int64_t kLowMs = 120;
+constexpr std::int64_t kShortestSleepMs = 5;
+
+std::int64_t steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 bool connected(ALCdevice* device) {
     if (!alcIsExtensionPresent(device, "ALC_EXT_disconnect")) return true;
@@ -85,6 +94,12 @@ class SourceQueue {
         reclaim();
     }
     bool empty() const { return queued_.empty(); }
+    // The frames queued and not yet played, offset frames of the first being played.
+    std::int64_t framesLeft(std::int64_t offset) const {
+        std::int64_t frames = -offset;
+        for (std::int64_t f : queued_) frames += f;
+        return std::max<std::int64_t>(frames, 0);
+    }
 
   private:
     ALuint source_ = 0;
@@ -142,6 +157,13 @@ void MusicStream::seek(std::int64_t ms) {
     wake_.notify_all();
 }
 
+// Between the worker's looks the music plays on in real time, up to the end of the queue.
+std::int64_t MusicStream::positionMs() const {
+    std::lock_guard lock(mutex_);
+    if (!seen_.sounding) return seen_.positionMs;
+    return seen_.positionMs + std::clamp<std::int64_t>(steadyMs() - seen_.atMs, 0, seen_.leftMs);
+}
+
 void MusicStream::run() {
     // The game's sounds keep the process's current context; this thread uses its own.
     alcSetThreadContext(context_);
@@ -164,13 +186,15 @@ void MusicStream::run() {
             done += queue.reclaim();
             if (more) more = queue.fill(*audio_);
             std::int64_t offset = queue.keepPlaying();
-            positionMs_ = (from + done + offset) * 1000 / rate;
+            std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;
             bool sounding = !queue.empty() && connected(device_);
             lock.lock();
+            seen_ = {(from + done + offset) * 1000 / rate, steadyMs(), leftMs, sounding};
             if (seek_) continue;
             playing_ = sounding;
             if (sounding)
-                wake_.wait_for(lock, kTick);
+                wake_.wait_for(lock, std::chrono::milliseconds(
+                                         std::max(leftMs - (more ? kLowMs : 0), kShortestSleepMs)));
             else
                 wake_.wait(lock, [this] { return quit_ || seek_; });
         }

@@ -28,7 +28,7 @@ class MusicStream {
 
     // False once the file has played to its end (or the device went away).
     bool playing() const { return playing_; }
-    std::int64_t positionMs() const { return positionMs_; }
+    std::int64_t positionMs() const;
     // Plays from ms milliseconds on, also after the end.
     void seek(std::int64_t ms);
 
@@ -39,12 +39,16 @@ class MusicStream {
     std::unique_ptr<AudioStream> audio_;
     ALCdevice* device_;
     ALCcontext* context_;
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool quit_ = false;                 // under mutex_
     std::optional<std::int64_t> seek_;  // under mutex_
     std::atomic<bool> playing_{true};
-    std::atomic<std::int64_t> positionMs_{0};
+    // What the worker saw last (under mutex_): the position, when, how much was left queued.
+    struct Seen {
+        std::int64_t positionMs = 0, atMs = 0, leftMs = 0;
+        bool sounding = false;
+    } seen_;
     std::thread worker_;
 };
 

@@ -37,6 +37,10 @@ class SoundSystem {
     void startMusic();
     // One gravity tick of the music's balance sweep.
     void sweepBalance();
+    // True while the music loops, its balance moving with every tick.
+    bool musicSweeping() const {
+        return settings.EnableLoop && settings.SpeedChange != 0 && !music.bFailedDS;
+    }
 
   private:
     std::unique_ptr<Mixer> mixer_;  // first in, last out: outlives every buffer

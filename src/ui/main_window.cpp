@@ -61,7 +61,7 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
         t->setObjectName(QString::fromUtf8(timerName(static_cast<Timer>(i)).data()));
         timers_[static_cast<std::size_t>(i)] = t;
     }
-    timer(Timer::tmrDown).setTimerType(Qt::PreciseTimer);
+    timer(Timer::tmrDown).setTimerType(Qt::CoarseTimer);
     wireControls();
     buildSideWindows();
     buildMenuCommands();
@@ -157,7 +157,25 @@ void MainWindow::restoreMainWindow() {
     if (isMinimized()) showNormal();
 }
 
+namespace {
+bool isInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isInput(event->type())) catchUpGravity();
     if (event->type() == QEvent::MouseMove) {
         menuMouseMove(watched);
         return false;
@@ -179,10 +197,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+void MainWindow::catchUpGravity() {
+    gravity_.catchUp();
+    QTimer& frame = timer(Timer::tmrDown);
+    if (frame.isActive() && frame.remainingTime() > kFrameMs) frame.start(kFrameMs);
+}
+
+// The next wake comes with the next display frame while something changes on every tick (or
+// the music's balance sweeps), else with the tick that next changes what the windows show.
+void MainWindow::paceGravity() {
+    QTimer& frame = timer(Timer::tmrDown);
+    if (!gravity_.running() || !frame.isActive()) return;
+    int ms = kFrameMs;
+    if (!sounds_ || !sounds_->musicSweeping()) {
+        std::int64_t us = gravity_.untilNext() + (game_->ticksUntilShown() - 1) * gravity_.period();
+        ms = std::max<int>(kFrameMs, static_cast<int>((us + 999) / 1000));
+    }
+    frame.start(ms);
+}
+
 void MainWindow::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
+    gravity_.stop();
     SaveSettings();
     for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();
     if (sounds_) sounds_->release();

@@ -15,6 +15,7 @@
 #include "control/keyboard.h"
 #include "control/menu.h"
 #include "engine/game.h"
+#include "engine/tick_driver.h"
 #include "records/best_players.h"
 #include "settings/docking.h"
 #include "settings/settings.h"
@@ -55,6 +56,9 @@ class MainWindow : public QWidget,
     // The four side windows, in the order best players, statistics, coming figures, MP3.
     std::vector<QWidget*> sideWindows() const;
     QTimer& timer(Timer t) { return *timers_[static_cast<std::size_t>(t)]; }
+    // The gravity ticks: tmrDown's timer wakes it once per display frame, and every input
+    // first brings the game up to the present through it.
+    TickDriver& gravity() { return gravity_; }
 
     // The sounds the game plays; none in a silent window.
     void setSounds(SoundSystem* sounds) { sounds_ = sounds; }
@@ -146,6 +150,12 @@ class MainWindow : public QWidget,
     void menuMouseMove(QObject* watched);
     void runHelpTour();
     void applyControl(Ctl c);
+    // The gravity ticks run in batches, at most one wake per display frame.
+    static constexpr int kFrameMs = 16;
+    // Runs the ticks due before an input or a timer acts; what it does may need the next frame.
+    void catchUpGravity();
+    // After a batch: the next wake.
+    void paceGravity();
 
     std::unique_ptr<FutureWindow> future_;
     std::unique_ptr<ListWindow> tumbliFathers_;
@@ -172,6 +182,8 @@ class MainWindow : public QWidget,
     std::unique_ptr<Menu> menu_;
     std::unique_ptr<Keyboard> keyboard_;
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
+    SystemSteadyClock steadyClock_;
+    TickDriver gravity_{steadyClock_, [this] { game_->tmrDown_Timer(); }};
     bool initialized_ = false;
     bool closing_ = false;
     std::function<void()> showSettings_;

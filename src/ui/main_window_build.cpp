@@ -134,13 +134,21 @@ void MainWindow::wireControls() {
     connect(picTumblix_, &PictureBox::mouseMove, this,
             [this](int, double x, double) { buttons_->picTumblix_MouseMove(x); });
 
-    connect(&timer(Timer::tmrDown), &QTimer::timeout, this, [this] { game_->tmrDown_Timer(); });
-    connect(&timer(Timer::tmrMigCountLines), &QTimer::timeout, this,
-            [this] { game_->tmrMigCountLines_Timer(); });
-    connect(&timer(Timer::tmrLevel), &QTimer::timeout, this, [this] { game_->tmrLevel_Timer(); });
-    connect(&timer(Timer::tmrDemo), &QTimer::timeout, this, [this] { menu_->tmrDemo_Timer(); });
-    connect(&timer(Timer::tmrMigMenuControls), &QTimer::timeout, this,
-            [this] { menu_->tmrMigMenuControls_Timer(); });
+    // Each timer's work happens after the gravity ticks due before it.
+    connect(&timer(Timer::tmrDown), &QTimer::timeout, this, [this] {
+        gravity_.catchUp();
+        paceGravity();
+    });
+    auto onTimeout = [this](Timer t, auto work) {
+        connect(&timer(t), &QTimer::timeout, this, [this, work] {
+            catchUpGravity();
+            work();
+        });
+    };
+    onTimeout(Timer::tmrMigCountLines, [this] { game_->tmrMigCountLines_Timer(); });
+    onTimeout(Timer::tmrLevel, [this] { game_->tmrLevel_Timer(); });
+    onTimeout(Timer::tmrDemo, [this] { menu_->tmrDemo_Timer(); });
+    onTimeout(Timer::tmrMigMenuControls, [this] { menu_->tmrMigMenuControls_Timer(); });
 }
 
 QSize MainWindow::designSize() const {

@@ -79,7 +79,13 @@ void MainWindow::applyControl(Ctl c) {
 void MainWindow::timerChanged(Timer t) {
     const TimerState& s = game_->panel().timer(t);
     QTimer& qt = timer(t);
-    if (qt.interval() != s.interval) qt.setInterval(s.interval);
+    int interval = s.interval;
+    if (t == Timer::tmrDown) {
+        gravity_.setPeriod(s.interval * 1000);
+        s.enabled ? gravity_.start() : gravity_.stop();
+        interval = kFrameMs;
+    }
+    if (qt.interval() != interval) qt.setInterval(interval);
     if (s.enabled && !qt.isActive())
         qt.start();
     else if (!s.enabled && qt.isActive())

@@ -7,26 +7,38 @@ namespace {
 
 using TickTest = GameTest;
 
-TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
+// The figure falls a row every 150 - Speed ticks, or every tick while it drops. The window
+// sleeps until the tick the game names: the ticks before it change nothing shown (board,
+// preview, panel controls), and that tick does.
+TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOnTheTickNamedForTheWindow) {
+    struct : PanelObserver {
+        int changes = 0;
+        void controlChanged(Ctl) override { ++changes; }
+    } panel;
+    game.panel().setObserver(&panel);
+    auto shown = [&] { return panel.changes + board.calls.size() + next.calls.size(); };
     put(kBar, 9, 0);
-    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 0);
-    EXPECT_EQ(s().TickCount, 149);
-    EXPECT_EQ(host.sweeps, 149);  // the music's balance sweeps at every tick
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 1);
-    EXPECT_EQ(s().TickCount, 0);
-
-    s().Speed = 45;
-    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 1);
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 2);
-
-    s().Dropping = true;
-    game.tmrDown_Timer();
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 4);
+    for (int round = 0, ticks = 0; round < 600; ++round) {
+        s().board.clear();  // the game goes on
+        s().Speed = round < 200 ? 0 : round < 400 ? 45 : 150;
+        if (round % 50 == 49) s().Dropping = true;
+        int n = game.ticksUntilShown();
+        if (s().TimeCounter > 200 && !s().Dropping && s().TickCount == 0) {
+            ASSERT_EQ(n, std::max(1, 150 - s().Speed)) << round;
+        }
+        bool falls = n > 1 || s().Dropping;
+        auto [before, y, steps] = std::tuple(shown(), s().FigureY, s().Steps);
+        for (int i = 1; i < n; ++i) game.tmrDown_Timer();
+        ASSERT_EQ(std::pair(shown(), s().FigureY), std::pair(before, y)) << round;
+        game.tmrDown_Timer();
+        ASSERT_NE(shown(), before) << round;
+        if (falls) {
+            ASSERT_TRUE(s().FigureY == y + 1 || s().Steps == steps + 1) << round;
+        }
+        ASSERT_EQ(host.sweeps, ticks += n);  // the music's balance sweeps at every tick
+    }
+    EXPECT_GT(s().Steps, 5);
+    game.panel().setObserver(nullptr);
 }
 
 TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {

@@ -19,7 +19,9 @@ class RecordingMainWindow : public MainWindow {
   public:
     using MainWindow::MainWindow;
     void playSound(Sound s) override { sounds.push_back(s); }
+    void sweepMusicBalance() override { ++ticks; }  // once per gravity tick
     std::vector<Sound> sounds;
+    int ticks = 0;
 };
 
 // A started game in the real window, with the gravity timer held still so that only the
