@@ -9,10 +9,12 @@
 #include "app/command_line.h"
 #include "app/display.h"
 #include "app/game_folders.h"
+#include "app/key_repeat.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
 #include "base/main_module.h"
 #include "engine/random.h"
+#include "gamepad/sdl_gamepad.h"
 #include "sequence/sequence_state.h"
 #include "sound/openal_mixer.h"
 #include "sound/sound_system.h"
@@ -64,6 +66,9 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     tumblix::SoundSystem sounds(std::make_unique<tumblix::OpenAlMixer>(),
                                 &tumblix::ReportDirectXFailure);
+    // SDL loads only now, while the splash shows: it and what it brings cost the start nothing.
+    std::unique_ptr<tumblix::SdlGamepad> gamepad =
+        tumblix::SdlGamepad::open(tumblix::desktopKeyRepeat());
     waitForNextSecond();
     splash.reset();
 
@@ -79,5 +84,6 @@ int main(int argc, char** argv) {
     if (folders.perUser) frmMain.setTableFolder(folders.files.string());
     tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });
     frmMain.start();
+    frmMain.setGamepad(std::move(gamepad));
     return app.exec();
 }

@@ -25,6 +25,7 @@
 namespace tumblix {
 
 class FutureWindow;
+class SdlGamepad;
 class Mp3Window;
 class SoundSystem;
 class ListWindow;
@@ -63,6 +64,12 @@ class MainWindow : public QWidget,
     // The sounds the game plays; none in a silent window.
     void setSounds(SoundSystem* sounds) { sounds_ = sounds; }
     SoundSystem* sounds() const { return sounds_; }
+
+    // A gamepad plays through the keyboard's key handlers; none when null.
+    void setGamepad(std::unique_ptr<SdlGamepad> pad);
+    // Reads the gamepad and plays what it holds as keys. The gravity's wake reads it while a
+    // figure moves, a slow timer while nothing moves; a modal window keeps it from the game.
+    void pollGamepad();
 
     // Prepares a game and shows the window.
     void start();
@@ -156,6 +163,13 @@ class MainWindow : public QWidget,
     void catchUpGravity();
     // After a batch: the next wake.
     void paceGravity();
+    // The next wake of the gravity given ms: with a gamepad at least every second display
+    // frame, and at the next repeat of a held arrow.
+    int gamepadWakeMs(int ms) const;
+    static constexpr int kPadReadMs = 2 * kFrameMs;
+    // Starts the slow read of the gamepad while one is plugged in and nothing moves.
+    void paceGamepad();
+    static constexpr int kPadIdleMs = 100;
 
     std::unique_ptr<FutureWindow> future_;
     std::unique_ptr<ListWindow> tumbliFathers_;
@@ -184,6 +198,9 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     SystemSteadyClock steadyClock_;
     TickDriver gravity_{steadyClock_, [this] { game_->tmrDown_Timer(); }};
+    std::unique_ptr<SdlGamepad> gamepad_;
+    QTimer padIdle_;
+    bool polling_ = false;
     bool initialized_ = false;
     bool closing_ = false;
     std::function<void()> showSettings_;

@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <algorithm>
+
+#include "gamepad/sdl_gamepad.h"
+#include "ui/main_window.h"
+
+namespace tumblix {
+
+void MainWindow::setGamepad(std::unique_ptr<SdlGamepad> pad) {
+    gamepad_ = std::move(pad);
+    pollGamepad();  // takes in the gamepads already plugged in
+}
+
+void MainWindow::pollGamepad() {
+    if (gamepad_ && !closing_ && !polling_ && !QApplication::activeModalWidget()) {
+        polling_ = true;
+        gamepad_->poll(steadyClock_.micros() / 1000, [this](int code, bool down) {
+            catchUpGravity();
+            down ? keyboard_->Form_KeyDown(code) : keyboard_->Form_KeyUp(code);
+        });
+        polling_ = false;
+    }
+    paceGamepad();
+}
+
+int MainWindow::gamepadWakeMs(int ms) const {
+    if (!gamepad_ || !gamepad_->attached()) return ms;
+    ms = std::min(ms, kPadReadMs);
+    std::int64_t repeat = gamepad_->untilRepeat(steadyClock_.micros() / 1000);
+    if (repeat >= 0) ms = std::clamp<int>(static_cast<int>(repeat), 1, ms);
+    return ms;
+}
+
+void MainWindow::paceGamepad() {
+    bool idle = gamepad_ && gamepad_->attached() && !closing_ && !timer(Timer::tmrDown).isActive();
+    if (idle && !padIdle_.isActive()) padIdle_.start(kPadIdleMs);
+    if (!idle && padIdle_.isActive()) padIdle_.stop();
+}
+
+}  // namespace tumblix
