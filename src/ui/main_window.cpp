@@ -63,8 +63,10 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
         timers_[static_cast<std::size_t>(i)] = t;
     }
     timer(Timer::tmrDown).setTimerType(Qt::CoarseTimer);
-    padIdle_.setTimerType(Qt::CoarseTimer);
-    connect(&padIdle_, &QTimer::timeout, this, &MainWindow::pollGamepad);
+    padIdle_ = new QTimer(this);
+    padIdle_->setObjectName("tmrGamepad");
+    padIdle_->setTimerType(Qt::CoarseTimer);
+    connect(padIdle_, &QTimer::timeout, this, &MainWindow::pollGamepad);
     wireControls();
     buildSideWindows();
     buildMenuCommands();
@@ -223,7 +225,7 @@ void MainWindow::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
-    padIdle_.stop();
+    padIdle_->stop();
     gravity_.stop();
     SaveSettings();
     for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();

@@ -199,7 +199,7 @@ class MainWindow : public QWidget,
     SystemSteadyClock steadyClock_;
     TickDriver gravity_{steadyClock_, [this] { game_->tmrDown_Timer(); }};
     std::unique_ptr<SdlGamepad> gamepad_;
-    QTimer padIdle_;
+    QTimer* padIdle_ = nullptr;  // "tmrGamepad": the slow read while nothing moves
     bool polling_ = false;
     bool initialized_ = false;
     bool closing_ = false;

@@ -33,8 +33,8 @@ int MainWindow::gamepadWakeMs(int ms) const {
 
 void MainWindow::paceGamepad() {
     bool idle = gamepad_ && gamepad_->attached() && !closing_ && !timer(Timer::tmrDown).isActive();
-    if (idle && !padIdle_.isActive()) padIdle_.start(kPadIdleMs);
-    if (!idle && padIdle_.isActive()) padIdle_.stop();
+    if (idle && !padIdle_->isActive()) padIdle_->start(kPadIdleMs);
+    if (!idle && padIdle_->isActive()) padIdle_->stop();
 }
 
 }  // namespace tumblix
