@@ -4,9 +4,8 @@
 
 namespace tumblix {
 
-// The SDL functions the gamepad reads with. The game loads SDL only when it looks for a
-// gamepad, after its first window shows, so SDL and the libraries it brings along cost nothing
-// at start.
+// The SDL functions the gamepad reads with. The game loads SDL only once a gamepad is plugged
+// in, so without one SDL and the libraries it brings along cost nothing.
 #define TUMBLIX_SDL_CALLS(X)         \
     X(SDL_SetHint)                   \
     X(SDL_InitSubSystem)             \

@@ -17,8 +17,8 @@ struct SdlCalls;
 class SdlGamepad {
   public:
     // Loads SDL and starts its game controller part; null, and nothing changed, when either
-    // fails. With TUMBLIX_VIRTUAL_GAMEPAD set, SDL's virtual gamepad is plugged in (for
-    // measuring what a connected gamepad costs).
+    // fails. With TUMBLIX_VIRTUAL_GAMEPAD set, SDL's virtual gamepad is plugged in (to measure
+    // what a connected gamepad costs the machine).
     static std::unique_ptr<SdlGamepad> open(KeyRepeat repeat);
     ~SdlGamepad();
     SdlGamepad(const SdlGamepad&) = delete;

@@ -8,6 +8,7 @@
 
 #include "chooser/file_chooser.h"
 #include "chooser/file_names.h"
+#include "gamepad/input_devices.h"
 #include "gamepad/sdl_gamepad.h"
 #include "mp3/mp3_play.h"
 #include "mp3/mp3_window.h"

@@ -1,14 +1,24 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "gamepad/input_devices.h"
 #include "gamepad/sdl_gamepad.h"
 #include "ui/main_window.h"
 
 namespace tumblix {
 
-void MainWindow::setGamepad(std::unique_ptr<SdlGamepad> pad) {
+void MainWindow::setGamepad(std::unique_ptr<SdlGamepad> pad, GamepadOpener open) {
     gamepad_ = std::move(pad);
+    openGamepad_ = std::move(open);
+    if (openGamepad_ || gamepad_)
+        deviceWatch_ = std::make_unique<InputDeviceWatch>([this] { inputDevicesChanged(); });
     pollGamepad();  // takes in the gamepads already plugged in
+}
+
+void MainWindow::inputDevicesChanged() {
+    if (!gamepad_ && openGamepad_ && gamepadPresent()) gamepad_ = openGamepad_();
+    devicesChangedAt_ = steadyClock_.micros() / 1000;
+    pollGamepad();
 }
 
 void MainWindow::pollGamepad() {
@@ -32,7 +42,9 @@ int MainWindow::gamepadWakeMs(int ms) const {
 }
 
 void MainWindow::paceGamepad() {
-    bool idle = gamepad_ && gamepad_->attached() && !closing_ && !timer(Timer::tmrDown).isActive();
+    bool settling = steadyClock_.micros() / 1000 - devicesChangedAt_ < kDeviceSettleMs;
+    bool idle = gamepad_ && (gamepad_->attached() || settling) && !closing_ &&
+                !timer(Timer::tmrDown).isActive();
     if (idle && !padIdle_->isActive()) padIdle_->start(kPadIdleMs);
     if (!idle && padIdle_->isActive()) padIdle_->stop();
 }
