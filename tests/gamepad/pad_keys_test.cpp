@@ -2,111 +2,79 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
-#include <utility>
-#include <vector>
-
-#include "control/keyboard.h"
+#include <string>
 
 namespace tumblix::testing {
 namespace {
 
-using Keys = std::vector<std::pair<int, bool>>;
+// One read of the pad: its time, the buttons held (l r u d: the D-pad; A B X S: A, B, X and
+// Start), the stick, and the keys it gives (L R U D: the arrows, _ Space, E Esc; + press,
+// - release).
+struct Read {
+    std::int64_t t;
+    const char* buttons;
+    int x, y;
+    const char* keys;
+};
 
-// A held arrow repeats after the delay at the interval, from the D-pad and from the stick
-// alike, until it is let go; a read that comes very late plays at most three repeats.
-TEST(PadKeysTest, AHeldArrowRepeatsAtTheDesktopRate) {
-    const std::function<void(PadState&)> holds[] = {
-        [](PadState& s) { s[PadButton::DpadLeft] = true; }, [](PadState& s) { s.stickX = -32768; }};
-    for (const auto& hold : holds) {
-        PadKeys keys({300, 50});
-        std::vector<std::int64_t> presses;
-        std::int64_t t = 0;
-        int releases = 0;
-        KeySink sink = [&](int code, bool down) {
-            EXPECT_EQ(code, vk::Left);
-            down ? presses.push_back(t) : void(++releases);
-        };
-        PadState state;
-        hold(state);
-        for (t = 0; t <= 500; t += 10) keys.update(state, t, sink);
-        EXPECT_EQ(presses, (std::vector<std::int64_t>{0, 300, 350, 400, 450, 500}));
-        EXPECT_EQ(keys.untilRepeat(520), 30);
-        t = 2000;
-        keys.update(state, t, sink);
-        EXPECT_EQ(presses.size(), 9u);
-        EXPECT_EQ(keys.untilRepeat(2000), 50);
-        keys.update(PadState{}, t, sink);
-        EXPECT_EQ(releases, 1);
-        EXPECT_EQ(presses.size(), 9u);
-        EXPECT_EQ(keys.untilRepeat(2000), -1);
-    }
-}
-
-// A key held from two controls is pressed once and let go when both are; a release comes
-// before a press in the same read; the arrow pressed last takes the repeat over, and Space
-// (as Esc) ends it without repeating itself.
-TEST(PadKeysTest, TheLastPressedKeyRepeatsAndReleasesComeFirst) {
+void play(std::initializer_list<Read> reads) {
     PadKeys keys({300, 50});
-    PadState s;
-    auto at = [&](std::int64_t t) {
-        Keys got;
-        keys.update(s, t, [&](int code, bool down) { got.emplace_back(code, down); });
-        return got;
-    };
-    s[PadButton::DpadLeft] = true;
-    s.stickX = -32768;
-    EXPECT_EQ(at(0), (Keys{{vk::Left, true}}));
-    s[PadButton::DpadLeft] = false;
-    EXPECT_EQ(at(100), Keys{});
-    s.stickX = 32767;
-    EXPECT_EQ(at(200), (Keys{{vk::Left, false}, {vk::Right, true}}));
-    s[PadButton::A] = true;
-    EXPECT_EQ(at(400), (Keys{{vk::Up, true}}));
-    EXPECT_EQ(at(699), Keys{});
-    EXPECT_EQ(at(700), (Keys{{vk::Up, true}}));
-    s[PadButton::X] = true;
-    EXPECT_EQ(at(710), (Keys{{vk::Space, true}}));
-    EXPECT_EQ(at(1500), Keys{});
-    s[PadButton::Start] = true;
-    EXPECT_EQ(at(1510), (Keys{{vk::Escape, true}}));
-    EXPECT_EQ(at(5000), Keys{});
-    EXPECT_EQ(keys.untilRepeat(5000), -1);
-}
-
-// The stick presses its arrow past a third of its travel and lets go under a quarter; the axis
-// pushed further chooses, and the stick pushed up presses nothing.
-TEST(PadKeysTest, TheStickHasADeadZone) {
-    struct Step {
-        int x, y;
-        int held;  // the key the stick holds after the step, 0 for none
-    };
-    const Step steps[] = {
-        {10900, 0, 0},
-        {11000, 0, vk::Right},
-        {8300, 0, vk::Right},
-        {8100, 0, 0},
-        {-11000, -30000, 0},
-        {-20000, 15000, vk::Left},
-        {-9000, 30000, vk::Left},
-        {-8000, 30000, vk::Down},
-        {5000, 8300, vk::Down},
-        {5000, 8100, 0},
-        {12000, 12001, vk::Down},
-    };
-    PadKeys keys({300, 50});
-    std::set<int> held;
-    for (const Step& step : steps) {
-        PadState state;
-        state.stickX = step.x;
-        state.stickY = step.y;
-        keys.update(state, 0, [&](int code, bool down) {
-            down ? void(held.insert(code)) : void(held.erase(code));
+    for (const Read& r : reads) {
+        PadState s;
+        const std::string pad = "lrudABXS";
+        for (char c : std::string(r.buttons)) s.held[pad.find(c)] = true;
+        s.stickX = r.x, s.stickY = r.y;
+        std::string got;
+        keys.update(s, r.t, [&](int code, bool down) {
+            got += code == 32 ? '_' : code == 27 ? 'E' : "LURD"[code - 37];
+            got += down ? '+' : '-';
         });
-        EXPECT_EQ(held, step.held ? std::set<int>{step.held} : std::set<int>{})
-            << step.x << "," << step.y;
+        EXPECT_EQ(got, r.keys) << "at " << r.t;
     }
+}
+
+// A key held from two controls is pressed once and let go when both are; an arrow repeats
+// after the delay at the interval, at most three repeats for a very late read; a release comes
+// before a press; the arrow pressed last takes the repeat over, Space and Esc end it and never
+// repeat.
+TEST(PadKeysTest, ArrowsRepeatAtTheDesktopRate) {
+    play({{0, "l", -32768, 0, "L+"},
+          {100, "", -32768, 0, ""},
+          {299, "", -32768, 0, ""},
+          {300, "", -32768, 0, "L+"},
+          {350, "", -32768, 0, "L+"},
+          {1000, "", -32768, 0, "L+L+L+"},
+          {1049, "", -32768, 0, ""},
+          {1050, "", 32767, 0, "L-R+"},
+          {1100, "A", 32767, 0, "U+"},
+          {1399, "A", 32767, 0, ""},
+          {1400, "A", 32767, 0, "U+"},
+          {1410, "AX", 32767, 0, "_+"},
+          {1800, "AX", 32767, 0, ""},
+          {2000, "AXS", 32767, 0, "E+"},
+          {5000, "AXS", 32767, 0, ""},
+          {5000, "", 0, 0, "R-U-_-E-"},
+          {5000, "ruBS", 0, 0, "R+U+_+E+"},
+          {5400, "d", 0, 0, "R-U-_-E-D+"},
+          {5700, "d", 0, 0, "D+"},
+          {5710, "", 0, 0, "D-"},
+          {6500, "", 0, 0, ""}});
+}
+
+// The stick presses its arrow past a third of its travel and lets go under a quarter; the
+// axis pushed further chooses, and the stick pushed up presses nothing.
+TEST(PadKeysTest, TheStickHasADeadZone) {
+    play({{0, "", 10900, 0, ""},
+          {0, "", 11000, 0, "R+"},
+          {0, "", 8300, 0, ""},
+          {0, "", 8100, 0, "R-"},
+          {0, "", -11000, -30000, ""},
+          {0, "", -20000, 15000, "L+"},
+          {0, "", -9000, 30000, ""},
+          {0, "", -8000, 30000, "L-D+"},
+          {0, "", 5000, 8300, ""},
+          {0, "", 5000, 8100, "D-"},
+          {0, "", 12000, 12001, "D+"}});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,48 +28,39 @@ class SdlGamepadTest : public ::testing::Test {
 };
 
 // Each mapped button and each side of the stick presses its key and lets it go; the other
-// buttons and the stick's upper side press nothing.
+// buttons, the stick's upper side and the other axes press nothing.
 TEST_F(SdlGamepadTest, EachControlPressesAndReleasesItsKey) {
     VirtualPad pad;
     EXPECT_EQ(poll(), Keys{});
     ASSERT_TRUE(gamepad->attached());
-    struct Row {
-        int button;  // or -1 for the stick
-        SDL_GameControllerAxis axis;
-        int value;
-        int key;  // 0: none
-    };
-    const Row rows[] = {
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, {}, 0, vk::Left},
-        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, {}, 0, vk::Right},
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, {}, 0, vk::Up},
-        {SDL_CONTROLLER_BUTTON_A, {}, 0, vk::Up},
-        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, {}, 0, vk::Down},
-        {SDL_CONTROLLER_BUTTON_B, {}, 0, vk::Space},
-        {SDL_CONTROLLER_BUTTON_X, {}, 0, vk::Space},
-        {SDL_CONTROLLER_BUTTON_START, {}, 0, vk::Escape},
-        {SDL_CONTROLLER_BUTTON_Y, {}, 0, 0},
-        {SDL_CONTROLLER_BUTTON_BACK, {}, 0, 0},
-        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, {}, 0, 0},
-        {-1, SDL_CONTROLLER_AXIS_LEFTX, -32768, vk::Left},
-        {-1, SDL_CONTROLLER_AXIS_LEFTX, 32767, vk::Right},
-        {-1, SDL_CONTROLLER_AXIS_LEFTY, 32767, vk::Down},
-        {-1, SDL_CONTROLLER_AXIS_LEFTY, -32768, 0},
-        {-1, SDL_CONTROLLER_AXIS_RIGHTX, -32768, 0},
-        {-1, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.button >= 0 ? r.button : 100 + r.axis);
-        auto set = [&](bool on) {
-            if (r.button >= 0)
-                pad.button(static_cast<SDL_GameControllerButton>(r.button), on);
-            else
-                pad.axis(r.axis, on ? r.value : 0);
-        };
+    auto check = [&](const std::function<void(bool)>& set, int key) {
         set(true);
-        EXPECT_EQ(poll(), (r.key ? Keys{{r.key, true}} : Keys{}));
+        EXPECT_EQ(poll(), (key ? Keys{{key, true}} : Keys{}));
         set(false);
-        EXPECT_EQ(poll(), (r.key ? Keys{{r.key, false}} : Keys{}));
+        EXPECT_EQ(poll(), (key ? Keys{{key, false}} : Keys{}));
+    };
+    using B = SDL_GameControllerButton;
+    for (auto [b, key] : {std::pair{SDL_CONTROLLER_BUTTON_DPAD_LEFT, vk::Left},
+                          {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, vk::Right},
+                          {SDL_CONTROLLER_BUTTON_DPAD_UP, vk::Up},
+                          {SDL_CONTROLLER_BUTTON_A, vk::Up},
+                          {SDL_CONTROLLER_BUTTON_DPAD_DOWN, vk::Down},
+                          {SDL_CONTROLLER_BUTTON_B, vk::Space},
+                          {SDL_CONTROLLER_BUTTON_X, vk::Space},
+                          {SDL_CONTROLLER_BUTTON_START, vk::Escape},
+                          {SDL_CONTROLLER_BUTTON_Y, 0},
+                          {SDL_CONTROLLER_BUTTON_BACK, 0}}) {
+        SCOPED_TRACE(b);
+        check([&, b = B(b)](bool on) { pad.button(b, on); }, key);
+    }
+    for (auto [axis, value, key] : {std::tuple{SDL_CONTROLLER_AXIS_LEFTX, -32768, vk::Left},
+                                    {SDL_CONTROLLER_AXIS_LEFTX, 32767, vk::Right},
+                                    {SDL_CONTROLLER_AXIS_LEFTY, 32767, vk::Down},
+                                    {SDL_CONTROLLER_AXIS_LEFTY, -32768, 0},
+                                    {SDL_CONTROLLER_AXIS_RIGHTX, -32768, 0},
+                                    {SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, 0}}) {
+        SCOPED_TRACE(axis * 100000 + value);
+        check([&, axis = axis, value = value](bool on) { pad.axis(axis, on ? value : 0); }, key);
     }
 }
 
