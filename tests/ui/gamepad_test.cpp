@@ -4,10 +4,12 @@
 namespace tumblix::testing {
 namespace {
 
+using GamepadTest = WindowTest;
+
 // A gamepad plays through the keyboard's key handlers: Left moves and lights its button, and a
 // pad pulled out with Left held lets the button go. While nothing moves a slow read looks at the
 // pad, so Start resumes the pause it made; without a pad there is no such read.
-TEST_F(WindowTest, AGamepadPlaysThroughTheKeyHandlers) {
+TEST_F(GamepadTest, PlaysThroughTheKeyHandlers) {
     window->setGamepad(openVirtualOnly({400, 40}));
     auto* slowRead = window->findChild<QTimer*>("tmrGamepad");
     ASSERT_TRUE(slowRead);
