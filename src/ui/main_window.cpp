@@ -209,16 +209,15 @@ void MainWindow::catchUpGravity() {
     if (frame.isActive() && frame.remainingTime() > kFrameMs) frame.start(kFrameMs);
 }
 
-// The next wake comes with the next display frame while something changes on every tick (or
-// the music's balance sweeps), else with the tick that next changes what the windows show.
+// The next wake comes with the tick that next changes what the windows show: the next display
+// frame while that happens on every tick. A sweeping music balance needs no more than one wake
+// in two mixing periods (23 ms): the mixer takes up a change only once a period.
 void MainWindow::paceGravity() {
     QTimer& frame = timer(Timer::tmrDown);
     if (!gravity_.running() || !frame.isActive()) return;
-    int ms = kFrameMs;
-    if (!sounds_ || !sounds_->musicSweeping()) {
-        std::int64_t us = gravity_.untilNext() + (game_->ticksUntilShown() - 1) * gravity_.period();
-        ms = std::max<int>(kFrameMs, static_cast<int>((us + 999) / 1000));
-    }
+    std::int64_t us = gravity_.untilNext() + (game_->ticksUntilShown() - 1) * gravity_.period();
+    int ms = std::max<int>(kFrameMs, static_cast<int>((us + 999) / 1000));
+    if (sounds_ && sounds_->musicSweeping()) ms = std::min(ms, kSweepMs);
     frame.start(gamepadWakeMs(ms));
 }
 

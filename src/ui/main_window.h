@@ -162,6 +162,7 @@ class MainWindow : public QWidget,
     void applyControl(Ctl c);
     // The gravity ticks run in batches, at most one wake per display frame.
     static constexpr int kFrameMs = 16;
+    static constexpr int kSweepMs = 23;
     // Runs the ticks due before an input or a timer acts; what it does may need the next frame.
     void catchUpGravity();
     // After a batch: the next wake.

@@ -7,10 +7,32 @@ namespace {
 
 using TickTest = GameTest;
 
-// The figure falls a row every 150 - Speed ticks, or every tick while it drops. The window
-// sleeps until the tick the game names: the ticks before it change nothing shown (board,
-// preview, panel controls), and that tick does.
-TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOnTheTickNamedForTheWindow) {
+TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
+    put(kBar, 9, 0);
+    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 0);
+    EXPECT_EQ(s().TickCount, 149);
+    EXPECT_EQ(host.sweeps, 149);  // the music's balance sweeps at every tick
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    EXPECT_EQ(s().TickCount, 0);
+
+    s().Speed = 45;
+    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 1);
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 2);
+
+    s().Dropping = true;
+    game.tmrDown_Timer();
+    game.tmrDown_Timer();
+    EXPECT_EQ(s().FigureY, 4);
+}
+
+// The window sleeps until the tick the game names: the ticks before it change nothing shown
+// (board, preview, panel controls), and that tick does; a fall step is named 150 - Speed ticks
+// ahead, and every tick while the figure drops.
+TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     struct : PanelObserver {
         int changes = 0;
         void controlChanged(Ctl) override { ++changes; }

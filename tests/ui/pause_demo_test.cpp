@@ -5,10 +5,9 @@ namespace {
 
 using PauseTest = WindowTest;
 
-// The pause button stops gravity without minimising (the keyboard tests cover the keys it
-// gates); Esc also minimises the window, and a second press of either resumes. Every input
-// first runs the gravity ticks due; while paused none fall due and no timer of the game runs.
-TEST_F(PauseTest, PauseButtonAndEscStopGravityAndEveryTimer) {
+// The pause button stops gravity and gates the keys without minimising; Esc also minimises
+// the window, and a second press of either resumes.
+TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -16,27 +15,40 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndEveryTimer) {
             esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
         };
         panel().setTimerEnabled(Timer::tmrDown, true);
-        int ticks = window->ticks;
-        QTest::qSleep(30);  // no event loop runs: only the input brings the ticks
         toggle();
-        EXPECT_GE(window->ticks, ticks + 14);
         EXPECT_TRUE(button("chkPause")->isChecked());
-        for (int t = 0; t < static_cast<int>(Timer::Count); ++t)
-            EXPECT_FALSE(window->timer(static_cast<Timer>(t)).isActive()) << t;
-        ticks = window->ticks;
-        QTest::qSleep(30);
+        EXPECT_FALSE(gravity.isActive());
         EXPECT_FALSE(window->control("fraControl")->isVisible());
         EXPECT_TRUE(window->control("lblPause")->isVisible());
         EXPECT_FALSE(window->menu().EscPressed);
         EXPECT_TRUE(esc || !window->isMinimized());
-        QTest::keyRelease(board(), Qt::Key_Down);
-        EXPECT_EQ(window->ticks, ticks);
+        standI(9, 5);
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 9);
 
         toggle();
         EXPECT_FALSE(button("chkPause")->isChecked());
         EXPECT_TRUE(gravity.isActive());
         EXPECT_TRUE(window->control("fraControl")->isVisible());
+        key(Qt::Key_Left);
+        EXPECT_EQ(state().FigureX, 8);
     }
+}
+
+// Every input first runs the gravity ticks due while no frame came; while paused none fall due
+// and no timer of the game runs.
+TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
+    panel().setTimerEnabled(Timer::tmrDown, true);
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
+    EXPECT_GE(window->ticks, 14);
+    key(Qt::Key_Escape);
+    for (int t = 0; t < static_cast<int>(Timer::Count); ++t)
+        EXPECT_FALSE(window->timer(static_cast<Timer>(t)).isActive()) << t;
+    int ticks = window->ticks;
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);
+    EXPECT_EQ(window->ticks, ticks);
 }
 
 TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
