@@ -2,7 +2,7 @@
 # Fails when a file under src/ includes a folder on a higher floor than its own, when a file
 # outside src/app includes app/, or when files include each other in a circle.
 #   engine, files, base, tools (1) < settings, control, widgets (2)
-#   < sound, records, sequence, chooser (3) < mp3, settings_dialog (4) < ui (5) < app (6)
+#   < sound, records, sequence, chooser, gamepad (3) < mp3, settings_dialog (4) < ui (5) < app (6)
 set -euo pipefail
 src="${1:-$(dirname "${BASH_SOURCE[0]}")/../src}"
 cd "$src"
@@ -10,7 +10,7 @@ cd "$src"
 declare -A floor=(
     [engine]=1 [files]=1 [base]=1 [tools]=1
     [settings]=2 [control]=2 [widgets]=2
-    [sound]=3 [records]=3 [sequence]=3 [chooser]=3
+    [sound]=3 [records]=3 [sequence]=3 [chooser]=3 [gamepad]=3
     [mp3]=4 [settings_dialog]=4
     [ui]=5
     [app]=6

@@ -6,7 +6,8 @@
 # A third run pauses the game (Esc, which also minimises it) with no sound device: then nothing
 # moves, and nothing of the game's should wake it.
 #   ./scripts/perf.sh [GAME, default build/game/tumblix] [RUNS, default 1]
-# Set PERF_SECONDS for another window than 10 s. Build the game first:
+# Set PERF_SECONDS for another window than 10 s, TUMBLIX_VIRTUAL_GAMEPAD=1 to measure with a
+# gamepad plugged in (SDL's virtual one). Build the game first:
 #   cmake --build build --target tumblix
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev googletest                # unit tests
     libbenchmark-dev                                    # benchmarks
     libopenal-dev                                       # the sound mixer
+    libsdl2-dev                                         # gamepads (SDL's game controllers)
     libavformat-dev libavcodec-dev libswresample-dev    # decoding of sound and music files
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick  # end-to-end tests on a virtual screen
     fonts-dejavu-core                                   # a font with Cyrillic for the texts

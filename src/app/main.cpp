@@ -9,10 +9,13 @@
 #include "app/command_line.h"
 #include "app/display.h"
 #include "app/game_folders.h"
+#include "app/key_repeat.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
 #include "base/main_module.h"
 #include "engine/random.h"
+#include "gamepad/input_devices.h"
+#include "gamepad/sdl_gamepad.h"
 #include "sequence/sequence_state.h"
 #include "sound/openal_mixer.h"
 #include "sound/sound_system.h"
@@ -64,6 +67,11 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     tumblix::SoundSystem sounds(std::make_unique<tumblix::OpenAlMixer>(),
                                 &tumblix::ReportDirectXFailure);
+    // SDL loads only once a gamepad is plugged in: here, while the splash shows, or later.
+    auto openGamepad = [] { return tumblix::SdlGamepad::open(tumblix::desktopKeyRepeat()); };
+    std::unique_ptr<tumblix::SdlGamepad> gamepad;
+    if (tumblix::gamepadPresent() || std::getenv("TUMBLIX_VIRTUAL_GAMEPAD"))
+        gamepad = openGamepad();
     waitForNextSecond();
     splash.reset();
 
@@ -79,5 +87,6 @@ int main(int argc, char** argv) {
     if (folders.perUser) frmMain.setTableFolder(folders.files.string());
     tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });
     frmMain.start();
+    frmMain.setGamepad(std::move(gamepad), openGamepad);
     return app.exec();
 }

@@ -8,6 +8,8 @@
 
 #include "chooser/file_chooser.h"
 #include "chooser/file_names.h"
+#include "gamepad/input_devices.h"
+#include "gamepad/sdl_gamepad.h"
 #include "mp3/mp3_play.h"
 #include "mp3/mp3_window.h"
 #include "records/future_window.h"
@@ -62,6 +64,10 @@ MainWindow::MainWindow(Random& random, const Clock& clock, const QString& folder
         timers_[static_cast<std::size_t>(i)] = t;
     }
     timer(Timer::tmrDown).setTimerType(Qt::CoarseTimer);
+    padIdle_ = new QTimer(this);
+    padIdle_->setObjectName("tmrGamepad");
+    padIdle_->setTimerType(Qt::CoarseTimer);
+    connect(padIdle_, &QTimer::timeout, this, &MainWindow::pollGamepad);
     wireControls();
     buildSideWindows();
     buildMenuCommands();
@@ -212,13 +218,14 @@ void MainWindow::paceGravity() {
     std::int64_t us = gravity_.untilNext() + (game_->ticksUntilShown() - 1) * gravity_.period();
     int ms = std::max<int>(kFrameMs, static_cast<int>((us + 999) / 1000));
     if (sounds_ && sounds_->musicSweeping()) ms = std::min(ms, kSweepMs);
-    frame.start(ms);
+    frame.start(gamepadWakeMs(ms));
 }
 
 void MainWindow::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
+    padIdle_->stop();
     gravity_.stop();
     SaveSettings();
     for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();

@@ -25,6 +25,8 @@
 namespace tumblix {
 
 class FutureWindow;
+class InputDeviceWatch;
+class SdlGamepad;
 class Mp3Window;
 class SoundSystem;
 class ListWindow;
@@ -63,6 +65,14 @@ class MainWindow : public QWidget,
     // The sounds the game plays; none in a silent window.
     void setSounds(SoundSystem* sounds) { sounds_ = sounds; }
     SoundSystem* sounds() const { return sounds_; }
+
+    // A gamepad plays through the keyboard's key handlers; none when null. With open, a
+    // gamepad plugged in later is opened then (SDL loads only once there is one).
+    using GamepadOpener = std::function<std::unique_ptr<SdlGamepad>()>;
+    void setGamepad(std::unique_ptr<SdlGamepad> pad, GamepadOpener open = {});
+    // Reads the gamepad and plays what it holds as keys. The gravity's wake reads it while a
+    // figure moves, a slow timer while nothing moves; a modal window keeps it from the game.
+    void pollGamepad();
 
     // Prepares a game and shows the window.
     void start();
@@ -157,6 +167,16 @@ class MainWindow : public QWidget,
     void catchUpGravity();
     // After a batch: the next wake.
     void paceGravity();
+    // The next wake of the gravity given ms: with a gamepad at least every second display
+    // frame, and at the next repeat of a held arrow.
+    int gamepadWakeMs(int ms) const;
+    static constexpr int kPadReadMs = 2 * kFrameMs;
+    // Starts the slow read of the gamepad while nothing moves and one is plugged in, or the
+    // input devices changed in the last seconds (a gamepad on its way).
+    void paceGamepad();
+    void inputDevicesChanged();
+    static constexpr int kPadIdleMs = 100;
+    static constexpr int kDeviceSettleMs = 3000;
 
     std::unique_ptr<FutureWindow> future_;
     std::unique_ptr<ListWindow> tumbliFathers_;
@@ -185,6 +205,12 @@ class MainWindow : public QWidget,
     std::array<QTimer*, static_cast<std::size_t>(Timer::Count)> timers_{};
     SystemSteadyClock steadyClock_;
     TickDriver gravity_{steadyClock_, [this] { game_->tmrDown_Timer(); }};
+    std::unique_ptr<SdlGamepad> gamepad_;
+    GamepadOpener openGamepad_;
+    std::unique_ptr<InputDeviceWatch> deviceWatch_;
+    std::int64_t devicesChangedAt_ = -kDeviceSettleMs;
+    QTimer* padIdle_ = nullptr;  // "tmrGamepad": the slow read while nothing moves
+    bool polling_ = false;
     bool initialized_ = false;
     bool closing_ = false;
     std::function<void()> showSettings_;

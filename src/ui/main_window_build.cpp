@@ -136,6 +136,7 @@ void MainWindow::wireControls() {
     // Each timer's work happens after the gravity ticks due before it.
     connect(&timer(Timer::tmrDown), &QTimer::timeout, this, [this] {
         gravity_.catchUp();
+        pollGamepad();
         paceGravity();
     });
     auto onTimeout = [this](Timer t, auto work) {

@@ -97,6 +97,7 @@ void MainWindow::timerChanged(Timer t) {
         qt.start();
     else if (!s.enabled && qt.isActive())
         qt.stop();
+    if (t == Timer::tmrDown) paceGamepad();
 }
 
 }  // namespace tumblix

@@ -1,0 +1,81 @@
+#include "gamepad/pad_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tumblix::testing {
+namespace {
+
+// One read of the pad: its time, the buttons held (l r u d: the D-pad; A B X S: A, B, X and
+// Start), the stick, and the keys it gives (L R U D: the arrows, _ Space, E Esc; + press,
+// - release).
+struct Read {
+    std::int64_t t;
+    const char* buttons;
+    int x, y;
+    const char* keys;
+};
+
+void play(std::initializer_list<Read> reads) {
+    PadKeys keys({300, 50});
+    for (const Read& r : reads) {
+        PadState s;
+        const std::string pad = "lrudABXS";
+        for (char c : std::string(r.buttons)) s.held[pad.find(c)] = true;
+        s.stickX = r.x, s.stickY = r.y;
+        std::string got;
+        keys.update(s, r.t, [&](int code, bool down) {
+            got += code == 32 ? '_' : code == 27 ? 'E' : "LURD"[code - 37];
+            got += down ? '+' : '-';
+        });
+        EXPECT_EQ(got, r.keys) << "at " << r.t;
+    }
+}
+
+// A key held from two controls is pressed once and let go when both are; an arrow repeats
+// after the delay at the interval, at most three repeats for a very late read; a release comes
+// before a press; the arrow pressed last takes the repeat over, Space and Esc end it and never
+// repeat.
+TEST(PadKeysTest, ArrowsRepeatAtTheDesktopRate) {
+    play({{0, "l", -32768, 0, "L+"},
+          {100, "", -32768, 0, ""},
+          {299, "", -32768, 0, ""},
+          {300, "", -32768, 0, "L+"},
+          {350, "", -32768, 0, "L+"},
+          {1000, "", -32768, 0, "L+L+L+"},
+          {1049, "", -32768, 0, ""},
+          {1050, "", 32767, 0, "L-R+"},
+          {1100, "A", 32767, 0, "U+"},
+          {1399, "A", 32767, 0, ""},
+          {1400, "A", 32767, 0, "U+"},
+          {1410, "AX", 32767, 0, "_+"},
+          {1800, "AX", 32767, 0, ""},
+          {2000, "AXS", 32767, 0, "E+"},
+          {5000, "AXS", 32767, 0, ""},
+          {5000, "", 0, 0, "R-U-_-E-"},
+          {5000, "ruBS", 0, 0, "R+U+_+E+"},
+          {5400, "d", 0, 0, "R-U-_-E-D+"},
+          {5700, "d", 0, 0, "D+"},
+          {5710, "", 0, 0, "D-"},
+          {6500, "", 0, 0, ""}});
+}
+
+// The stick presses its arrow past a third of its travel and lets go under a quarter; the
+// axis pushed further chooses, and the stick pushed up presses nothing.
+TEST(PadKeysTest, TheStickHasADeadZone) {
+    play({{0, "", 10900, 0, ""},
+          {0, "", 11000, 0, "R+"},
+          {0, "", 8300, 0, ""},
+          {0, "", 8100, 0, "R-"},
+          {0, "", -11000, -30000, ""},
+          {0, "", -20000, 15000, "L+"},
+          {0, "", -9000, 30000, ""},
+          {0, "", -8000, 30000, "L-D+"},
+          {0, "", 5000, 8300, ""},
+          {0, "", 5000, 8100, "D-"},
+          {0, "", 12000, 12001, "D+"}});
+}
+
+}  // namespace
+}  // namespace tumblix::testing
