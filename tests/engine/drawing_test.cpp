@@ -135,16 +135,9 @@ TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
 }
 
 TEST(ContrastTest, ArrowCaptionsReadWellOnEveryPaletteColour) {
-    // The caption colour for black arrows on each of the sixteen palette colours.
-    const Color white = colors::white, black = colors::black;
-    const Color expected[16] = {white, white, white, white, white, white, black, black,
-                                black, white, black, black, black, black, black, black};
-    for (int n = 0; n < 16; ++n) {
-        SCOPED_TRACE(n);
-        Color text = readableTextOn(qbColor(n), black);
-        EXPECT_EQ(text, expected[n]);
-        EXPECT_GE(contrastRatio(qbColor(n), text), 4.5);
-    }
+    // Black arrows' captions read well on each of the sixteen palette colours.
+    for (int n = 0; n < 16; ++n)
+        EXPECT_GE(contrastRatio(qbColor(n), readableTextOn(qbColor(n), colors::black)), 4.5) << n;
     EXPECT_EQ(readableTextOn(qbColor(9), colors::yellow), colors::yellow);  // reads well: kept
 }
 

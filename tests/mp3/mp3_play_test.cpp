@@ -97,10 +97,7 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
     } cases[] = {
         {"", [](auto&) {}, "Error with input file", 0ms},
         {"missing.mp3", [](auto&) {}, "Error with input file", 0ms},
-        {"folder.mp3", [](auto& p) { std::filesystem::create_directory(p); },
-         "Error with input file", 0ms},
         {"pipe.mp3", [](auto& p) { mkfifo(p.c_str(), 0600); }, "Error with input file", 0ms},
-        {"empty.mp3", [](auto& p) { std::ofstream{p}; }, nullptr, 0ms},
         {"text.mp3", [](auto& p) { std::ofstream{p} << "Это не музыка\n"; }, nullptr, 0ms},
         {"wave.mp3",
          [](auto& p) {

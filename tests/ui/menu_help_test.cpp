@@ -97,10 +97,9 @@ TEST_F(MenuTest, PointerLightsTheUpperRowAndTheFrameRestoresOnlyPause) {
 }
 
 TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
-    for (auto [k, opens] : {std::pair{Qt::Key_A, true},
-                            {Qt::Key_F5, true},
-                            {Qt::Key_Shift, true},
-                            {Qt::Key_Left, false}}) {
+    // A letter is the end-to-end about case's.
+    for (auto [k, opens] :
+         {std::pair{Qt::Key_F5, true}, {Qt::Key_Shift, true}, {Qt::Key_Left, false}}) {
         int shown = answerModal<AboutWindow>([&] { key(k); }, [](AboutWindow& w) { w.close(); });
         EXPECT_EQ(shown, opens ? 1 : 0) << k;
     }

@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "mp3/mp3_window.h"
 #include "records/future_window.h"
@@ -73,30 +72,14 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     EXPECT_FALSE(window->mp3().isVisible());
 }
 
-// The close writes the settings while the side windows still stand (a window the player
-// closed has no place lines: 64 lines, not the 58 of four unloaded windows), then unloads them.
-TEST_F(ToolWindowsTest, CloseSavesWhileTheSideWindowsStandThenUnloadsThem) {
-    window->setSettingsFile(iniFile());
-    window->statistic().close();
-    window->close();
-    window->close();  // only the first request acts
-    EXPECT_FALSE(window->tumbliFathers().isVisible());
-    EXPECT_FALSE(window->timer(Timer::tmrDown).isActive());
-    std::ifstream in(iniFile(), std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
-}
-
 TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
     Settings start;
     start.mainWindow = {1000, 2000};
     start.frmStatistic.reset();
     start.frmFuture = Point{3001, 4001};
-    std::ofstream(iniFile(), std::ios::binary) << [&] {
-        std::ostringstream text;
-        formatSettings(text, start);
-        return text.str();
-    }();
+    std::ofstream file(iniFile(), std::ios::binary);
+    formatSettings(file, start);
+    file.close();
     window->setSettingsFile(iniFile());
     window->LoadSettings();
     EXPECT_FALSE(window->statistic().isVisible());
