@@ -146,9 +146,7 @@ TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
     land();
     EXPECT_EQ(host.asked, 0);
 
-    s().board.set(10, 1, 1);
-    put(kJ, 14, 0);
-    land();
+    landIntoGameOver();
     EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 1));
     std::vector<std::string> report(stats().end() - 9, stats().end());
     EXPECT_EQ(report, (std::vector<std::string>{"", "*****************", "*** Game Over ***",
@@ -165,9 +163,7 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     s().Level = 3;
     s().TumblixBonusSum = 5000;
     s().TotalTimeBonus = 700;
-    s().board.set(10, 1, 1);
-    put(kJ, 14, 0);
-    land();
+    landIntoGameOver();
     EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 0));
     // The emptied well and "---" are the end-to-end game-over case's.
     EXPECT_EQ(std::tuple(stats().size(), text(Ctl::lblLevel) + text(Ctl::lblSumBonus)),

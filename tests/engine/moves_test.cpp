@@ -86,30 +86,11 @@ TEST(Board, FigureStaysInsideAndOffFilledCellsAndARowIsFullWithFifteenCells) {
 
 using TickTest = GameTest;
 
-TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
-    put(kBar, 9, 0);
-    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
-    // The music's balance sweeps at every tick.
-    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount, host.sweeps), std::tuple(0, 149, 149));
-    game.tmrDown_Timer();
-    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount), std::tuple(1, 0));
-
-    s().Speed = 45;
-    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 1);
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 2);
-
-    s().Dropping = true;
-    game.tmrDown_Timer();
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 4);
-}
-
 // The window sleeps until the tick the game names: the ticks before it change nothing shown
 // (board, preview, panel controls), and that tick does. While the time bonus counts down that
 // is every tick; then the next fall step, 150 - Speed ticks after the last, or every tick
-// while the figure drops.
+// while the figure drops. The time bonus's countdown, paused while dropping, is paid by the
+// landing below.
 TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     struct : PanelObserver {
         int changes = 0;
@@ -117,9 +98,11 @@ TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     } panel;
     game.panel().setObserver(&panel);
     auto shown = [&] { return panel.changes + board.calls.size() + next.calls.size(); };
+    int ticks = 0;
+    auto tick = [&] { game.tmrDown_Timer(), ++ticks; };
     put(kBar, 9, 0);
     EXPECT_EQ(game.ticksUntilShown(), 1);
-    while (s().TimeCounter <= 200 || s().TickCount != 0) game.tmrDown_Timer();
+    while (s().TimeCounter <= 200 || s().TickCount != 0) tick();
     // Speed, dropping, ticks already run in the step, ticks named.
     for (auto [speed, dropping, ran, ahead] : {std::tuple{0, false, 0, 150},
                                                {0, false, 40, 110},
@@ -129,28 +112,17 @@ TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
         SCOPED_TRACE(speed + ran);
         s().Speed = speed;
         s().Dropping = dropping;
-        for (int i = 0; i < ran; ++i) game.tmrDown_Timer();
+        for (int i = 0; i < ran; ++i) tick();
         int n = game.ticksUntilShown();
         EXPECT_EQ(n, ahead);
         auto [before, y] = std::pair(shown(), s().FigureY);
-        for (int i = 1; i < n; ++i) game.tmrDown_Timer();
+        for (int i = 1; i < n; ++i) tick();
         EXPECT_EQ(std::pair(shown(), s().FigureY), std::pair(before, y));
-        game.tmrDown_Timer();
+        tick();
         EXPECT_EQ(s().FigureY, y + 1);
     }
+    EXPECT_EQ(host.sweeps, ticks);  // the music's balance sweeps at every tick
     game.panel().setObserver(nullptr);
-}
-
-TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
-    game.tmrDown_Timer();
-    EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
-    s().Dropping = true;
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().TimeCounter, 1);
-    s().Dropping = false;
-    for (int i = 0; i < 300; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(std::make_pair(s().TimeCounter, text(Ctl::lblTimeBonus)),
-              std::pair(201, std::string("0")));
 }
 
 TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {

@@ -103,10 +103,6 @@ TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
         join({"-120 ", " 0 ", "True", "-2147483648 ", " 2147483647 ", "False", "True", " 11 ",
               " 12 ", "True", " 13 ", " 14 ", "False", "tumblix-music..."})));
     EXPECT_EQ(parse(text), s);
-    s.frmStatistic = s.frmFuture;
-    s.frmFuture.reset();
-    s.frmMP3.reset();
-    EXPECT_EQ(parse(format(s)), s);
 }
 
 TEST(SettingsFormat, EachLineFollowsItsReadingRule) {

@@ -5,8 +5,8 @@
 
 #include "chooser/file_chooser.h"
 #include "settings_dialog/settings_dialog.h"
-#include "sound/fake_mixer.h"
 #include "support/answer_modal.h"
+#include "support/settings_values.h"
 #include "ui/settings_hook.h"
 #include "ui/window_fixture.h"
 #include "ui/window_shape.h"
@@ -156,10 +156,9 @@ TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
 using SetButton = WindowTest;
 
 TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
-    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
-    SequenceState sequence{random, clock};
-    sequence.SequenceOn = true;
-    installSettingsDialog(*window, sounds, sequence);
+    SettingsValues values;
+    values.sequence.SequenceOn = true;
+    installSettingsDialog(*window, values.sounds, values.sequence);
     EXPECT_TRUE(window->game().chooser().sequenceOn());
     int shown =
         answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
