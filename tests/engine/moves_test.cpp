@@ -35,23 +35,13 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
     EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
 }
 
+// The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
+// every queue of the landing tests.
 struct Chooser : ::testing::Test {
     FakeRandom random;
     FakeClock clock;
     FigureChooser chooser{random, clock};
 };
-
-TEST_F(Chooser, StirsBySecondsThenPicksTheKind) {
-    clock.sec = 3;
-    random.push(0.99, 4);  // four numbers stirred away for second 3
-    random.push({0.9, 0.0});
-    QueueEntry e = chooser.next(8);  // int(0.9 * 8) = 7: the bar again
-    EXPECT_EQ(e.pattern, randomKindPattern(2));
-    EXPECT_EQ(random.draws, 6);
-    clock.sec = 0;
-    random.push({0.0, 0.86, 0.0});  // int(0.86 * 7) = 6: O
-    EXPECT_EQ(chooser.next(7).pattern, kOPattern);
-}
 
 TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss

@@ -33,10 +33,6 @@ TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
         SCOPED_TRACE(step);
         clock.sec = static_cast<int>(rng() % 3);
         if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = pattern();
-        FigureBox box{};
-        if (rng() % 40 == 0 &&
-            (decodePattern(pattern(), box), s.board.fits(box, s.FigureX, s.FigureY)))
-            s.Figure = box;
         int op = static_cast<int>(rng() % 10);
         if (op < 4) keys.Form_KeyDown(keyCodes[op]);
         if (op == 4) buttons.picTumblix_MouseMove(static_cast<double>(rng() % 5000) - 500);

@@ -78,33 +78,6 @@ TEST(SettingsFormat, EveryTruncatedFileIsAFailure) {
     }
 }
 
-TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
-    // Distinct values everywhere, so that a line read one place off shows.
-    Settings s;
-    s.mainWindow = {-120, 0};
-    s.frmTumbliFathers = Point{-2147483647 - 1, 2147483647};
-    s.frmStatistic.reset();
-    s.frmFuture = Point{11, 12};
-    s.frmMP3 = Point{13, 14};
-    s.EnableSoundControl = false;
-    s.PathToBkgMusic = "/музыка/фон.wav";
-    s.BkgVolume = -32768;
-    s.freq = 15;
-    for (std::size_t k = 0; k < kSoundCount; ++k)
-        s.sounds[k] = {std::to_string(k) + ".wav", k % 2 == 1, std::int16_t(-20 - int(k)),
-                       std::int32_t(30 + k)};
-    s.MP3Path = "Песня.mp3";
-    s.MP3Loop = false;
-    s.SpeedChange = 500;
-    s.iFantom = 255;
-    std::string text = format(s);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
-    EXPECT_TRUE(text.starts_with(
-        join({"-120 ", " 0 ", "True", "-2147483648 ", " 2147483647 ", "False", "True", " 11 ",
-              " 12 ", "True", " 13 ", " 14 ", "False", "tumblix-music..."})));
-    EXPECT_EQ(parse(text), s);
-}
-
 TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
     const std::tuple<std::size_t, const char*, std::function<bool(const Settings&)>> cases[] = {
         {0, "  1234,5abc", [](auto& s) { return s.mainWindow.left == 1234; }},
@@ -156,23 +129,6 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     Settings s = *parse(join(lines));
     EXPECT_EQ(s.sounds[0].DMCtrlPath, "/звук/влево.wav");
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
-}
-
-// A path with a line break in it is written as "..." and so reads back as the default: each of
-// the twelve path lines, with either break, keeps the file at its 66 lines.
-TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
-    Settings s = defaultSettings(kFolder);
-    std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
-    for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
-    for (std::string* path : paths)
-        for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
-            std::string kept = std::exchange(*path, broken);
-            std::string text = format(s);
-            *path = kept;
-            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
-            EXPECT_EQ(parse(text), s) << text;
-        }
-    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
 }
 
 TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
@@ -263,13 +219,6 @@ TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
     EXPECT_TRUE(fs::is_directory(file));
-    // A damaged file in a folder that cannot be written stays as it is.
-    std::ofstream(file / "Tmbxbox.ini") << "True\r\n";
-    fs::permissions(file, fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
-                                             fs::perms::others_write));
-    asOrdinaryUser([&] {
-        EXPECT_EQ(loadSettingsFile(file / "Tmbxbox.ini", "/game").source, Source::Unreadable);
-    });
 }
 
 }  // namespace

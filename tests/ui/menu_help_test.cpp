@@ -79,23 +79,6 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     }
 }
 
-TEST_F(MenuTest, PointerLightsTheUpperRowAndTheFrameRestoresOnlyPause) {
-    auto colours = [this](Ctl c) { return std::pair(panel()[c].backColor, panel()[c].foreColor); };
-    const std::pair<Color, Color> lit{0xFFFF00, 255}, normal{255, 0xFFFF00};
-    QTest::mouseMove(button("chkHelp"));
-    EXPECT_EQ(colours(Ctl::chkHelp), lit);
-    QTest::mouseMove(button("chkDemo"));
-    EXPECT_EQ(colours(Ctl::chkDemo), lit);
-    EXPECT_EQ(colours(Ctl::chkHelp), normal);
-    QWidget* frame = window->control("fraBottomRight");
-    QTest::mouseMove(frame, QPoint(2, frame->height() / 2));
-    EXPECT_EQ(colours(Ctl::chkDemo), lit);  // only Pause goes back
-    QTest::mouseMove(button("chkPause"));
-    EXPECT_EQ(colours(Ctl::chkDemo), normal);
-    QTest::mouseMove(frame, QPoint(1, frame->height() / 2));
-    EXPECT_EQ(colours(Ctl::chkPause), normal);
-}
-
 TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
     // A letter is the end-to-end about case's.
     for (auto [k, opens] :

@@ -11,7 +11,6 @@
 #include "settings/settings_writer.h"
 #include "support/answer_modal.h"
 #include "ui/window_fixture.h"
-#include "widgets/qt_color.h"
 
 namespace tumblix::testing {
 namespace {
@@ -27,13 +26,11 @@ class ToolWindowsTest : public WindowTest {
     }
 };
 
-// The statistics window shows the log in the list's colour; clicks there leave the keyboard
-// with the game.
-TEST_F(ToolWindowsTest, TheLogFollowsTheGameAndClicksInASideWindowLeaveTheKeyboardWithIt) {
+// Clicks in the statistics window leave the keyboard with the game.
+TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     ListWindow& stat = window->statistic();
     ASSERT_TRUE(stat.isVisible());
     QListWidget& list = stat.list();
-    EXPECT_EQ(list.palette().color(QPalette::Base), toQColor(panel()[Ctl::lstStatistic].backColor));
     ASSERT_GT(list.count(), 0);
     stat.activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
@@ -45,13 +42,6 @@ TEST_F(ToolWindowsTest, TheLogFollowsTheGameAndClicksInASideWindowLeaveTheKeyboa
     standI(9, 5);
     QTest::keyClick(list.viewport(), Qt::Key_Left);
     EXPECT_EQ(state().FigureX, 8);
-
-    // The landing line is selected; the place it won is written after it.
-    standI(9, 27);
-    state().Dropping = true;
-    while (state().Steps == 0) window->game().tmrDown_Timer();
-    ASSERT_GE(list.currentRow(), 0);
-    EXPECT_TRUE(list.item(list.currentRow())->text().startsWith("1. +"));
 }
 
 TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
@@ -62,7 +52,6 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     EXPECT_FALSE(button("chkRec")->isChecked());
     QTest::mouseClick(button("chkRec"), Qt::LeftButton);
     EXPECT_TRUE(best.isVisible());
-    EXPECT_EQ(best.list().item(0)->text(), "1. Guest          0");
 
     QTest::mouseClick(button("chkStat"), Qt::LeftButton);
     EXPECT_FALSE(window->statistic().isVisible());
