@@ -125,11 +125,6 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeed) {
     EXPECT_EQ(tail, (std::vector<std::string>{"************************", "Welcome to Level # 1",
                                               "************************", "...Score : 5204",
                                               "2. +5204 -> 4 lines (0)"}));
-    s().LevelLines = 6;
-    clearRows(1);
-    EXPECT_EQ(text(Ctl::lblRemain), "1234567");
-    EXPECT_EQ(s().Level, 2);
-
     s().Speed = 135;
     s().Level = 9;
     s().LevelLines = 5;

@@ -9,7 +9,6 @@
 #include "records/best_players.h"
 #include "records/records_file.h"
 #include "support/game_fixture.h"
-#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
@@ -192,22 +191,6 @@ TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
     EXPECT_EQ(onDisk(), (Records{{"Ann", 30}, {"Cy", 25}, {"Bob", 20}, {"24.05.2024", 20}}));
     // No temporary files are left; only the table and its lock file stand in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 2);
-}
-
-// A folder that cannot be written still ends the game, keeps the table and says so in the log.
-TEST_F(BestPlayersTest, ReadOnlyFolderStillEndsTheGameAndKeepsTheTable) {
-    writeTable({{"Ann", 9}});
-    fs::permissions(dir.path, fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
-                                                 fs::perms::others_write));
-    asOrdinaryUser([this] {
-        game.Form_Load();
-        landIntoGameOver();
-        EXPECT_EQ(std::make_pair(asker.asked, host.asked), std::make_pair(1, 1));
-        EXPECT_EQ(log.notSaved, std::vector<std::string>{"Таблица рекордов не записана в файл " +
-                                                         file().string() + ": нет прав на запись"});
-        EXPECT_EQ(onDisk(), (Records{{"Ann", 9}}));
-    });
-    fs::permissions(dir.path, fs::perms::owner_all);
 }
 
 TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
