@@ -85,7 +85,6 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     land();
     next.reset();
     land();  // now the next figure
-    EXPECT_EQ(text(Ctl::lblFirma), "Tumblix-фигурка Bonus 4000");
     EXPECT_EQ(next.framed(colors::white), (std::set<Cell>{{4, 0}, {4, 1}, {7, 3}}));
     EXPECT_EQ(s().TumblixCount, 0);
     land();  // now falling
@@ -96,22 +95,6 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     EXPECT_EQ(stats().back(), "6. +4203 (0)");
     land();
     EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 29000");
-}
-
-// At the start the falling Tumblix figure is logged but not counted, and the next one is
-// announced without its sound.
-TEST_F(LandingTest, TumblixFiguresDealtAtTheStart) {
-    random.push(0.0, 9);  // the draws for the kinds and the colours come first
-    random.dealTumblix("0110000000000000", 0.0);
-    random.dealTumblix(kSuperPattern);
-    game.Form_Load();
-    std::vector<std::string> tail(stats().end() - 3, stats().end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"**********************", "...Tumblix figure",
-                                              "...SUPER TUMBLIX !!!"}));
-    EXPECT_EQ(s().TumblixCount, 0);
-    EXPECT_TRUE(host.sounds.empty());
-    EXPECT_EQ(text(Ctl::lblFirma), "This Is Tumblix Bonus 25000");
-    EXPECT_EQ(s().FigureCells, 2 + 12);
 }
 
 TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeed) {

@@ -179,7 +179,6 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
         bool setAside;
     } cases[] = {
         {"good", good.str(), fs::perms::owner_read, Source::File, true, false},
-        {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
         {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
         {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
          true},

@@ -87,7 +87,8 @@ struct RenderedAudioTest : ::testing::Test {
     bool on = true;
 };
 
-TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
+// The frequency moves the pitch by its ratio to the file's rate.
+TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelSoundsOverlapAndFrequencyIsPitch) {
     std::string low = sine(440), high = sine(660);
     Rendered full = render({{low, 0, 0}}), lower = render({{low, -600, 0}});
     Rendered both = render({{low, 0, 0}, {high, 0, 0}});
@@ -95,9 +96,6 @@ TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
     EXPECT_NEAR(Rendered::db(lower.left) - Rendered::db(full.left), -6.0, 0.1);
     EXPECT_NEAR(Rendered::db(full.right), Rendered::db(full.left), 0.01);  // centred
     EXPECT_NEAR(Rendered::db(both.left) - Rendered::db(full.left), 3.0, 0.2);
-}
-
-TEST_F(RenderedAudioTest, FrequencyMovesThePitchByItsRatioToTheFilesRate) {
     EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
 }
 

@@ -81,11 +81,5 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
     EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
 }
 
-TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
-    const std::pair<double, bool> cases[] = {
-        {0.5, false}, {0.500000001, false}, {0.50000006, true}};
-    for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
-}
-
 }  // namespace
 }  // namespace tumblix

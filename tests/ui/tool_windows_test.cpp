@@ -55,8 +55,6 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
 
     QTest::mouseClick(button("chkStat"), Qt::LeftButton);
     EXPECT_FALSE(window->statistic().isVisible());
-    QTest::mouseClick(button("chkFuture"), Qt::LeftButton);
-    EXPECT_FALSE(window->future().isVisible());
     QTest::mouseClick(button("chkMP3"), Qt::LeftButton);
     EXPECT_FALSE(window->mp3().isVisible());
 }
