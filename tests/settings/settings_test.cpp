@@ -172,16 +172,13 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
     const std::string tail(kMaxOwnFileBytes * 2, 'x');
     const struct {
         const char* name;
-        std::optional<std::string> bytes;  // none: no file
+        std::string bytes;
         fs::perms mode;
-        Source source;
-        bool placedKept;  // the settings read are `placed`, not the defaults
-        bool setAside;
+        Source source;  // a file read as the defaults is set aside
     } cases[] = {
-        {"good", good.str(), fs::perms::owner_read, Source::File, true, false},
-        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
-        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
-         true},
+        {"good", good.str(), fs::perms::owner_read, Source::File},
+        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile},
+        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile},
     };
     asOrdinaryUser([&] {
         int kept = 1;  // FILE.bad, then .bad2, .bad3 ...: none replaces another
@@ -189,17 +186,16 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
             SCOPED_TRACE(c.name);
             std::error_code ec;
             fs::remove(file, ec);
-            if (c.bytes) {
-                std::ofstream(file, std::ios::binary) << *c.bytes;
-                fs::permissions(file, c.mode);
-            }
+            std::ofstream(file, std::ios::binary) << c.bytes;
+            fs::permissions(file, c.mode);
+            bool setAside = c.source == Source::DefaultFile;
             LoadedSettings loaded = loadSettingsFile(file, "/game");
             EXPECT_EQ(loaded.source, c.source);
-            EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
+            EXPECT_EQ(loaded.settings, setAside ? defaultSettings("/game") : placed);
             EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
             std::string name = "Tmbxbox.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
-            EXPECT_EQ(fs::file_size(folder / name, ec), c.setAside ? c.bytes->size() : -1);
-            kept += c.setAside;
+            EXPECT_EQ(fs::file_size(folder / name, ec), setAside ? c.bytes.size() : -1);
+            kept += setAside;
             EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
         }
     });

@@ -117,7 +117,8 @@ struct FramedHelpWindow : HelpWindow {
     int outerHeight() const override { return height() + 30; }
 };
 
-TEST(HelpWindowTest, UnrollsToJustOver3030TwipsOuterHeightAndNextLeavesTheTourOn) {
+// That "Next" leaves the tour on is the tour's test.
+TEST(HelpWindowTest, UnrollsToJustOver3030TwipsOuterHeight) {
     FramedHelpWindow help(nullptr);
     help.strText = "x";
     int heights = answerModal<HelpWindow>([&] { help.showPage(); },
@@ -131,7 +132,6 @@ TEST(HelpWindowTest, UnrollsToJustOver3030TwipsOuterHeightAndNextLeavesTheTourOn
                                               w.findChild<QPushButton*>("cmdNext")->click();
                                           });
     EXPECT_EQ(heights, 1);
-    EXPECT_FALSE(help.blnClose);
 }
 
 }  // namespace
