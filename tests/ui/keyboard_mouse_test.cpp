@@ -12,7 +12,7 @@ void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat) {
 
 using KeyboardTest = WindowTest;
 
-// Shift changes nothing; a refused rotation counts and sounds.
+// A refused rotation counts and sounds.
 TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
     FigureBox standing = state().Figure;
@@ -21,7 +21,7 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     EXPECT_EQ(std::pair(state().FigureClicks, window->sounds),
               std::pair(1L, std::vector{Sound::mRotate1}));
     standI(9, 5);
-    key(Qt::Key_Left, Qt::ShiftModifier);
+    key(Qt::Key_Left);
     EXPECT_EQ(state().FigureX, 8);
     QTest::keyClick(window->control("lblScore"), Qt::Key_Right);  // whatever has the focus
     EXPECT_EQ(state().FigureX, 9);
