@@ -6,8 +6,6 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <future>
 #include <thread>
