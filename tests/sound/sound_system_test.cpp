@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "engine/random.h"
 #include "sound/fake_mixer.h"
 
@@ -54,18 +52,6 @@ TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportT
     EXPECT_EQ(back, file);
 }
 
-TEST_F(SoundSystemTest, ReleaseLetsGoOfTheTenSoundsInTheirOrderThenTheMusic) {
-    sounds.applySettings(file);
-    for (Sound s : {Sound::mInverse1, Sound::mDown1, Sound::mLeft1}) sounds.play(s);
-    mixer.take();
-    sounds.release();
-    Log released;
-    std::ranges::copy_if(mixer.take(), std::back_inserter(released),
-                         [](auto& line) { return line.ends_with(" released"); });
-    EXPECT_EQ(released, (Log{"/game/sound/down1.WAV released", "/game/sound/left1.WAV released",
-                             "/game/sound/inverse1.WAV released", kMusic + " released"}));
-}
-
 // The file plays, then takes the chosen volume and rate; with the music off it stops at once
 // and the balance does not sweep.
 TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRateOrStopsIt) {
@@ -93,12 +79,6 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
     expected.push_back(-5000);
     sounds.settings.SpeedChange = 500;
     EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
-}
-
-TEST(VariantChoice, FirstVariantOnlyAboveHalfInSinglePrecision) {
-    const std::pair<double, bool> cases[] = {
-        {0.5, false}, {0.500000001, false}, {0.50000006, true}};
-    for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
 }
 
 }  // namespace

@@ -48,6 +48,12 @@ class GameTest : public ::testing::Test {
             game.tmrDown_Timer();
         ASSERT_TRUE(s().Steps != steps || host.asked != asked) << "the figure never landed";
     }
+    // Lands a J where the next one cannot start: the game ends.
+    void landIntoGameOver() {
+        s().board.set(10, 1, 1);
+        put(kJ, 14, 0);
+        land();
+    }
     // Lands a bar in column 7 on an otherwise empty well whose n bottom rows it completes.
     void clearRows(int n) {
         well(std::vector<std::string_view>(n, "###.###########"));

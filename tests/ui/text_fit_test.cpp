@@ -14,8 +14,8 @@
 #include "records/list_window.h"
 #include "sequence/sequence_editor.h"
 #include "settings_dialog/settings_dialog.h"
-#include "sound/fake_mixer.h"
 #include "support/answer_modal.h"
+#include "support/settings_values.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
 #include "ui/splash_window.h"
@@ -62,18 +62,6 @@ void expectWhole(QWidget& window) {
     EXPECT_EQ(cutTexts(window).join(" ").toStdString(), "") << window.objectName().toStdString();
 }
 
-// The settings dialog's values, on a silent sound system.
-struct Values : SettingsTarget {
-    GameSettings& gameSettings() override { return game; }
-    SoundSystem& soundSystem() override { return sounds; }
-    SequenceState& figureSequence() override { return sequence; }
-    GameSettings game;
-    SoundSystem sounds{std::make_unique<test::FakeMixer>()};
-    MersenneRandom random{3};
-    StillClock clock;
-    SequenceState sequence{random, clock};
-};
-
 using TextFit = WindowTest;
 
 // Runs once per screen resolution (see CMakeLists.txt).
@@ -102,7 +90,7 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
                                 w.close();
                             });
 
-    Values values;
+    SettingsValues values;
     frmSettings settings(window.get(), values);
     expectWhole(settings);
     frmSeq editor(window.get(), values.sequence);
