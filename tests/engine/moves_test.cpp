@@ -35,6 +35,15 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
     EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
 }
 
+struct FakeSequence final : SequenceSource {
+    bool on() const override { return true; }
+    bool randomOrder() const override { return false; }
+    int head() override { return kinds[i++ % kinds.size()]; }
+    int randomKind() override { return kinds[0]; }
+    std::vector<int> kinds;
+    std::size_t i = 0;
+};
+
 // The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
 // every queue of the landing tests.
 struct Chooser : ::testing::Test {
@@ -53,6 +62,18 @@ TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.123});
     EXPECT_TRUE(chooser.next(7).isTumblix && chooser.next(7).isTumblix);
     EXPECT_EQ(random.script.size(), 1u);
+}
+
+TEST_F(Chooser, SequenceReplacesTheRandomChoiceWithoutTumblixFigures) {
+    FakeSequence seq;
+    seq.kinds = {3, 7};
+    chooser.setSequence(&seq);
+    clock.sec = 1;
+    random.fallback = 0.5;  // would make every figure a Tumblix figure in random mode
+    QueueEntry z = chooser.next(7), o = chooser.next(7);
+    EXPECT_EQ(z.pattern + o.pattern, std::string(randomKindPattern(3)) + std::string(kOPattern));
+    EXPECT_FALSE(z.isTumblix || o.isTumblix || z.bonus || o.bonus);
+    EXPECT_EQ(random.draws, 4);  // only the stirring
 }
 
 const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3

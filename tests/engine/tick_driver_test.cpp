@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <random>
+
+#include "control/keyboard.h"
+#include "support/fakes.h"
 
 namespace tumblix::test {
 namespace {
@@ -35,6 +38,84 @@ TEST(TickDriverTest, RunsTheTicksDueInTheirPhase) {
     EXPECT_EQ((std::pair{at(40000), driver.untilNext()}), (std::pair{2, 2000L}));
     inTick = [] {};
     EXPECT_EQ(at(10'040'000), 501);
+}
+
+// A game whose panel's gravity timer starts and stops the driver, as the window wires it.
+struct Play : PanelObserver {
+    Play() { game.Form_Load(), game.panel().setObserver(this); }
+    ~Play() override { game.panel().setObserver(nullptr); }
+    bool gravity() { return game.panel().timer(Timer::tmrDown).enabled; }
+    void timerChanged(Timer t) override {
+        if (t == Timer::tmrDown) gravity() ? driver.start() : driver.stop();
+    }
+    // A key pressed (> 0) or released (< 0), or a mouse move over the board to x (0).
+    void act(int key, double x) {
+        key == 0  ? buttons.picTumblix_MouseMove(x)
+        : key > 0 ? keys.Form_KeyDown(key)
+                  : keys.Form_KeyUp(-key);
+    }
+
+    MersenneRandom random{2024};
+    FakeClock clock;
+    FakeHost host;
+    RecordingCanvas board, next, future;
+    Game game{random, clock, host, {board, next, future}};
+    ControlButtons buttons{game};
+    Menu menu{game, buttons};
+    Keyboard keys{game, buttons, menu};
+    FakeSteadyClock steady;
+    TickDriver driver{steady, [this] { game.tmrDown_Timer(); }};
+};
+
+TEST(TickDriverTest, BatchedTicksPlayTheSameGameAsATickByTickTimer) {
+    std::mt19937 gen(5);
+    auto between = [&gen](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
+    const int keys[] = {vk::Left, vk::Right, vk::Up, vk::Down, vk::Space, vk::Escape, 0};
+    struct Input {
+        std::int64_t at;
+        int key;
+        double x;
+    };
+    std::vector<Input> script;
+    std::int64_t at = 0;
+    for (int i = 0; i < 160; ++i) {
+        int key = keys[between(0, 6)];
+        script.push_back({at += between(1, 300'000), key, between(0, 3760) * 1.0});
+        if (key != 0)  // Esc twice: a short pause
+            script.push_back({at += between(1, 90'000), key == vk::Escape ? key : -key, 0});
+    }
+    Play byTicks, batched;
+    bool gravityAsked = true;  // nothing falls while the game-over question is open
+    batched.host.onAsk = [&] { gravityAsked = batched.gravity(); };
+    std::int64_t due = 2000;  // a true 500 Hz timer: each tick at its own moment
+    auto ticksUntil = [&](std::int64_t t) {
+        for (; byTicks.gravity() && due <= t; due += 2000) byTicks.game.tmrDown_Timer();
+    };
+    batched.driver.start();  // woken by frames at uneven moments, and by every input
+    std::int64_t frame = 0;
+    for (const Input& in : script) {
+        ticksUntil(in.at);
+        bool was = byTicks.gravity();
+        byTicks.act(in.key, in.x);
+        if (!was && byTicks.gravity()) due = in.at + 2000;
+        for (; frame < in.at; frame += between(1000, 60'000))
+            batched.steady.now = frame, batched.driver.catchUp();
+        batched.steady.now = in.at, batched.driver.catchUp();
+        batched.act(in.key, in.x);
+    }
+    ticksUntil(at += 5'000'000);
+    batched.steady.now = at, batched.driver.catchUp();
+
+    const GameState &a = byTicks.game.state(), &b = batched.game.state();
+    ASSERT_GT(a.Steps, 15);
+    EXPECT_EQ(std::pair(byTicks.host.asked, gravityAsked), std::pair(1, false));  // to its end
+    EXPECT_EQ(b.board.picture(0), a.board.picture(0));
+    EXPECT_EQ(std::tuple(b.Score, b.LinesCount, b.Steps, b.Clicks, b.TotalTimeBonus),
+              std::tuple(a.Score, a.LinesCount, a.Steps, a.Clicks, a.TotalTimeBonus));
+    EXPECT_EQ(batched.game.panel().list(List::lstStatistic).lines,
+              byTicks.game.panel().list(List::lstStatistic).lines);
+    EXPECT_EQ(std::tuple(batched.host.sounds, batched.host.sweeps, batched.board.calls.size()),
+              std::tuple(byTicks.host.sounds, byTicks.host.sweeps, byTicks.board.calls.size()));
 }
 
 }  // namespace

@@ -130,6 +130,23 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
 }
 
+// A path with a line break in it is written as "..." and so reads back as the default: each of
+// the twelve path lines, with either break, keeps the file at its 66 lines.
+TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
+    Settings s = defaultSettings(kFolder);
+    std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
+    for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
+    for (std::string* path : paths)
+        for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
+            std::string kept = std::exchange(*path, broken);
+            std::string text = format(s);
+            *path = kept;
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
+            EXPECT_EQ(parse(text), s) << text;
+        }
+    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
+}
+
 TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
     const std::pair<const char*, double> cases[] = {
         {"\t-707 ", -707}, {"12abc", 12},  {"", 0},          {"- 5", 0},
@@ -158,8 +175,7 @@ TEST(SettingsFile, NameCarriesTheComputersName) {
 }
 
 // A good file reads as it is. Whatever else was there is kept under another name, and the
-// file in its place reads as the settings in force, which are then saved at exit. A long good
-// file and an unreadable one are the end-to-end "long" and "unreadable" cases.
+// file in its place reads as the settings in force, which are then saved at exit.
 TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
     TempFolder folder;
     fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
@@ -171,13 +187,19 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
     const std::string tail(kMaxOwnFileBytes * 2, 'x');
     const struct {
         const char* name;
-        std::string bytes;
+        std::optional<std::string> bytes;  // none: no file
         fs::perms mode;
-        Source source;  // a file read as the defaults is set aside
+        Source source;
+        bool placedKept;  // the settings read are `placed`, not the defaults
+        bool setAside;
     } cases[] = {
-        {"good", good.str(), fs::perms::owner_read, Source::File},
-        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile},
-        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile},
+        {"good", good.str(), fs::perms::owner_read, Source::File, true, false},
+        {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
+        {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
+        {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false, true},
+        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
+        {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
+         true},
     };
     asOrdinaryUser([&] {
         int kept = 1;  // FILE.bad, then .bad2, .bad3 ...: none replaces another
@@ -185,16 +207,17 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
             SCOPED_TRACE(c.name);
             std::error_code ec;
             fs::remove(file, ec);
-            std::ofstream(file, std::ios::binary) << c.bytes;
-            fs::permissions(file, c.mode);
-            bool setAside = c.source == Source::DefaultFile;
+            if (c.bytes) {
+                std::ofstream(file, std::ios::binary) << *c.bytes;
+                fs::permissions(file, c.mode);
+            }
             LoadedSettings loaded = loadSettingsFile(file, "/game");
             EXPECT_EQ(loaded.source, c.source);
-            EXPECT_EQ(loaded.settings, setAside ? defaultSettings("/game") : placed);
+            EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
             EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
             std::string name = "Tmbxbox.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
-            EXPECT_EQ(fs::file_size(folder / name, ec), setAside ? c.bytes.size() : -1);
-            kept += setAside;
+            EXPECT_EQ(fs::file_size(folder / name, ec), c.setAside ? c.bytes->size() : -1);
+            kept += c.setAside;
             EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
         }
     });

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -156,6 +157,34 @@ TEST_F(RenderedAudioTest, AMissingDeviceIsTriedAgainInTheBackgroundEveryFewSecon
     playUntilLoaded(*sound);
     EXPECT_FALSE(sound->bFailedDMCtrl);
     EXPECT_EQ(tries, 2);
+}
+
+// The backend loses its device when its file can no longer be written: every sound falls
+// silent and fails, until a try after the file can be written again opens a new device.
+TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
+    std::string file = sine(440);
+    std::filesystem::remove(output);
+    std::filesystem::create_symlink("/dev/full", output);
+    OpenAlMixer::Clock::time_point now;
+    {
+        OpenAlMixer mixer([] { return alcOpenDevice(nullptr); }, [&] { return now; });
+        auto loaded = play(mixer, file, 0, 0);
+        clsDMCtrl& sound = *loaded;
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        for (int i = 0; i < 2000 && mixer.deviceReady(); ++i) std::this_thread::sleep_for(5ms);
+        sound.DMCtrlPlay();
+        EXPECT_TRUE(sound.bFailedDMCtrl);
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(file);
+        EXPECT_TRUE(music.bFailedDS);
+        std::filesystem::remove(output);
+        now += OpenAlMixer::kRetryEvery;
+        playUntilLoaded(sound);
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        std::this_thread::sleep_for(300ms);
+    }
+    EXPECT_GT(Rendered::db(Rendered::read().left), 20.0);  // the sine's 0.2 s: 30 dB
 }
 
 }  // namespace

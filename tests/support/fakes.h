@@ -48,12 +48,16 @@ struct FakeClock final : Clock {
 
 struct FakeHost final : GameHost {
     void playSound(Sound s) override { sounds.push_back(s); }
-    bool askNewGame() override { return ++asked, newGameAnswer; }
+    bool askNewGame() override {
+        if (onAsk) onAsk();
+        return ++asked, newGameAnswer;
+    }
     void closeMainWindow() override { ++closed; }
     void sweepMusicBalance() override { ++sweeps; }
 
     std::vector<Sound> sounds;
     bool newGameAnswer = false;
+    std::function<void()> onAsk;  // while the question is open
     int asked = 0, closed = 0, sweeps = 0;
 };
 
