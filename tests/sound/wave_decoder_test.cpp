@@ -14,13 +14,6 @@ namespace {
 
 struct WaveDecoderTest : ::testing::Test {
     std::string path(const char* name) { return dir.filePath(name).toStdString(); }
-    // The first bytes of a 400-sample wave file.
-    void cut(const char* name, std::size_t bytes) {
-        test::writeWave(path("full"), 1, 1, 44100, 16, 2,
-                        test::pcm16(std::vector<std::int16_t>(400, 9)));
-        std::filesystem::copy_file(path("full"), path(name));
-        std::filesystem::resize_file(path(name), bytes);
-    }
     QTemporaryDir dir;
 };
 
@@ -89,11 +82,15 @@ TEST_F(WaveDecoderTest, WhatHoldsNoSoundGivesNothingAndCutDataPlaysWhatIsThere) 
     std::ofstream(path("empty"));
     std::ofstream(path("text")) << "tumblix settings, not a sound\n";
     test::writeWave(path("nodata"), 1, 1, 44100, 16, 2, {});
-    cut("header", 30);
+    // The first bytes of 400-sample wave files: a part of the header, and 50 frames of data.
+    for (auto [name, bytes] : {std::pair{"header", 30}, {"data", 44 + 100}}) {
+        test::writeWave(path(name), 1, 1, 44100, 16, 2,
+                        test::pcm16(std::vector<std::int16_t>(400, 9)));
+        std::filesystem::resize_file(path(name), bytes);
+    }
     std::filesystem::copy_file("/proc/self/exe", path("program.mp3"));  // taken for MP3 by name
     for (const char* name : {"missing", "empty", "text", "header", "nodata", "program.mp3"})
         EXPECT_FALSE(decodeSound(path(name))) << name;
-    cut("data", 44 + 100);
     auto pcm = decodeSound(path("data"));
     ASSERT_TRUE(pcm);
     EXPECT_EQ(pcm->frames(), 50u);
