@@ -20,31 +20,27 @@ inline void writeWave(const std::string& path, std::uint16_t tag, std::uint16_t 
                       std::uint32_t rate, std::uint16_t bits, std::uint16_t blockAlign,
                       const std::vector<std::uint8_t>& data,
                       const std::vector<std::uint8_t>& codec = {}) {
-    std::vector<std::uint8_t> b;
+    std::string b;
     auto put = [&](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+        for (int i = 0; i < n; ++i) b += char(v >> (8 * i));
     };
-    auto text = [&](const char* t) { b.insert(b.end(), t, t + 4); };
     std::uint32_t fmtSize = 16 + (codec.empty() ? 0 : 2 + std::uint32_t(codec.size()));
-    text("RIFF");
+    b += "RIFF";
     put(20 + fmtSize + std::uint32_t(data.size()), 4);
-    text("WAVE");
-    text("fmt ");
+    b += "WAVEfmt ";
     put(fmtSize, 4);
-    for (auto [v, n] : {std::pair<std::uint32_t, int>{tag, 2},
-                        {channels, 2},
-                        {rate, 4},
-                        {rate * blockAlign, 4},
-                        {blockAlign, 2},
-                        {bits, 2}})
-        put(v, n);
+    put(tag, 2);
+    put(channels, 2);
+    put(rate, 4);
+    put(rate * blockAlign, 4);
+    put(blockAlign, 2);
+    put(bits, 2);
     if (!codec.empty()) put(std::uint32_t(codec.size()), 2);
-    b.insert(b.end(), codec.begin(), codec.end());
-    text("data");
+    b.append(codec.begin(), codec.end());
+    b += "data";
     put(std::uint32_t(data.size()), 4);
-    b.insert(b.end(), data.begin(), data.end());
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    b.append(data.begin(), data.end());
+    std::ofstream(path, std::ios::binary) << b;
 }
 
 }  // namespace tumblix::test
