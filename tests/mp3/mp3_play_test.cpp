@@ -66,7 +66,6 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         player.FileName(path(std::string("тон 1 kHz.") + ext));
         ASSERT_TRUE(tonegen::writeTone(player.FileName(), encoder, 1000, 1.0));
         ASSERT_EQ(player.mmPlay(), "Success");
-        EXPECT_TRUE(player.IsPlaying());
         std::this_thread::sleep_for(100ms);
         auto [start, from] = std::pair(steady_clock::now(), player.PositionMs());
         std::this_thread::sleep_for(500ms);
