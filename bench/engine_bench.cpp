@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's hot paths: a gravity tick that does nothing, a tick that moves the figure down a
 // row, and a landing that removes four rows and repaints the whole board.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MP3 player's costs: the time from "Select" until the first sample of the chosen file has
 // been mixed (and how long of it the user-interface thread is held), and the CPU time the
 // process uses while an MP3 plays. OpenAL mixes in real time into nothing, with the game's own

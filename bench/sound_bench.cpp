@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound system's costs on the user-interface thread: the music's balance change of every
 // gravity tick, the play of a loaded event sound and the first play that loads it, and the
 // time from a key's play request until the mixer sounds it. OpenAL runs its wave-file backend,

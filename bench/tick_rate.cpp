@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many gravity ticks the running program really delivers: the game asks for one every 2 ms,
 // run in batches on the display frames. Runs the real main window for a few seconds and reports
 // logical ticks per second, the wakes that ran them (batches) per second, the median and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where Debian puts games: the program in games/, the decoder module (FFmpeg, loaded on first
 # need) in lib/games/tumblix, its data in share/games/tumblix, the menu
 # entry, icons, AppStream file and manual page where the desktop looks for them, the licence

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds, then runs every benchmark program in build/bench. For a subset, run one directly,
 # e.g. build/bench/tumblix_engine_bench --benchmark_filter=Land.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file under src/ includes a folder on a higher floor than its own, when a file
 # outside src/app includes app/, or when files include each other in a circle.
 #   engine, files, base, tools (1) < settings, control, widgets (2)

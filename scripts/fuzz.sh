@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the game's own file readers (the best-players table and the settings file, each read
 # and round-tripped) and its sound decoder with libFuzzer:
 #   ./scripts/fuzz.sh [SECONDS per target, default 600] [TARGET ...: records settings decoder]

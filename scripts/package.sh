@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/tumblix_VERSION_ARCH.deb (dependencies computed from the
 # binary). Install it with: apt install ./build/tumblix_*.deb
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the running game costs the machine: the real game under a virtual X server, once with no
 # sound device and once with OpenAL's null device playing the music, 10 s of a falling figure
 # after start-up. Prints for each: wake-ups a second (voluntary context switches of all the

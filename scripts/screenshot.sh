@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png: the built game under a virtual X server plays a few seconds of
 # its demo, and the main window is taken as it stands.   ./scripts/screenshot.sh [SECONDS, 20]
 # Builds only what the game needs when it is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by play.sh, test.sh and bench.sh: installs the Debian packages that are missing, then
 # configures and builds the release tree in build/ (the game lands in build/game/tumblix).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real game in demo mode under a virtual X server for a while, starting a new game
 # whenever one ends, and reports the game's resident memory each minute and any sanitizer
 # report:   ./scripts/soak.sh [MINUTES, default 30] [BUILD_DIR, default build]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test twice: in the release tree build/, then in build-asan/ under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when anything fails.
 # Each test sets its own QT_QPA_PLATFORM (offscreen for widget tests); nothing here changes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/write_error_text.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamepad/sdl_calls.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mp3/music_stream.h"
 
 #include <AL/al.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder module's entry: FFmpeg's streams opened for the game (see decoder_module.h).
 #include <type_traits>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/openal_device.h"
 
 #include <AL/alext.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/openal_mixer.h"
 
 #include "sound/openal_buffer.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end runs of the real program under a virtual X server, driven by real key events.
 #   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
 # CASE: close        with no sound device, the board changes as a figure falls; the close

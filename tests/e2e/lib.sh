@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end runs and the soak run: the real game under a virtual X server.
 # The caller sets work (the game's folder, holding tumblix), x11tool, and a fail function;
 # start_game sets pid and main.

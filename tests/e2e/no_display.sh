@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program started with no display, or with one that cannot be reached: one clear line on
 # standard error, a non-zero exit code, and no abort (an abort ends with 134). --version and
 # --help answer without any display and end with 0.

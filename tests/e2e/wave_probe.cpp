@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures a stretch of what OpenAL's wave-file backend wrote (float stereo, 44.1 kHz):
 //   tumblix_wave_probe FILE FROM_S TO_S
 // prints the level in dB and the peak of the 5 ms high-frequency energy in dB, a measure that

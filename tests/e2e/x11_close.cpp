@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close, as a window manager does when its close button is pressed:
 //   tumblix_x11_tool WINDOW_ID   send WM_DELETE_WINDOW; 0 sent, 2 no display
 #include <X11/Xlib.h>

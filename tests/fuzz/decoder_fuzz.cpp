@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound decoders on any bytes: our wave reader, and FFmpeg's decoding read from memory
 // through the same opening, probing, decoding and resampling as a sound file: up to a few
 // seconds of it, then again from the start. They must never crash, and every read gives the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of the folders given: the seed corpus replayed as an
 // ordinary test, in builds without a fuzzing compiler. A finding aborts, failing the test.
 #include <cstdint>

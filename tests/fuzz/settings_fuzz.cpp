@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on any bytes, and its round trip: settings it accepted, written and read
 // again, are the same settings.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player on files made here, mixed by OpenAL into a wave file in real time and measured
 // after the device closed.
 #include "mp3/mp3_play.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real audio: OpenAL mixes into a wave file in real time instead of a sound card, and the file
 // is measured after the device closed. The backend is chosen when OpenAL starts, so main sets
 // it up before any test runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamepad/virtual_pad.h"
 #include "ui/window_fixture.h"
 

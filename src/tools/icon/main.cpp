@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's icon: the SVG and PNG renderings at the usual sizes, from one description.
 //   tumblix_icon OUTPUT_FOLDER   writes tumblix.svg and tumblix-SIZE.png
 #include <QGuiApplication>

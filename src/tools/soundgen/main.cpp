@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's own sound files into FOLDER: ten event sounds and the background music,
 // 16-bit PCM at 44.1 kHz, each made as loud as the game plays it by default:
 //   tumblix_soundgen FOLDER MUSIC_VOLUME MUSIC_FREQUENCY {NAME VOLUME FREQUENCY}...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tumblix_tone PATH [SECONDS RATE CHANNELS]: writes a 440 Hz tone as an MP3, by default 20 s
 // of 44.1 kHz mono.
 #include <cstdlib>

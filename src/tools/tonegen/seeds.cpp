@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tumblix_tone_seeds FOLDER: the sound decoder's seed corpus for fuzzing, short tones in every
 // format the game plays, files that change rate and channels part way, and damaged copies of some.
 #include <cstdio>

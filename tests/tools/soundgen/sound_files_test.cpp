@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated sound files as the game plays them by default, at the settings' default volume
 // and frequency: every event sound about as loud as the others over its loudest 50 ms, the two
 // moves alike, each with enough of its sound above 250 Hz for small speakers, and the music
