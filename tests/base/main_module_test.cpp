@@ -3,7 +3,6 @@
 
 #include "base/main_module.h"
 #include "engine/random.h"
-#include "support/fakes.h"
 
 namespace tumblix {
 namespace {
@@ -19,16 +18,8 @@ TEST(MainModuleTest, TextHelpers) {
     EXPECT_EQ(CutAtNull(std::string("host\0garbage   ", 15)), "host");
 }
 
-TEST(MainModuleTest, YieldsSquaredTimesStirsOneMoreThanTheSecondsRoundsHalfToEven) {
-    int calls = 0;
-    YieldMessages(50, [&] { ++calls; });
-    YieldMessages(-1, [&] { ++calls; });
-    EXPECT_EQ(calls, 2601);
-    test::FakeRandom r;
-    test::FakeClock clock;
-    clock.sec = 59;
-    stirRandom(r, clock);
-    EXPECT_EQ(r.draws, 60);
+// Stirring by the clock's seconds is the figure chooser's tests'.
+TEST(MainModuleTest, RoundsHalfToEven) {
     for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), n) << v;
 }

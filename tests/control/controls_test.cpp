@@ -94,12 +94,5 @@ TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
     }
 }
 
-TEST_F(ButtonsTest, EventSoundCodesOneToSeven) {
-    for (int code = 0; code <= 8; ++code) PlayEventSound(game, code);
-    EXPECT_EQ(host.sounds,
-              (std::vector<Sound>{Sound::mTumblix1, Sound::mDown1, Sound::mLeft1, Sound::mRight1,
-                                  Sound::mRotate1, Sound::mDrop1, Sound::mDelLin1}));
-}
-
 }  // namespace
 }  // namespace tumblix::test

@@ -20,7 +20,6 @@ namespace tumblix::test {
 struct FakeRandom final : Random {
     explicit FakeRandom(double fallback = 0.0) : fallback(fallback) {}
     void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
-    void push(double value, int times) { script.insert(script.end(), times, value); }
     double next() override {
         ++draws;
         if (script.empty()) return source ? source() : fallback;

@@ -73,9 +73,6 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                   "lblCountLines(1) lblCountLines(2) lblCountLines(3) lblCountLines(4) picNext "
                   "lblFirma lblSumBonus lblLevel lblPosition lblRemain lblNextPlace lblAutors "
                   "lblTimeBonus lblTotalScore ");
-        EXPECT_EQ(texts[13],
-                  "Автоматическая пристыковка окон The Best Of The Tumblix, Future, "
-                  "Statistic  и *.mp3 & *.wma Player.");
         EXPECT_EQ(texts[36], "Суммарный бонус за время.");
     }
 }
