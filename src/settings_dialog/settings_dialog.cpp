@@ -28,7 +28,6 @@ QString shortened(const QString& text, int maxLen) {
 
 frmSettings::frmSettings(QWidget* owner, SettingsTarget& target)
     : EscProofDialog(owner),
-      owner_(owner),
       game_(target.gameSettings()),
       sounds_(target.soundSystem()),
       sequence_(target.figureSequence()) {
@@ -151,7 +150,7 @@ void frmSettings::cmdOpenVariant_Click(int v) {
 }
 
 void frmSettings::cmdSeq_Click() {
-    frmSeq editor(owner_, sequence_);
+    frmSeq editor(parentWidget(), sequence_);
     editor.exec();
 }
 

@@ -73,7 +73,6 @@ class frmSettings : public EscProofDialog {
     void txtChange_Change();
     void cmdSeq_Click();
 
-    QWidget* owner_;
     GameSettings& game_;
     SoundSystem& sounds_;
     SequenceState& sequence_;
