@@ -16,7 +16,7 @@ game=${1:-build/game/tumblix} runs=${2:-1} seconds=${PERF_SECONDS:-10}
 [ -x "$game" ] || { echo "perf: no game at $game (build the tumblix target)" >&2; exit 1; }
 game=$(realpath "$game")
 if [ -z "${PERF_IN_X:-}" ]; then
-    PERF_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$game" "$runs"
+    PERF_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$game" "$runs"
 fi
 
 work=$(mktemp -d)

@@ -9,7 +9,7 @@ seconds=${1:-20} tree=build
 if [ -z "${SCREENSHOT_IN_X:-}" ]; then
     [ -f "$tree/CMakeCache.txt" ] || cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$tree" --target tumblix tumblix_sounds tumblix_x11_tool -j2 >/dev/null
-    SCREENSHOT_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$seconds"
+    SCREENSHOT_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$seconds"
 fi
 x11tool=$tree/tests/e2e/tumblix_x11_tool
 work=$(mktemp -d)

@@ -9,7 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 minutes=${1:-30} tree=${2:-build}
 if [ -z "${SOAK_IN_X:-}" ]; then
     [ -x "$tree/game/tumblix" ] || ./scripts/setup.sh >/dev/null
-    SOAK_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$minutes" "$tree"
+    SOAK_IN_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$minutes" "$tree"
 fi
 x11tool=$tree/tests/e2e/tumblix_x11_tool
 [ -x "$x11tool" ] || cmake --build "$tree" --target tumblix_x11_tool >/dev/null

@@ -25,7 +25,7 @@ sudo=()
 ((EUID == 0)) || sudo=(sudo)
 if ./scripts/package.sh >/dev/null &&
     "${sudo[@]}" apt-get install -y --reinstall ./build/tumblix_*.deb >/dev/null; then
-    E2E_PROGRAM=/usr/games/tumblix xvfb-run -a -s "-screen 0 1024x768x24" \
+    E2E_PROGRAM=/usr/games/tumblix xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
         tests/e2e/e2e.sh installed build/game/tumblix build/tests/e2e/tumblix_x11_tool \
         build/tests/e2e/tumblix_wave_probe build/src/tools/tonegen/tumblix_tone ||
         failed+=("installed package")

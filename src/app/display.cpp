@@ -8,7 +8,7 @@
 
 namespace tumblix {
 
-std::string checkDisplay() {
+std::string checkDisplay(std::shared_ptr<void>& held) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::string p = platform ? platform : "";
     if (!p.empty() && p.rfind("xcb", 0) != 0) return "";  // offscreen, wayland, ...: Qt decides
@@ -19,9 +19,9 @@ std::string checkDisplay() {
         return "tumblix: no display: DISPLAY is not set; start the game in a graphical session";
     }
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    int error = xcb_connection_has_error(c);
-    xcb_disconnect(c);
-    if (error != 0)
+    held = std::shared_ptr<void>(
+        c, [](void* p) { xcb_disconnect(static_cast<xcb_connection_t*>(p)); });
+    if (xcb_connection_has_error(c) != 0)
         return std::string("tumblix: cannot open display \"") + (display ? display : "") +
                "\"; start the game in a graphical session";
     return "";

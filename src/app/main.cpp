@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/display.h"
@@ -44,12 +45,14 @@ int main(int argc, char** argv) {
     // also offers an X display (XWayland), the game runs there.
     if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-    std::string problem = tumblix::checkDisplay();
+    std::shared_ptr<void> checked;
+    std::string problem = tumblix::checkDisplay(checked);
     if (!problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         return 2;
     }
     QApplication app(argc, argv);
+    checked.reset();
     QApplication::setApplicationName("Tumblix");
     QApplication::setApplicationVersion(TUMBLIX_VERSION);
     QDir::setCurrent(QApplication::applicationDirPath());

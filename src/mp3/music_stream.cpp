@@ -55,8 +55,12 @@ class SourceQueue {
     std::int64_t reclaim() {
         ALint done = 0;
         alGetSourcei(source_, AL_BUFFERS_PROCESSED, &done);
+        return unqueue(done);
+    }
+    // Takes back the first count buffers of the queue; returns their frames.
+    std::int64_t unqueue(std::int64_t count) {
         std::int64_t frames = 0;
-        for (; done > 0 && !queued_.empty(); --done) {
+        for (; count > 0 && !queued_.empty(); --count) {
             ALuint buffer = 0;
             alSourceUnqueueBuffers(source_, 1, &buffer);
             free_.push_back(buffer);
@@ -80,15 +84,24 @@ class SourceQueue {
         }
         return true;
     }
-    // Plays again after an underrun, which stops the source; gives the frames played of the
-    // buffer at the head of the queue.
-    std::int64_t keepPlaying() {
-        ALint state = AL_STOPPED, offset = 0;
+    // Plays again after an underrun, which stops the source. A stopped source starts again
+    // from the head of its queue, so the first played buffers (queued before the source ran
+    // dry) are taken back first, or they would sound twice; returns their frames.
+    std::int64_t keepPlaying(std::size_t played) {
+        ALint state = AL_STOPPED;
         alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        if (state != AL_PLAYING && !queued_.empty()) alSourcePlay(source_);
+        if (state == AL_PLAYING) return 0;
+        std::int64_t frames = unqueue(static_cast<std::int64_t>(played));
+        if (!queued_.empty()) alSourcePlay(source_);
+        return frames;
+    }
+    // The frames played of the buffer at the head of the queue.
+    std::int64_t offset() const {
+        ALint offset = 0;
         alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
         return offset;
     }
+    std::size_t size() const { return queued_.size(); }
     // Stops and empties the queue; stopping marks every buffer played through.
     void clear() {
         alSourceStop(source_);
@@ -185,8 +198,11 @@ void MusicStream::run() {
                 done = 0;
             }
             done += queue.reclaim();
+            // Should the source run dry from here on, all these have played.
+            std::size_t played = queue.size();
             if (more) more = queue.fill(*audio_);
-            std::int64_t offset = queue.keepPlaying();
+            done += queue.keepPlaying(played);
+            std::int64_t offset = queue.offset();
             std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;
             bool sounding = !queue.empty() && connected(device_);
             lock.lock();
