@@ -37,6 +37,13 @@ bool connected(ALCdevice* device) {
     return on == ALC_TRUE;
 }
 
+void closeDevice(ALCdevice*& device, ALCcontext*& context) {
+    if (context) alcDestroyContext(context);
+    if (device) alcCloseDevice(device);
+    device = nullptr;
+    context = nullptr;
+}
+
 // The source and its buffers in the worker's context: the frames queued, in play order.
 class SourceQueue {
   public:
@@ -122,28 +129,34 @@ class SourceQueue {
     std::vector<std::int16_t> pcm_;
 };
 
+// Opens the default device with a context of its own; false, with the reason in why, without.
+bool openDevice(ALCdevice*& device, ALCcontext*& context, std::string& why) {
+    device = alcOpenDevice(nullptr);
+    if (!device) {
+        why = "No sound device is available.";
+        return false;
+    }
+    context = alcCreateContext(device, nullptr);
+    if (!context || !alcIsExtensionPresent(device, "ALC_EXT_thread_local_context")) {
+        closeDevice(device, context);
+        why = "The sound device cannot play this file.";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::unique_ptr<MusicStream> MusicStream::start(std::unique_ptr<AudioStream> audio,
                                                 std::string& why) {
     quietSoundLibraries();
-    ALCdevice* device = alcOpenDevice(nullptr);
-    if (!device) {
-        why = "No sound device is available.";
-        return nullptr;
-    }
-    ALCcontext* context = alcCreateContext(device, nullptr);
-    if (!context || !alcIsExtensionPresent(device, "ALC_EXT_thread_local_context")) {
-        if (context) alcDestroyContext(context);
-        alcCloseDevice(device);
-        why = "The sound device cannot play this file.";
-        return nullptr;
-    }
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    if (!openDevice(device, context, why)) return nullptr;
     try {
         return std::unique_ptr<MusicStream>(new MusicStream(std::move(audio), device, context));
     } catch (...) {
-        alcDestroyContext(context);
-        alcCloseDevice(device);
+        closeDevice(device, context);
         throw;
     }
 }
@@ -158,8 +171,7 @@ MusicStream::~MusicStream() {
     }
     wake_.notify_all();
     worker_.join();
-    alcDestroyContext(context_);
-    alcCloseDevice(device_);
+    closeDevice(device_, context_);
 }
 
 void MusicStream::seek(std::int64_t ms) {
@@ -178,45 +190,60 @@ std::int64_t MusicStream::positionMs() const {
     return seen_.positionMs + std::clamp<std::int64_t>(steadyMs() - seen_.atMs, 0, seen_.leftMs);
 }
 
+// The device is open only while the file sounds: at the end (or when the device goes away) it
+// is closed, so that its mixer stops waking the machine, and a seek opens it again.
 void MusicStream::run() {
-    // The game's sounds keep the process's current context; this thread uses its own.
-    alcSetThreadContext(context_);
-    {
-        SourceQueue queue;
-        const std::int64_t rate = audio_->rate();
-        std::int64_t from = 0;  // the frame the last seek went to
-        std::int64_t done = 0;  // frames played through since then
-        bool more = true;       // the stream has more to give
-        std::unique_lock lock(mutex_);
-        while (!quit_) {
-            std::optional<std::int64_t> seek = std::exchange(seek_, std::nullopt);
+    std::unique_lock lock(mutex_);
+    while (!quit_) {
+        lock.unlock();
+        std::string why;
+        const bool opened = context_ || openDevice(device_, context_, why);
+        if (opened) {
+            // The game's sounds keep the process's current context; this thread uses its own.
+            alcSetThreadContext(context_);
+            play(lock);
             lock.unlock();
-            if (seek) {
-                queue.clear();
-                more = audio_->seek(*seek);
-                from = *seek * rate / 1000;
-                done = 0;
-            }
-            done += queue.reclaim();
-            // Should the source run dry from here on, all these have played.
-            std::size_t played = queue.size();
-            if (more) more = queue.fill(*audio_);
-            done += queue.keepPlaying(played);
-            std::int64_t offset = queue.offset();
-            std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;
-            bool sounding = !queue.empty() && connected(device_);
-            lock.lock();
-            seen_ = {(from + done + offset) * 1000 / rate, steadyMs(), leftMs, sounding};
-            if (seek_) continue;
-            playing_ = sounding;
-            if (sounding)
-                wake_.wait_for(lock, std::chrono::milliseconds(
-                                         std::max(leftMs - (more ? kLowMs : 0), kShortestSleepMs)));
-            else
-                wake_.wait(lock, [this] { return quit_ || seek_; });
+            alcSetThreadContext(nullptr);
+            closeDevice(device_, context_);
         }
+        lock.lock();
+        if (!opened) seek_.reset();  // no device to play the seek on
+        if (!seek_) playing_ = false;
+        wake_.wait(lock, [this] { return quit_ || seek_; });
     }
-    alcSetThreadContext(nullptr);
+}
+
+void MusicStream::play(std::unique_lock<std::mutex>& lock) {
+    SourceQueue queue;
+    const std::int64_t rate = audio_->rate();
+    std::int64_t from = 0;  // the frame the last seek went to
+    std::int64_t done = 0;  // frames played through since then
+    bool more = true;       // the stream has more to give
+    lock.lock();
+    while (!quit_) {
+        std::optional<std::int64_t> seek = std::exchange(seek_, std::nullopt);
+        lock.unlock();
+        if (seek) {
+            queue.clear();
+            more = audio_->seek(*seek);
+            from = *seek * rate / 1000;
+            done = 0;
+        }
+        done += queue.reclaim();
+        // Should the source run dry from here on, all these have played.
+        std::size_t played = queue.size();
+        if (more) more = queue.fill(*audio_);
+        done += queue.keepPlaying(played);
+        std::int64_t offset = queue.offset();
+        std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;
+        bool sounding = !queue.empty() && connected(device_);
+        lock.lock();
+        seen_ = {(from + done + offset) * 1000 / rate, steadyMs(), leftMs, sounding};
+        if (seek_) continue;
+        if (!sounding) return;
+        wake_.wait_for(lock, std::chrono::milliseconds(
+                                 std::max(leftMs - (more ? kLowMs : 0), kShortestSleepMs)));
+    }
 }
 
 }  // namespace tumblix

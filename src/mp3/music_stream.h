@@ -36,10 +36,13 @@ class MusicStream {
   private:
     MusicStream(std::unique_ptr<AudioStream> audio, ALCdevice* device, ALCcontext* context);
     void run();
+    // Plays on the open device until the end, the device's loss or quit_; returns with the
+    // lock held, taken from unlocked.
+    void play(std::unique_lock<std::mutex>& lock);
 
     std::unique_ptr<AudioStream> audio_;
-    ALCdevice* device_;
-    ALCcontext* context_;
+    ALCdevice* device_;    // the worker's while it runs; null while closed
+    ALCcontext* context_;  // likewise
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool quit_ = false;                 // under mutex_

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player on files made here, mixed by OpenAL into a wave file in real time and measured
-// after the device closed.
+// after the device closed (at the end of a file, or its stop).
 #include "mp3/mp3_play.h"
 
 #include <gtest/gtest.h>
@@ -73,15 +73,20 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         EXPECT_NEAR(player.PositionMs() - from,
                     duration_cast<milliseconds>(steady_clock::now() - start).count(), 100);
         EXPECT_TRUE(ends(player, 1500ms));
-        player.SeekTo(0);
-        EXPECT_TRUE(player.IsPlaying());
-        std::this_thread::sleep_for(100ms);
-        EXPECT_LT(player.PositionMs(), 200);
-        EXPECT_TRUE(ends(player, 1500ms));
+        // The device closes at the end (its file complete) and opens again for the seek, which
+        // starts a new file: each holds one play.
+        for (int play : {1, 2}) {
+            auto [seconds, hz] = heard();
+            EXPECT_NEAR(seconds, 1.0, 0.06) << play;  // each codec adds or loses a few tens of ms
+            EXPECT_NEAR(hz, 1000, 5) << play;
+            if (play == 2) break;
+            player.SeekTo(0);
+            EXPECT_TRUE(player.IsPlaying());
+            std::this_thread::sleep_for(100ms);
+            EXPECT_LT(player.PositionMs(), 200);
+            EXPECT_TRUE(ends(player, 1500ms));
+        }
         player.mmStop();
-        auto [seconds, hz] = heard();
-        EXPECT_NEAR(seconds, 2.0, 0.12);  // each codec adds or loses a few tens of ms
-        EXPECT_NEAR(hz, 1000, 5);
     }
 }
 
