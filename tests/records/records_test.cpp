@@ -27,8 +27,9 @@ TEST(RecordsFile, WritesCleanUtf8WithCrLfAndReadsItOrTheWindowsCyrillicCodePage)
     writeRecords(out, table);
     EXPECT_EQ(out.str(), "Иван\r\n 1234\r\nGuest\r\n 0\r\nМинус\r\n-5\r\n");
     EXPECT_EQ(read(out.str()).records, table);
-    // LF line ends, a missing last line end and a byte-order mark read the same.
-    EXPECT_EQ(read("\xEF\xBB\xBFИван\n 1234\nGuest\n 0\nМинус\n-5").records, table);
+    // LF line ends, a missing last line end, a byte-order mark and control characters (tabs
+    // too) in a name read the same.
+    EXPECT_EQ(read("\xEF\xBB\xBFИван\n 1234\nGu\x01\tes\x7Ft\n 0\nМинус\n-5").records, table);
     // "Иван", then "Ёж №1—ё" in Windows-1251: not valid UTF-8, so every byte is cp1251.
     auto r = read("\xC8\xE2\xE0\xED\r\n 7\r\n\xA8\xE6 \xB9\x31\x97\xB8\r\n 3\r\n");
     EXPECT_EQ(r.records, (std::vector<Record>{{"Иван", 7}, {"Ёж №1—ё", 3}}));
@@ -167,14 +168,19 @@ TEST_F(BestPlayersTest, TableHoldsNinetyNineEntries) {
 }
 
 // A result another copy of the game wrote while the name was asked is kept: the table is read
-// again under its lock before it is written.
-TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKept) {
+// again under its lock before it is written. A name of 15 characters or more is listed whole,
+// its score right after it; "No" to a new game ends this one.
+TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
     writeTable({{"Ann", 100000}});
     game.Form_Load();
     asker.whileAsked = [&] { writeTable({{"Ann", 100000}, {"Other", 3}}); };
-    asker.answers = {"Me"};
+    const std::string me = "Анна-Мария Петрова";
+    asker.answers = {me};
     landIntoGameOver();
-    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {"Me", s().Score / 10}, {"Other", 3}}));
+    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {me, s().Score / 10}, {"Other", 3}}));
+    game.tmrDown_Timer();
+    EXPECT_EQ(std::pair(table()[1], s().TickCount),
+              std::pair("2. " + me + std::to_string(s().Score / 10), 0));
 }
 
 TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {

@@ -168,7 +168,7 @@ using Source = LoadedSettings::Source;
 namespace fs = std::filesystem;
 
 TEST(SettingsFile, NameCarriesTheComputersName) {
-    EXPECT_EQ(settingsFileName("box") + settingsFileName("???"), "Tmbxbox.iniTmbx???.ini");
+    EXPECT_EQ(settingsFileName("box") + settingsFileName("?/a\\"), "Tmbxbox.iniTmbx?_a_.ini");
 }
 
 // A good file reads as it is. Whatever else was there is kept under another name, and the
