@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QKeyEvent>
 
+#include "support/answer_modal.h"
+#include "ui/about_window.h"
 #include "ui/window_fixture.h"
 
 namespace tumblix::testing {
@@ -39,6 +41,10 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     key(Qt::Key_Escape);  // resumes
     key(Qt::Key_Up);
     EXPECT_NE(state().Figure, before);
+    // Any other key shows the about window, Shift and F5 alike.
+    int abouts = answerModal<AboutWindow>([&] { key(Qt::Key_Shift), key(Qt::Key_F5); },
+                                          [](AboutWindow& w) { w.close(); });
+    EXPECT_EQ(abouts, 2);
 }
 
 TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
