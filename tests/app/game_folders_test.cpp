@@ -30,8 +30,7 @@ TEST(GameFoldersTest, OwnFolderOnlyForAWritableCopyWithItsSoundsElseThePlayersOn
                           Case{true, true, "/x", program}}) {
         if (c.ownSounds) fs::create_directory(program / "sound");
         GameFolders f = chooseGameFolders(program, c.writable, c.xdg.c_str(), home.c_str());
-        EXPECT_EQ(f.files, c.files);
-        EXPECT_EQ(f.perUser, c.files != program);
+        EXPECT_EQ(std::pair(f.files, f.perUser), std::pair(c.files, c.files != program));
         EXPECT_TRUE(fs::is_directory(f.files));
         EXPECT_EQ(f.data, c.ownSounds ? program : root / "usr/share/games/tumblix");
     }

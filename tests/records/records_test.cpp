@@ -115,14 +115,12 @@ struct BestPlayersTest : GameTest {
 
 TEST_F(BestPlayersTest, TableReadAtGameStart) {
     game.Form_Load();  // no file yet: the default one is written
-    EXPECT_EQ(fileBytes(file()), "Guest\r\n0\r\n");
-    EXPECT_EQ(table(), guestOnly);
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 2");
+    EXPECT_EQ(std::tuple(fileBytes(file()), table(), text(Ctl::lblPosition)),
+              std::tuple("Guest\r\n0\r\n", guestOnly, "Place # 2"));
 
     std::ofstream(file()).close();  // an empty table: first place from the start
     game.Form_Load();
-    EXPECT_TRUE(table().empty());
-    EXPECT_EQ(text(Ctl::lblPosition), "Place # 1");
+    EXPECT_EQ(std::tuple(table().size(), text(Ctl::lblPosition)), std::tuple(0ul, "Place # 1"));
     players.store(7);
     EXPECT_EQ(fileBytes(file()), "Player\r\n 7\r\n");
 }
@@ -168,19 +166,19 @@ TEST_F(BestPlayersTest, TableHoldsNinetyNineEntries) {
 }
 
 // A result another copy of the game wrote while the name was asked is kept: the table is read
-// again under its lock before it is written. A name of 15 characters or more is listed whole,
-// its score right after it; "No" to a new game ends this one.
+// again under its lock before it is written. The list pads a name to 15 characters (not bytes);
+// a longer one is listed whole, its score right after it. "No" to a new game ends this one.
 TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
-    writeTable({{"Ann", 100000}});
+    const std::string ann = "Анна-Мария Петрова";  // 18 characters
+    writeTable({{ann, 100000}});
     game.Form_Load();
-    asker.whileAsked = [&] { writeTable({{"Ann", 100000}, {"Other", 3}}); };
-    const std::string me = "Анна-Мария Петрова";
-    asker.answers = {me};
+    asker.whileAsked = [&] { writeTable({{ann, 100000}, {"Иван", 3}}); };
+    asker.answers = {"Me"};
     landIntoGameOver();
-    EXPECT_EQ(onDisk(), (Records{{"Ann", 100000}, {me, s().Score / 10}, {"Other", 3}}));
+    EXPECT_EQ(onDisk(), (Records{{ann, 100000}, {"Me", s().Score / 10}, {"Иван", 3}}));
     game.tmrDown_Timer();
-    EXPECT_EQ(std::pair(table()[1], s().TickCount),
-              std::pair("2. " + me + std::to_string(s().Score / 10), 0));
+    EXPECT_EQ(std::tuple(table()[0], table()[2], s().TickCount),
+              std::tuple("1. " + ann + "100000", "3. Иван           3", 0));
 }
 
 TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {

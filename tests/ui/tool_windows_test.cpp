@@ -49,8 +49,7 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     ListWindow& best = window->tumbliFathers();
     ASSERT_EQ(button("chkRec")->isChecked(), true);
     best.close();
-    EXPECT_FALSE(best.isVisible());
-    EXPECT_FALSE(button("chkRec")->isChecked());
+    EXPECT_EQ(std::pair(best.isVisible(), button("chkRec")->isChecked()), std::pair(false, false));
     QTest::mouseClick(button("chkRec"), Qt::LeftButton);
     EXPECT_TRUE(best.isVisible());
 
