@@ -115,6 +115,43 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeed) {
     }
 }
 
+// A level change flashes the window and the level label in random palette colours for 16
+// steps; then the window is black and the label takes its level's colour. The label of the
+// rows just removed blinks in its frame's colour for six steps; a removal meanwhile starts them
+// again on its own label.
+TEST_F(LandingTest, LevelChangeFlashesSixteenStepsAndTheLinesLabelBlinksSix) {
+    const Panel& p = game.panel();
+    // Steps a display timer until it stops, noting the label's colour after each step.
+    auto run = [&](Timer t, Ctl label) {
+        std::vector<Color> seen;
+        for (int i = 0; i < 20 && p.timer(t).enabled; ++i) {
+            t == Timer::tmrLevel ? game.tmrLevel_Timer() : game.tmrMigCountLines_Timer();
+            seen.push_back(p[label].foreColor);
+        }
+        return seen;
+    };
+    for (auto [level, after] : {std::pair{1, qbColor(2)}, {6, qbColor(13)}}) {
+        s().Level = level - 1;
+        s().LevelLines = 6;
+        clearRows(1);
+        random.fallback = 0.999;  // 15 (white) at every step
+        std::vector<Color> flash(15, qbColor(15));
+        flash.push_back(after);
+        EXPECT_EQ(run(Timer::tmrLevel, Ctl::lblLevel), flash);
+        EXPECT_EQ(p[Ctl::frmMain].backColor, colors::black);
+        random.fallback = 0;
+    }
+    const Color f = 0xC0C0C0, b = colors::black;
+    game.panel().setBackColor(Ctl::fraLines, f);
+    const std::vector<Color> six{f, b, f, b, f, b};
+    EXPECT_EQ(run(Timer::tmrMigCountLines, lblCountLines(1)), six);
+    clearRows(2);  // after the end: a fresh count
+    for (int i = 0; i < 3; ++i) game.tmrMigCountLines_Timer();
+    clearRows(3);
+    EXPECT_EQ(p[lblCountLines(2)].foreColor, b);
+    EXPECT_EQ(run(Timer::tmrMigCountLines, lblCountLines(3)), six);
+}
+
 TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
     s().board.set(9, 0, 1);  // under the empty first column of the coming J
     put(kJ, 14, 0);
