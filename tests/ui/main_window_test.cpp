@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -71,6 +72,21 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
         QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(frame, lower));
         EXPECT_EQ(state().FigureX, 9 + step);
     }
+}
+
+// The control buttons take a random palette colour each game: on the colours where their black
+// arrows do not read well the captions turn white, and a caption colour that reads well stays.
+TEST_F(MainWindowShapeTest, ArrowCaptionsReadWellOnEveryPaletteColour) {
+    auto caption = [&](Color back) {
+        panel().setBackColor(Ctl::cmdDown, back);
+        static const QRegularExpression colour(" color: (#[0-9a-f]{6})");
+        return QColor(colour.match(button("cmdDown")->styleSheet()).captured(1));
+    };
+    std::string shown;
+    for (int n = 0; n < 16; ++n) shown += caption(qbColor(n)) == Qt::white ? 'W' : '-';
+    EXPECT_EQ(shown, "WWWWWW---W------");
+    panel().setForeColor(Ctl::cmdDown, colors::yellow);
+    EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
 }
 
 using PauseTest = WindowTest;
