@@ -130,16 +130,15 @@ TEST_F(LandingTest, LevelChangeFlashesSixteenStepsAndTheLinesLabelBlinksSix) {
         }
         return seen;
     };
+    random.fallback = 0.999;  // 15 (white) at every step
     for (auto [level, after] : {std::pair{1, qbColor(2)}, {6, qbColor(13)}}) {
         s().Level = level - 1;
         s().LevelLines = 6;
         clearRows(1);
-        random.fallback = 0.999;  // 15 (white) at every step
         std::vector<Color> flash(15, qbColor(15));
         flash.push_back(after);
         EXPECT_EQ(run(Timer::tmrLevel, Ctl::lblLevel), flash);
         EXPECT_EQ(p[Ctl::frmMain].backColor, colors::black);
-        random.fallback = 0;
     }
     const Color f = 0xC0C0C0, b = colors::black;
     game.panel().setBackColor(Ctl::fraLines, f);

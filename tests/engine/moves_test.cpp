@@ -4,10 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/board.h"
-#include "engine/figure.h"
-#include "engine/figure_chooser.h"
-#include "support/fakes.h"
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -35,13 +31,10 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
 
 // The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
 // every queue of the landing tests.
-struct Chooser : ::testing::Test {
-    FakeRandom random;
-    FakeClock clock;
-    FigureChooser chooser{random, clock};
-};
+using Chooser = GameTest;
 
 TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
+    FigureChooser& chooser = game.chooser();
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
     EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
     // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
