@@ -37,11 +37,11 @@ TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorder) {
     s().board.set(18, 0, rgb(4, 5, 6));
     game.DrawBoard();
     ASSERT_EQ(board.calls.size(), 5u);
-    EXPECT_EQ(board.calls[0].op, Op::Clear);
-    EXPECT_EQ(std::make_pair(board.calls[1].box(), board.calls[1].color),
-              std::make_pair(std::make_tuple(28., 7528., 222., 7722.), colors::cyan));
-    EXPECT_EQ(std::make_pair(board.calls[2].box(), board.calls[2].color),
-              std::make_pair(std::make_tuple(38., 7538., 212., 7712.), rgb(1, 2, 3)));
+    EXPECT_EQ(std::pair(board.calls[0].op, board.calls[1].color),
+              std::pair(Op::Clear, colors::cyan));
+    EXPECT_EQ(board.erased(colors::cyan),
+              (Cells{{4, 30}, {18, 0}}));  // the border: the full square
+    EXPECT_EQ(board.landed(rgb(1, 2, 3)), (Cells{{4, 30}}));
     EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
 }
 

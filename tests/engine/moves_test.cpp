@@ -34,15 +34,14 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
 using Chooser = GameTest;
 
 TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
-    FigureChooser& chooser = game.chooser();
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
-    EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
+    EXPECT_FALSE(game.chooser().next(7).isTumblix || game.chooser().next(7).isTumblix);
     // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
     // the super figure takes none. The patterns and bonuses are the landing tests'.
     random.dealTumblix("1100000000000001", 0.5);
     random.dealTumblix(kSuperPattern);
     random.push({0.123});
-    EXPECT_TRUE(chooser.next(7).isTumblix && chooser.next(7).isTumblix);
+    EXPECT_TRUE(game.chooser().next(7).isTumblix && game.chooser().next(7).isTumblix);
     EXPECT_EQ(random.script.size(), 1u);
 }
 
@@ -151,6 +150,7 @@ TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
         EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
 }
 
+// It sounds, and is not counted as a click.
 TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
     const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
                                           full = {"####", "####", "####", "####"};
@@ -167,9 +167,6 @@ TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
         put(c.rows, c.x, c.y);
         EXPECT_EQ(game.CanInvert(), c.ok) << c.x << "," << c.y;
     }
-}
-
-TEST_F(TickTest, InversionSoundsAndDoesNotCountAsAClick) {
     put(kJ, 9, 5);
     game.InvertFigure();
     EXPECT_EQ(s().Figure, inverted(boxFromRows(kJ)));

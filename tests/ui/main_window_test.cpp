@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -76,8 +75,7 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellO
     }
     auto caption = [&](Color back) {
         panel().setBackColor(Ctl::cmdDown, back);
-        static const QRegularExpression colour(" color: (#[0-9a-f]{6})");
-        return QColor(colour.match(button("cmdDown")->styleSheet()).captured(1));
+        return QColor(button("cmdDown")->styleSheet().section(" color: ", 1).left(7));
     };
     std::string shown;
     for (int n = 0; n < 16; ++n) shown += caption(qbColor(n)) == Qt::white ? 'W' : '-';
@@ -89,8 +87,9 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellO
 using PauseTest = WindowTest;
 
 // The pause button stops gravity and gates the keys without minimising; Esc also minimises
-// the window, and a second press of either resumes.
-TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
+// the window, and a second press of either resumes. Minimising the window pauses, and restoring
+// it leaves the pause.
+TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -113,6 +112,13 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
         EXPECT_EQ(shown(), std::tuple(false, true, true, true, false, esc ? 1 : 0));
         EXPECT_TRUE(state().GameRunning);
     }
+    window->setWindowState(Qt::WindowMinimized);  // as the window system does
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    window->setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
 // Every input first runs the gravity ticks due while no frame came; while paused none fall due
@@ -129,16 +135,6 @@ TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
-}
-
-TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
-    window->setWindowState(Qt::WindowMinimized);  // as the window system does
-    QApplication::processEvents();
-    ASSERT_TRUE(window->isMinimized());
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
-    window->setWindowState(Qt::WindowNoState);
-    QApplication::processEvents();
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
 using SetButton = WindowTest;
