@@ -31,9 +31,7 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
 
 // The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
 // every queue of the landing tests.
-using Chooser = GameTest;
-
-TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
+TEST_F(GameTest, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
     EXPECT_FALSE(game.chooser().next(7).isTumblix || game.chooser().next(7).isTumblix);
     // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
@@ -119,7 +117,9 @@ TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
               std::tuple(2010 + 32 + 1510 + 32 + 32, "352"));
 }
 
-TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
+// A refused rotation does not shift the figure; a sideways move tests only the target column,
+// so jumping over a filled cell is allowed.
+TEST_F(TickTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBoard) {
     put(kJ, 9, 5);
     game.RotateFigure();
     EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
@@ -138,13 +138,8 @@ TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoar
         EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
         EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
     }
-}
-
-TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
-    put(kBar, 9, 10);
-    s().board.set(12, 11, 1);
+    s().board.set(12, 11, 1);  // the bar stands in column 10, rows 10 to 13
     s().board.set(14, 14, 1);  // below the figure's rows
-    // Jumping over the filled cell is allowed.
     for (auto [x, ok] :
          {std::pair{3, true}, {2, false}, {17, true}, {18, false}, {11, false}, {13, true}})
         EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
