@@ -105,7 +105,6 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     land();  // now falling
     EXPECT_EQ(stats().back(), "...Tumblix figure");
     EXPECT_EQ(s().TumblixCount, 1);
-    EXPECT_FALSE(game.panel()[Ctl::lblFirma].visible);
     land();  // three cells of its own and four of the next figure
     EXPECT_EQ(stats().back(), "6. +4203 (0)");
     land();
