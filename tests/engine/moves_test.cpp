@@ -145,8 +145,9 @@ TEST_F(TickTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBo
         EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
 }
 
-// It sounds, and is not counted as a click.
-TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
+// Inversion needs a free box inside the columns and above the floor; it sounds and is not
+// counted as a click.
+TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAboveTheFloorAndIsNoClick) {
     const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
                                           full = {"####", "####", "####", "####"};
     struct Case {
