@@ -20,12 +20,10 @@ TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
         const char* pattern;
         bool match;
     };
-    for (Case k : {
-             Case{"LEFT1.WAV", "*.wav", true},
-             Case{"a.wav.bak", "*.wav", false},
-             Case{"b.mp2", "*.wma;*.mp3;*.mp2", true},
-             Case{"b.mp2", " ; ", false},
-         })
+    for (Case k : {Case{"LEFT1.WAV", "*.wav", true}, Case{"a.wav.bak", "*.wav", false},
+                   Case{"b.mp2", "*.wma;*.mp3;*.mp2", true}, Case{"b.mp2", " ; ", false},
+                   Case{"ab.wav", "a?.wav", true}, Case{"abc.wav", "a?.wav", false},
+                   Case{"aXbXc", "a*b*c", true}, Case{"aXbX", "a*b*c", false}})
         EXPECT_EQ(matchesPattern(k.name, k.pattern), k.match) << k.name << " " << k.pattern;
     EXPECT_EQ(GetFileName("/a/b/left1.WAV") + GetFileName("") + GetFileName("/a/.wav"), "left1");
     EXPECT_EQ(GetFolderPath("/a/b/left1.WAV") + "|" + GetFolderPath("noslash"), "/a/b/|");

@@ -34,12 +34,16 @@ TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
     EXPECT_TRUE(host.sounds.empty());
 }
 
-// What a drop shows is pinned through the real buttons and keys; here its sound.
-TEST_F(ButtonsTest, DropPicksItsSound) {
+// What a drop shows is pinned through the real buttons and keys; here its sound, and the
+// sounds of the help tour's codes 1 to 7.
+TEST_F(ButtonsTest, DropAndTheTourCodesPickTheirSounds) {
     random.push({0.9});
     buttons.cmdDown_MouseDown();
     buttons.cmdDown_MouseDown();
-    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDrop1, Sound::mDrop2}));
+    for (int code = 0; code <= 8; ++code) PlayEventSound(game, code);
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDrop1, Sound::mDrop2, Sound::mTumblix1,
+                                               Sound::mDown1, Sound::mLeft1, Sound::mRight1,
+                                               Sound::mRotate1, Sound::mDrop1, Sound::mDelLin1}));
 }
 
 TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {

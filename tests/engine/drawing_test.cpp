@@ -32,21 +32,18 @@ TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{18, 0}, {18, 1}, {18, 2}, {18, 3}}));
 }
 
-TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorder) {
+// The grid's colour of first place is the best-players tests', its count the landing tests'.
+TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheGridDashDot) {
     s().board.set(4, 30, rgb(1, 2, 3));
     s().board.set(18, 0, rgb(4, 5, 6));
     game.DrawBoard();
     ASSERT_EQ(board.calls.size(), 5u);
-    EXPECT_EQ(board.calls[0].op, Op::Clear);
-    EXPECT_EQ(std::make_pair(board.calls[1].box(), board.calls[1].color),
-              std::make_pair(std::make_tuple(28., 7528., 222., 7722.), colors::cyan));
-    EXPECT_EQ(std::make_pair(board.calls[2].box(), board.calls[2].color),
-              std::make_pair(std::make_tuple(38., 7538., 212., 7712.), rgb(1, 2, 3)));
+    EXPECT_EQ(std::pair(board.calls[0].op, board.calls[1].color),
+              std::pair(Op::Clear, colors::cyan));
+    // The cyan border fills each landed cell's full square, the cell's colour the inner one.
+    EXPECT_EQ(board.erased(colors::cyan), (Cells{{4, 30}, {18, 0}}));
+    EXPECT_EQ(board.landed(rgb(1, 2, 3)), (Cells{{4, 30}}));
     EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
-}
-
-TEST_F(DrawingTest, GridHas17By32LinesColouredByPlaceThenSwitchesToDashDot) {
-    // The colour of first place is the best-players tests', the count the landing tests'.
     s().Place = 3;
     game.DrawGrid();
     for (const auto& l : board.ops(Op::Line)) EXPECT_EQ(l.color, rgb(175, 175, 220));

@@ -11,6 +11,16 @@ namespace {
 using LandingTest = GameTest;
 using Op = RecordingCanvas::Op;
 
+// Steps a display timer until it stops, noting a label's colour after each step.
+std::vector<Color> runTimer(Game& game, Timer t, Ctl label) {
+    std::vector<Color> seen;
+    for (int i = 0; i < 20 && game.panel().timer(t).enabled; ++i) {
+        t == Timer::tmrLevel ? game.tmrLevel_Timer() : game.tmrMigCountLines_Timer();
+        seen.push_back(game.panel()[label].foreColor);
+    }
+    return seen;
+}
+
 TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     s().FigureColor = rgb(1, 2, 3);
     s().DownButtonColor = rgb(4, 5, 6);
@@ -56,16 +66,24 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     EXPECT_GT(first(Op::Line), first(Op::Clear));
 }
 
-TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSize) {
+// The label of the rows just removed blinks in its frame's colour for six steps; a removal
+// meanwhile starts them again on its own label.
+TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
+    const Color f = 0xC0C0C0, b = colors::black;
+    const std::vector<Color> six{f, b, f, b, f, b};
+    game.panel().setBackColor(Ctl::fraLines, f);
     clearRows(1);
     EXPECT_EQ(stats().back(), "1. +479 -> 1 lines (0)");
-    for (int i = 0; i < 3; ++i) clearRows(2);
-    EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
-    clearRows(4);
+    EXPECT_EQ(runTimer(game, Timer::tmrMigCountLines, lblCountLines(1)), six);
+    clearRows(4);  // after the end: a fresh count
+    for (int i = 0; i < 3; ++i) game.tmrMigCountLines_Timer();
     clearRows(3);
-    EXPECT_EQ(text(lblCountLines(4)) + ", " + text(lblCountLines(3)),
-              "4-Lines*1 = 5000, 3-Lines*1 = 2225");
-    EXPECT_EQ(text(lblCountLines(2)), "2-Lines*3 = 2400");
+    EXPECT_EQ(game.panel()[lblCountLines(4)].foreColor, b);
+    EXPECT_EQ(runTimer(game, Timer::tmrMigCountLines, lblCountLines(3)), six);
+    for (int i = 0; i < 3; ++i) clearRows(2);
+    EXPECT_EQ(
+        text(lblCountLines(2)) + ", " + text(lblCountLines(4)) + ", " + text(lblCountLines(3)),
+        "2-Lines*3 = 2400, 4-Lines*1 = 5000, 3-Lines*1 = 2225");
 }
 
 // A Tumblix figure dealt into the queue is announced when it is next, logged and counted when
@@ -87,14 +105,15 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     land();  // now falling
     EXPECT_EQ(stats().back(), "...Tumblix figure");
     EXPECT_EQ(s().TumblixCount, 1);
-    EXPECT_FALSE(game.panel()[Ctl::lblFirma].visible);
     land();  // three cells of its own and four of the next figure
     EXPECT_EQ(stats().back(), "6. +4203 (0)");
     land();
     EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 29000");
 }
 
-TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeed) {
+// A new level flashes the window and the level label in random palette colours for 16 steps;
+// then the window is black and the label takes its level's colour.
+TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes) {
     clearRows(4);
     EXPECT_EQ(text(Ctl::lblRemain), "123");
     clearRows(4);
@@ -105,14 +124,21 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeed) {
     EXPECT_EQ(tail, (std::vector<std::string>{"************************", "Welcome to Level # 1",
                                               "************************", "...Score : 5204",
                                               "2. +5204 -> 4 lines (0)"}));
+    random.fallback = 0.999;  // 15 (white) at every step
+    std::vector<Color> flash(15, qbColor(15));
+    flash.push_back(qbColor(2));
+    EXPECT_EQ(runTimer(game, Timer::tmrLevel, Ctl::lblLevel), flash);
+    EXPECT_EQ(game.panel()[Ctl::frmMain].backColor, colors::black);
     s().Speed = 135;
-    s().Level = 9;
+    s().Level = 5;
     s().LevelLines = 5;
     for (int rows : {2, 1}) {
         clearRows(rows);
-        EXPECT_EQ(std::make_pair(s().Speed, s().Level), std::make_pair(150, 10));
+        EXPECT_EQ(std::make_pair(s().Speed, s().Level), std::make_pair(150, 6));
         s().LevelLines = 6;
     }
+    flash.back() = qbColor(13);  // level 6 takes 13, not 7
+    EXPECT_EQ(runTimer(game, Timer::tmrLevel, Ctl::lblLevel), flash);
 }
 
 TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {

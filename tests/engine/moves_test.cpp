@@ -4,10 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/board.h"
-#include "engine/figure.h"
-#include "engine/figure_chooser.h"
-#include "support/fakes.h"
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -35,21 +31,15 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
 
 // The stirring by the clock's seconds is the main module's; the pick int(draw * kinds) deals
 // every queue of the landing tests.
-struct Chooser : ::testing::Test {
-    FakeRandom random;
-    FakeClock clock;
-    FigureChooser chooser{random, clock};
-};
-
-TEST_F(Chooser, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
+TEST_F(GameTest, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) {
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
-    EXPECT_FALSE(chooser.next(7).isTumblix || chooser.next(7).isTumblix);
+    EXPECT_FALSE(game.chooser().next(7).isTumblix || game.chooser().next(7).isTumblix);
     // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
     // the super figure takes none. The patterns and bonuses are the landing tests'.
     random.dealTumblix("1100000000000001", 0.5);
     random.dealTumblix(kSuperPattern);
     random.push({0.123});
-    EXPECT_TRUE(chooser.next(7).isTumblix && chooser.next(7).isTumblix);
+    EXPECT_TRUE(game.chooser().next(7).isTumblix && game.chooser().next(7).isTumblix);
     EXPECT_EQ(random.script.size(), 1u);
 }
 
@@ -127,7 +117,9 @@ TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
               std::tuple(2010 + 32 + 1510 + 32 + 32, "352"));
 }
 
-TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoard) {
+// A refused rotation does not shift the figure; a sideways move tests only the target column,
+// so jumping over a filled cell is allowed.
+TEST_F(TickTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBoard) {
     put(kJ, 9, 5);
     game.RotateFigure();
     EXPECT_EQ(s().Figure, rotatedClockwise(boxFromRows(kJ)));
@@ -146,19 +138,16 @@ TEST_F(TickTest, RotationIsRefusedWithoutShiftingWhenACellWouldLeaveOrHitTheBoar
         EXPECT_EQ(s().Figure, boxFromRows(c.rows)) << c.x;
         EXPECT_EQ(std::make_pair(s().FigureX, s().FigureY), std::make_pair(c.x, c.y));
     }
-}
-
-TEST_F(TickTest, SidewaysMoveTestsOnlyTheTargetColumn) {
-    put(kBar, 9, 10);
-    s().board.set(12, 11, 1);
+    s().board.set(12, 11, 1);  // the bar stands in column 10, rows 10 to 13
     s().board.set(14, 14, 1);  // below the figure's rows
-    // Jumping over the filled cell is allowed.
     for (auto [x, ok] :
          {std::pair{3, true}, {2, false}, {17, true}, {18, false}, {11, false}, {13, true}})
         EXPECT_EQ(game.EnableMoveLRForMouse(x), ok) << x;
 }
 
-TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
+// Inversion needs a free box inside the columns and above the floor; it sounds and is not
+// counted as a click.
+TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAboveTheFloorAndIsNoClick) {
     const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
                                           full = {"####", "####", "####", "####"};
     struct Case {
@@ -174,9 +163,6 @@ TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAndAboveTheFloor) {
         put(c.rows, c.x, c.y);
         EXPECT_EQ(game.CanInvert(), c.ok) << c.x << "," << c.y;
     }
-}
-
-TEST_F(TickTest, InversionSoundsAndDoesNotCountAsAClick) {
     put(kJ, 9, 5);
     game.InvertFigure();
     EXPECT_EQ(s().Figure, inverted(boxFromRows(kJ)));

@@ -42,7 +42,6 @@ TEST_F(DMCtrlTest, FirstPlayLoadsAndEveryChangeReloadsAtTheNextPlay) {
     sound.DMCtrlPlay();
     Log log = mixer.take();
     EXPECT_EQ(log[2] + ", " + log[4], "load b.wav, b.wav frequency 30000");
-    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(DMCtrlTest, SwitchesSilenceWithoutLoadingAndKeepTheBuffer) {

@@ -56,8 +56,10 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
 }
 
 // "<" and ">" stand beside "^" and "V" from the top of the one to the bottom of the other: a
-// click on each arrow's lower part, level with "V", moves the figure.
-TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
+// click on each arrow's lower part, level with "V", moves the figure. The control buttons take
+// a random palette colour each game: on the colours where their black arrows do not read well
+// the captions turn white, and a caption colour that reads well stays.
+TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
     QWidget* frame = window->control("fraControl");
     const QRect rotate = window->control("cmdRotate(0)")->geometry(),
                 down = window->control("cmdDown")->geometry();
@@ -71,13 +73,23 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButton) {
         QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(frame, lower));
         EXPECT_EQ(state().FigureX, 9 + step);
     }
+    auto caption = [&](Color back) {
+        panel().setBackColor(Ctl::cmdDown, back);
+        return QColor(button("cmdDown")->styleSheet().section(" color: ", 1).left(7));
+    };
+    std::string shown;
+    for (int n = 0; n < 16; ++n) shown += caption(qbColor(n)) == Qt::white ? 'W' : '-';
+    EXPECT_EQ(shown, "WWWWWW---W------");
+    panel().setForeColor(Ctl::cmdDown, colors::yellow);
+    EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
 }
 
 using PauseTest = WindowTest;
 
 // The pause button stops gravity and gates the keys without minimising; Esc also minimises
-// the window, and a second press of either resumes.
-TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
+// the window, and a second press of either resumes. Minimising the window pauses, and restoring
+// it leaves the pause.
+TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -85,21 +97,26 @@ TEST_F(PauseTest, PauseButtonAndEscStopGravityAndGateTheKeys) {
             esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
         };
         panel().setTimerEnabled(Timer::tmrDown, true);
-        // Ticked, gravity, the control frame (which covers "Pause"), "Pause", Esc still pressed,
-        // minimised.
+        // Ticked, running (which gates the keys: the keyboard tests), gravity, the control frame
+        // (which covers "Pause"), "Pause", Esc still pressed, minimised.
         auto shown = [&] {
-            return std::tuple(button("chkPause")->isChecked(), gravity.isActive(),
-                              window->control("fraControl")->isVisible(),
+            return std::tuple(button("chkPause")->isChecked(), state().GameRunning,
+                              gravity.isActive(), window->control("fraControl")->isVisible(),
                               window->control("lblPause")->isVisible(), window->menu().EscPressed,
                               window->minimised);
         };
         toggle();
-        EXPECT_EQ(shown(), std::tuple(true, false, false, true, false, esc ? 1 : 0));
-        EXPECT_FALSE(state().GameRunning);  // which gates the keys (the keyboard tests)
+        EXPECT_EQ(shown(), std::tuple(true, false, false, false, true, false, esc ? 1 : 0));
         toggle();
-        EXPECT_EQ(shown(), std::tuple(false, true, true, true, false, esc ? 1 : 0));
-        EXPECT_TRUE(state().GameRunning);
+        EXPECT_EQ(shown(), std::tuple(false, true, true, true, true, false, esc ? 1 : 0));
     }
+    window->setWindowState(Qt::WindowMinimized);  // as the window system does
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    window->setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
 // Every input first runs the gravity ticks due while no frame came; while paused none fall due
@@ -116,16 +133,6 @@ TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
-}
-
-TEST_F(PauseTest, MinimisingPausesAndRestoringLeavesThePause) {
-    window->setWindowState(Qt::WindowMinimized);  // as the window system does
-    QApplication::processEvents();
-    ASSERT_TRUE(window->isMinimized());
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
-    window->setWindowState(Qt::WindowNoState);
-    QApplication::processEvents();
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
 using SetButton = WindowTest;

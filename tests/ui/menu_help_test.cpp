@@ -60,7 +60,6 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                       static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
                                                            : before[static_cast<Ctl>(i)].backColor)
                 << ctlName(static_cast<Ctl>(i));
-        EXPECT_EQ(lit.at(0), "lstTable");
         EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
         if (c.end != End::Last) continue;
         // One lit control per page, in the window's order, frames and bars left out.
@@ -77,19 +76,11 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     }
 }
 
-// The about window types a character every 30 ms; the help window unrolls every 15 ms.
+// The about window types a character every 30 ms.
 TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     AboutWindow about(nullptr);
-    auto ticking = [](QTimer& t) { return t.isActive() ? t.interval() : 0; };
-    EXPECT_EQ(ticking(about.tmrScroll()), 30);
+    EXPECT_EQ(about.tmrScroll().isActive() ? about.tmrScroll().interval() : 0, 30);
     about.tmrScroll().stop();
-    HelpWindow help(nullptr);
-    help.strText = "x";
-    answerModal<HelpWindow>([&] { help.showPage(); },
-                            [&](HelpWindow& w) {
-                                EXPECT_EQ(ticking(w.tmrResize()), 15);
-                                w.close();
-                            });
     about.show();
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
@@ -106,12 +97,13 @@ struct FramedHelpWindow : HelpWindow {
     int outerHeight() const override { return height() + 30; }
 };
 
-// That "Next" leaves the tour on is the tour's test.
-TEST(HelpWindowTest, UnrollsToJustOver3030TwipsOuterHeight) {
+// The help window unrolls every 15 ms. That "Next" leaves the tour on is the tour's test.
+TEST(HelpWindowTest, UnrollsEvery15MsToJustOver3030TwipsOuterHeight) {
     FramedHelpWindow help(nullptr);
     help.strText = "x";
     int heights = answerModal<HelpWindow>([&] { help.showPage(); },
                                           [](HelpWindow& w) {
+                                              EXPECT_EQ(w.tmrResize().interval(), 15);
                                               for (int steps = 0;
                                                    w.tmrResize().isActive() && steps < 100; ++steps)
                                                   w.tmrResize_Timer();
