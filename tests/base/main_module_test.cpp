@@ -17,12 +17,15 @@ TEST(MainModuleTest, TextHelpers) {
               "boxhost");
 }
 
-TEST(MainModuleTest, StirsOneMoreThanTheSecondsAndRoundsHalfToEven) {
+// Stirring draws one more than the seconds; YieldMessages counts 0..n twice over.
+TEST(MainModuleTest, CountedLoopsAndRoundingHalfToEven) {
     test::FakeRandom r;
     test::FakeClock clock;
     clock.sec = 59;
     stirRandom(r, clock);
-    EXPECT_EQ(r.draws, 60);
+    int handled = 0;
+    for (int n : {50, 0, -1}) YieldMessages(n, [&] { ++handled; });
+    EXPECT_EQ(std::pair(r.draws, handled), std::pair(60, 2602));
     for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), n) << v;
 }

@@ -5,13 +5,14 @@
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
 #include "files/file_lock.h"
+#include "files/write_error_text.h"
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
 
-TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
+TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWasAndSaysWhy) {
     TempFolder folder;
     auto file = folder / "settings.ini";
     auto put = [&](const char* text) {
@@ -25,10 +26,18 @@ TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
     EXPECT_EQ(fileBytes(file), "old");
     EXPECT_TRUE(put("new"));
     EXPECT_EQ(fileBytes(file), "new");
-    // A folder in the way fails only at the rename; no temporary file is left behind.
+    // A folder in the way fails only at the rename; no temporary file is left behind. Each
+    // reason a write fails is said in the player's words.
     std::filesystem::create_directory(folder / "dir");
-    EXPECT_FALSE(writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; }));
+    auto failed = writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; });
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 2);
+    std::string said = writeErrorText(failed.error);
+    for (int code : {EACCES, EPERM, EROFS, ENOSPC, EDQUOT, ENOENT, ENOTDIR, EIO, EBUSY})
+        (said += "|") += writeErrorText({code, std::generic_category()});
+    EXPECT_EQ(said,
+              "на месте файла папка|нет прав на запись|нет прав на запись|диск только для чтения|"
+              "нет места на диске|нет места на диске|папка не найдена|папка не найдена|"
+              "ошибка ввода-вывода|ошибка 16 (Device or resource busy)");
 }
 
 using Status = FileText::Status;

@@ -57,21 +57,24 @@ std::string format(const Settings& s) {
     return out.str();
 }
 
-TEST(SettingsFormat, DefaultFileIsTheSixtySixLinesAndReadsWithFullPaths) {
+TEST(SettingsFormat, DefaultFileReadsWithFullPathsAndEveryTruncatedFileFails) {
     std::ostringstream out;
     writeDefaultSettings(out);
     EXPECT_EQ(out.str(), join(kDefaultLines));
 
     Settings expected = defaultSettings(kFolder);
-    EXPECT_EQ(expected.PathToBkgMusic, kFolder + "/Sound/BkgMusic.wav");
+    std::string paths = expected.PathToBkgMusic;
+    for (const SoundSettings& sound : expected.sounds)
+        paths += " " + sound.DMCtrlPath.substr(kFolder.size() + 7);
+    EXPECT_EQ(paths, kFolder +
+                         "/Sound/BkgMusic.wav left1.WAV right1.WAV rotate1.WAV drop1.WAV "
+                         "drop2.WAV down1.WAV down2.WAV dellin1.WAV tumblix1.WAV inverse1.WAV");
     EXPECT_EQ(parse(join(kDefaultLines)), expected);
     // LF ends, no end on the last line, a byte-order mark and lines after the last value.
     std::string lf = join(kDefaultLines, "\n");
     EXPECT_EQ(parse("\xEF\xBB\xBF" + lf + "more\n"), expected);
     EXPECT_EQ(parse(lf.substr(0, lf.size() - 1)), expected);
-}
-
-TEST(SettingsFormat, EveryTruncatedFileIsAFailure) {
+    // Every truncated file is a failure.
     for (std::size_t n = 0; n < kDefaultLines.size(); ++n) {
         std::vector<std::string> head(kDefaultLines.begin(), kDefaultLines.begin() + n);
         EXPECT_EQ(parse(join(head)), std::nullopt) << n << " lines";
@@ -82,8 +85,8 @@ TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
     const std::tuple<std::size_t, const char*, std::function<bool(const Settings&)>> cases[] = {
         {0, "  1234,5abc", [](auto& s) { return s.mainWindow.left == 1234; }},
         {7, "1905 twips", {}},
+        {4, " 6504.5 twips", [](auto& s) { return s.frmTumbliFathers->top == 6504; }},
         {10, "-3.5", [](auto& s) { return s.frmFuture->top == -4; }},
-        {13, " 5204.5 ", [](auto& s) { return s.frmMP3->top == 5204; }},
         {11, "Yes", {}},
         {17, "-1", [](auto& s) { return s.EnableLoop; }},
         {18, "2.5", [](auto& s) { return s.BkgVolume == 2; }},
@@ -129,7 +132,9 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
 // A path with a line break in it is written as "..." and so reads back as the default: each of
 // the twelve path lines, with either break, keeps the file at its 66 lines.
 TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
-    Settings s = defaultSettings(kFolder);
+    Settings s = defaultSettings(kFolder);  // each switch beside another kept on
+    s.EnableSoundControl = s.MP3Enable = s.bDrawSetka = s.sounds[9].DMCtrlEnabled = false;
+    s.SpeedChange = -300;
     std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
     for (SoundSettings& sound : s.sounds) paths.push_back(&sound.DMCtrlPath);
     for (std::string* path : paths)
@@ -140,7 +145,7 @@ TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
             EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 66);
             EXPECT_EQ(parse(text), s) << text;
         }
-    EXPECT_EQ(parseWith(16, "/a\rb.wav"), s);
+    EXPECT_EQ(parseWith(16, "/a\rb.wav"), defaultSettings(kFolder));
 }
 
 TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) {
@@ -165,16 +170,12 @@ TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) 
 using Source = LoadedSettings::Source;
 namespace fs = std::filesystem;
 
-TEST(SettingsFile, NameCarriesTheComputersName) {
-    EXPECT_EQ(settingsFileName("box") + settingsFileName("?/a\\"), "Tmbxbox.iniTmbx?_a_.ini");
-}
-
-// A good file reads as it is. Whatever else was there is kept under another name, and the
-// file in its place reads as the settings in force, which are then saved at exit.
+// A good file, named after the computer, reads as it is. Whatever else was there is kept under
+// another name, and the file in its place reads as the settings in force, saved at exit.
 TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
     TempFolder folder;
     fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
-    auto file = folder / "Tmbxbox.ini";
+    auto file = folder / settingsFileName("?b/o\\x");
     Settings placed = defaultSettings("/game");
     placed.mainWindow = {1500, 20};
     std::ostringstream good;
@@ -210,7 +211,7 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
             EXPECT_EQ(loaded.source, c.source);
             EXPECT_EQ(loaded.settings, c.placedKept ? placed : defaultSettings("/game"));
             EXPECT_EQ(loadSettingsFile(file, "/game").settings, loaded.settings);
-            std::string name = "Tmbxbox.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
+            std::string name = "Tmbx?b_o_x.ini.bad" + (kept > 1 ? std::to_string(kept) : "");
             EXPECT_EQ(fs::file_size(folder / name, ec), c.setAside ? c.bytes->size() : -1);
             kept += c.setAside;
             EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
