@@ -8,17 +8,14 @@
 namespace tumblix {
 namespace {
 
-TEST(MainModuleTest, TextHelpers) {
+// Stirring draws one more than the seconds; YieldMessages counts 0..n twice over.
+TEST(MainModuleTest, TextHelpersCountedLoopsAndRoundingHalfToEven) {
     std::string path = "C:\\Games\\Tumblix\\sound\\very_long_nam.wav";  // 40 characters
     EXPECT_EQ(ShortenPath(path, 20) + "|" + ShortenPath(path, 40), "C:\\Games..._nam.wav|" + path);
     EXPECT_EQ(ShortenPath("Музыка/Фон/мелодия.wav", 12), "Музы....wav");  // characters, not bytes
     // CutAtNull trims, then cuts.
     EXPECT_EQ(CutAtNull(" box  ") + CutAtNull("   ") + CutAtNull(std::string("host\0x  ", 8)),
               "boxhost");
-}
-
-// Stirring draws one more than the seconds; YieldMessages counts 0..n twice over.
-TEST(MainModuleTest, CountedLoopsAndRoundingHalfToEven) {
     test::FakeRandom r;
     test::FakeClock clock;
     clock.sec = 59;
