@@ -8,21 +8,21 @@
 namespace tumblix {
 namespace {
 
-TEST(MainModuleTest, TextHelpers) {
+// Stirring draws one more than the seconds; YieldMessages counts 0..n twice over.
+TEST(MainModuleTest, TextHelpersCountedLoopsAndRoundingHalfToEven) {
     std::string path = "C:\\Games\\Tumblix\\sound\\very_long_nam.wav";  // 40 characters
     EXPECT_EQ(ShortenPath(path, 20) + "|" + ShortenPath(path, 40), "C:\\Games..._nam.wav|" + path);
     EXPECT_EQ(ShortenPath("Музыка/Фон/мелодия.wav", 12), "Музы....wav");  // characters, not bytes
     // CutAtNull trims, then cuts.
     EXPECT_EQ(CutAtNull(" box  ") + CutAtNull("   ") + CutAtNull(std::string("host\0x  ", 8)),
               "boxhost");
-}
-
-TEST(MainModuleTest, StirsOneMoreThanTheSecondsAndRoundsHalfToEven) {
     test::FakeRandom r;
     test::FakeClock clock;
     clock.sec = 59;
     stirRandom(r, clock);
-    EXPECT_EQ(r.draws, 60);
+    int handled = 0;
+    for (int n : {50, 0, -1}) YieldMessages(n, [&] { ++handled; });
+    EXPECT_EQ(std::pair(r.draws, handled), std::pair(60, 2602));
     for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), n) << v;
 }

