@@ -18,7 +18,8 @@ TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     put({"#...", "....", "....", "...."}, 4, 30);
     game.DrawFigure();  // the J drawn at the start stood at (9, 0)
     EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{10, 0}, {10, 1}, {10, 2}, {11, 0}}));
-    EXPECT_EQ(board.framed(colors::cyan), (Cells{{4, 30}}));
+    EXPECT_EQ(std::pair(board.calls.back().box(), board.calls.back().color),
+              std::pair(std::tuple(28.0, 7528.0, 222.0, 7722.0), colors::cyan));  // cell (4, 30)
 
     board.reset();
     s().NewFigure = true;
@@ -44,9 +45,13 @@ TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheG
     EXPECT_EQ(board.erased(colors::cyan), (Cells{{4, 30}, {18, 0}}));
     EXPECT_EQ(board.landed(rgb(1, 2, 3)), (Cells{{4, 30}}));
     EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
-    s().Place = 3;
+    s().Place = 1;  // second place
     game.DrawGrid();
-    for (const auto& l : board.ops(Op::Line)) EXPECT_EQ(l.color, rgb(175, 175, 220));
+    auto lines = board.ops(Op::Line);
+    for (const auto& l : lines) EXPECT_EQ(l.color, rgb(175, 175, 220));
+    EXPECT_EQ(std::pair(lines[16].box(), lines.back().box()),
+              std::pair(std::tuple(4000.0, 0.0, 4000.0, 7750.0),
+                        std::tuple(0.0, 7750.0, 4000.0, 7750.0)));
     EXPECT_EQ(board.calls.back().style, LineStyle::DashDot);
     board.reset();
     game.settings().bDrawSetka = false;

@@ -28,6 +28,7 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     game.panel().setEnabled(Ctl::cmdDown, false);
     s().FigureQueue[1].pattern = std::string(randomKindPattern(4));
     random.push({0.9});  // the landing sound
+    game.settings().iFantom = 2;
     put(kBar, 12, 3);
     land();
 
@@ -36,12 +37,12 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     EXPECT_TRUE(game.panel()[Ctl::cmdDown].enabled && !game.panel()[Ctl::lblFirma].visible);
     EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::mDown1});
     // The queue's shift is the sequence tests'.
-    FigureBox expected{};
-    EXPECT_EQ(decodePattern(randomKindPattern(4), expected), 4);
-    EXPECT_EQ(s().Figure, expected);
+    EXPECT_EQ(s().Figure, boxFromRows({"....", "..##", ".##.", "...."}));
     EXPECT_EQ(std::make_tuple(s().FigureX, s().FigureY, s().Dropping, s().FigureCells),
               std::make_tuple(9, 0, false, 8));
     EXPECT_TRUE(board.ops(Op::Line).empty());  // no row removed: no repaint
+    // Neither the falling figure nor the new one's ghost paints over the landed bottom cell.
+    EXPECT_FALSE(board.erased(s().BoardBackColor).contains({13, 30}));
 }
 
 TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
@@ -134,7 +135,8 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes)
     s().LevelLines = 5;
     for (int rows : {2, 1}) {
         clearRows(rows);
-        EXPECT_EQ(std::make_pair(s().Speed, s().Level), std::make_pair(150, 6));
+        EXPECT_EQ(std::tuple(s().Speed, s().Level, text(Ctl::lblRemain)),
+                  std::tuple(150, 6, "1234567"));  // at the top speed the count goes on
         s().LevelLines = 6;
     }
     flash.back() = qbColor(13);  // level 6 takes 13, not 7
@@ -144,6 +146,7 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes)
 TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
     s().board.set(9, 0, 1);  // under the empty first column of the coming J
     put(kJ, 14, 0);
+    s().FigureClicks = 2;
     land();
     EXPECT_EQ(host.asked, 0);
 
@@ -151,7 +154,7 @@ TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
     EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 1));
     std::vector<std::string> report(stats().end() - 9, stats().end());
     EXPECT_EQ(report, (std::vector<std::string>{"", "*****************", "*** Game Over ***",
-                                                "*****************", "Steps = 2", "Clicks = 0",
+                                                "*****************", "Steps = 2", "Clicks = 2",
                                                 "Tumblix = 0", "-----------------", ""}));
 }
 
@@ -159,6 +162,7 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     host.newGameAnswer = true;
     s().Speed = 45;
     s().Level = 3;
+    s().LevelLines = 4;
     s().TumblixBonusSum = 5000;
     s().TotalTimeBonus = 700;
     landIntoGameOver();
@@ -167,8 +171,8 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     EXPECT_EQ(std::tuple(stats().size(), text(Ctl::lblLevel) + text(Ctl::lblSumBonus)),
               std::tuple(3u, "Level # 0"));
     EXPECT_EQ(std::make_tuple(s().Score, s().Speed, s().Level, s().TumblixBonusSum,
-                              s().TotalTimeBonus, s().Steps),
-              std::make_tuple(0, 0, 0, 0, 0, 0));
+                              s().TotalTimeBonus, s().Steps, s().LevelLines),
+              std::make_tuple(0, 0, 0, 0, 0, 0, 0));
     game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, 1);  // running again
 }

@@ -35,12 +35,12 @@ TEST_F(GameTest, TumblixFigureWhenTheSecondDrawHits25AndSuperWhenNoCellIsDrawn) 
     random.push({0.0, 0.0, 0.49, 0.0, 0.0, 0.52});  // int(24.5) and int(26) miss
     EXPECT_FALSE(game.chooser().next(7).isTumblix || game.chooser().next(7).isTumblix);
     // One stir, then per column a stir and four draws, a cell from 0.8 on, then the bonus draw;
-    // the super figure takes none. The patterns and bonuses are the landing tests'.
-    random.dealTumblix("1100000000000001", 0.5);
+    // the super figure takes none and pays 25000. The patterns are the landing tests'.
+    random.dealTumblix("1100000000000001", 0.9);  // 30000 + 18000.9
     random.dealTumblix(kSuperPattern);
-    random.push({0.123});
-    EXPECT_TRUE(game.chooser().next(7).isTumblix && game.chooser().next(7).isTumblix);
-    EXPECT_EQ(random.script.size(), 1u);
+    auto [a, b] = std::pair{game.chooser().next(7), game.chooser().next(7)};
+    EXPECT_EQ(std::tuple(a.isTumblix, a.bonus, b.isTumblix, b.bonus, b.pattern),
+              std::tuple(true, 48001, true, 250000, std::string(kSuperPattern)));
 }
 
 const FigureBox bar = boxFromRows(kBar);  // cells in box column 1, rows 0..3
