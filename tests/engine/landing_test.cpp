@@ -30,6 +30,7 @@ TEST_F(LandingTest, LandingWritesTheFigureAndBringsInTheNextOne) {
     random.push({0.9});  // the landing sound
     game.settings().iFantom = 2;
     put(kBar, 12, 3);
+    game.UpdateFantom();  // the ghost where the bar lands
     land();
 
     for (int r = 27; r <= 30; ++r) EXPECT_EQ(s().board.at(13, r), rgb(1, 2, 3)) << r;
@@ -94,9 +95,8 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     random.push({0.9});
     random.dealTumblix("1100000000000001", 0.5);  // 30000 + 10000.5 rounds to even: 4000
     land();
-    EXPECT_EQ(s().Score, 250000 + 2010 + 32);
-    EXPECT_EQ(text(Ctl::lblSumBonus), "  Tumblix Bonus : 25000");
-    EXPECT_EQ(stats().back(), "1. +25204 (0)");
+    EXPECT_EQ(std::tuple(s().Score, text(Ctl::lblSumBonus), stats().back()),
+              std::tuple(250000 + 2010 + 32, "  Tumblix Bonus : 25000", "1. +25204 (0)"));
     land();
     land();
     next.reset();
@@ -104,8 +104,7 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     EXPECT_EQ(next.framed(colors::white), (std::set<Cell>{{4, 0}, {4, 1}, {7, 3}}));
     EXPECT_EQ(s().TumblixCount, 0);
     land();  // now falling
-    EXPECT_EQ(stats().back(), "...Tumblix figure");
-    EXPECT_EQ(s().TumblixCount, 1);
+    EXPECT_EQ(std::tuple(stats().back(), s().TumblixCount), std::tuple("...Tumblix figure", 1L));
     land();  // three cells of its own and four of the next figure
     EXPECT_EQ(stats().back(), "6. +4203 (0)");
     land();
@@ -118,9 +117,9 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes)
     clearRows(4);
     EXPECT_EQ(text(Ctl::lblRemain), "123");
     clearRows(4);
-    EXPECT_EQ(std::make_tuple(s().Level, s().Speed), std::make_tuple(1, 15));
-    EXPECT_EQ(text(Ctl::lblLevel), "Level # 1");
-    EXPECT_EQ(text(Ctl::lblRemain), "123456");  // the eighth row counts toward level 2
+    // The eighth row counts toward level 2.
+    EXPECT_EQ(std::tuple(s().Level, s().Speed, text(Ctl::lblLevel), text(Ctl::lblRemain)),
+              std::tuple(1, 15, "Level # 1", "123456"));
     std::vector<std::string> tail(stats().end() - 5, stats().end());
     EXPECT_EQ(tail, (std::vector<std::string>{"************************", "Welcome to Level # 1",
                                               "************************", "...Score : 5204",
@@ -166,13 +165,12 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     s().TumblixBonusSum = 5000;
     s().TotalTimeBonus = 700;
     landIntoGameOver();
-    EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 0));
     // The emptied well and "---" are the end-to-end game-over case's.
-    EXPECT_EQ(std::tuple(stats().size(), text(Ctl::lblLevel) + text(Ctl::lblSumBonus)),
-              std::tuple(3u, "Level # 0"));
-    EXPECT_EQ(std::make_tuple(s().Score, s().Speed, s().Level, s().TumblixBonusSum,
-                              s().TotalTimeBonus, s().Steps, s().LevelLines),
-              std::make_tuple(0, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(
+        std::tuple(host.asked, host.closed, stats().size(),
+                   text(Ctl::lblLevel) + text(Ctl::lblSumBonus), s().Score, s().Speed, s().Level,
+                   s().TumblixBonusSum, s().TotalTimeBonus, s().Steps, s().LevelLines),
+        std::tuple(1, 0, 3u, "Level # 0", 0, 0, 0, 0, 0, 0, 0));
     game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, 1);  // running again
 }
