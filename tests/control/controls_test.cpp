@@ -16,22 +16,37 @@ class ButtonsTest : public ControlsTest {
 };
 
 TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
-    put(kBar, 9, 10);
+    put(kBar, 9, 10);  // where the moves go is the demo's test
     buttons.cmdLeftRight_MouseDown(0);
-    EXPECT_EQ(s().FigureX, 8);
     buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(9, 2L));
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
-
-    host.sounds.clear();
     put(kBar, 3, 10);
     buttons.cmdLeftRight_MouseDown(0);
     EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
     s().board.set(11, 13, 1);
     put(kBar, 9, 10);
     buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(9, 2L));
-    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(std::tuple(s().FigureX, s().FigureClicks, host.sounds.size()), std::tuple(9, 2L, 2u));
+}
+
+// The upper row lights green from left to right, one button a step, then stops. The pointer
+// lights one button at a time in the normal colours swapped; a landing puts them back.
+TEST_F(ButtonsTest, MenuLightRunsAlongTheUpperRowAndThePointerLightsOneButton) {
+    menu.startMenuLight();
+    std::vector<Ctl> lit;
+    for (int i = 0; i < 9 && game.panel().timer(Timer::tmrMigMenuControls).enabled; ++i) {
+        menu.tmrMigMenuControls_Timer();
+        for (Ctl c : Menu::kUpperRow)
+            if (back(c) == colors::green) lit.push_back(c);
+    }
+    EXPECT_EQ(lit, std::vector(std::begin(Menu::kUpperRow), std::end(Menu::kUpperRow)));
+    menu.upperButton_MouseMove(Ctl::chkHelp);
+    menu.upperButton_MouseMove(Ctl::chkExit);
+    EXPECT_EQ(
+        std::tuple(back(Ctl::chkHelp), back(Ctl::chkExit), game.panel()[Ctl::chkExit].foreColor),
+        std::tuple(Game::kMenuBack, Game::kMenuText, Game::kMenuBack));
+    land();
+    EXPECT_EQ(back(Ctl::chkExit), Game::kMenuBack);
 }
 
 // What a drop shows is pinned through the real buttons and keys; here its sound, and the
