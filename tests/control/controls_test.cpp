@@ -16,17 +16,15 @@ class ButtonsTest : public ControlsTest {
 };
 
 TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
-    put(kBar, 9, 10);  // where the moves go is the demo's test
-    buttons.cmdLeftRight_MouseDown(0);
-    buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
-    put(kBar, 3, 10);
-    buttons.cmdLeftRight_MouseDown(0);
-    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
     s().board.set(11, 13, 1);
     put(kBar, 9, 10);
+    buttons.cmdLeftRight_MouseDown(2);  // onto the filled cell: refused, but the button lights
+    EXPECT_EQ(
+        std::tuple(s().FigureX, s().FigureClicks, host.sounds.size(), back(Ctl::cmdLeftRight2)),
+        std::tuple(9, 0L, 0u, colors::green));
+    buttons.cmdLeftRight_MouseDown(0);  // where the moves go is the demo's test
     buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(std::tuple(s().FigureX, s().FigureClicks, host.sounds.size()), std::tuple(9, 2L, 2u));
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
 }
 
 // The upper row lights green from left to right, one button a step, then stops. The pointer

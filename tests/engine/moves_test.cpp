@@ -24,8 +24,7 @@ TEST(Patterns, KindTableDecodingRotationAndInversion) {
     // Rotation turns clockwise; inversion flips every cell.
     FigureBox j{};
     EXPECT_EQ(decodePattern("0000111010000000", j), 4);
-    FigureBox turned = rotatedClockwise(j);
-    EXPECT_EQ(turned, boxFromRows({"....", ".###", "...#", "...."}));
+    EXPECT_EQ(rotatedClockwise(j), boxFromRows({"....", ".###", "...#", "...."}));
     EXPECT_EQ(inverted(j), boxFromRows({"#..#", "#.##", "#.##", "####"}));
 }
 
