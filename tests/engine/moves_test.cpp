@@ -59,6 +59,8 @@ TEST(Board, FigureStaysInsideAndOffFilledCellsAndARowIsFullWithFifteenCells) {
     // A row is full with all fifteen cells.
     b = Board::fromPicture({"###############", "##############."});
     EXPECT_TRUE(b.rowFull(29) && !b.rowFull(30));
+    b.set(5, 0, 1), b.removeRow(29);  // the rows above move down, the top one too
+    EXPECT_TRUE(!b.at(5, 0) && b.at(5, 1) && !b.rowFull(29));
 }
 
 using TickTest = GameTest;
