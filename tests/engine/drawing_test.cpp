@@ -81,7 +81,7 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     EXPECT_EQ(board.framed(rgb(7, 7, 7)), ghost);
 }
 
-TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
+TEST_F(DrawingTest, PreviewCaptionAndFutureAnnounceTheComingFigures) {
     const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255),
                 green = colors::green, yellow = colors::yellow;
     const std::string j = "0000111010000000", t = "1100000000000001", super(kSuperPattern);
@@ -115,6 +115,12 @@ TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
         EXPECT_EQ(stats().size() - logged, c.captionColor == blue ? 1u : 0u);
     }
     EXPECT_EQ(stats().back(), "...SUPER TUMBLIX !!!");
+    // The three figures after the next one: every box cell framed, the filled ones white.
+    future.reset(), s().FigureQueue[1].pattern = std::string(16, '1');
+    game.DrawFuture();
+    auto f = future.ops(Op::FrameBox);  // [40]: the third figure's top cell in its third column
+    EXPECT_EQ(std::tuple(f[0].color, f[40].color, std::lround(f[40].x1), std::lround(f[40].y1)),
+              std::tuple(rgb(20, 150, 150), qbColor(15), 2395L, 114L));
 }
 
 }  // namespace
