@@ -16,22 +16,35 @@ class ButtonsTest : public ControlsTest {
 };
 
 TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
-    put(kBar, 9, 10);
-    buttons.cmdLeftRight_MouseDown(0);
-    EXPECT_EQ(s().FigureX, 8);
-    buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(9, 2L));
-    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
-
-    host.sounds.clear();
-    put(kBar, 3, 10);
-    buttons.cmdLeftRight_MouseDown(0);
-    EXPECT_EQ(back(Ctl::cmdLeftRight0), colors::green);
     s().board.set(11, 13, 1);
     put(kBar, 9, 10);
+    buttons.cmdLeftRight_MouseDown(2);  // onto the filled cell: refused, but the button lights
+    EXPECT_EQ(
+        std::tuple(s().FigureX, s().FigureClicks, host.sounds.size(), back(Ctl::cmdLeftRight2)),
+        std::tuple(9, 0L, 0u, colors::green));
+    buttons.cmdLeftRight_MouseDown(0);  // where the moves go is the demo's test
     buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(9, 2L));
-    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
+}
+
+// The upper row lights green from left to right, one button a step, then stops. The pointer
+// lights one button at a time in the normal colours swapped; a landing puts them back.
+TEST_F(ButtonsTest, MenuLightRunsAlongTheUpperRowAndThePointerLightsOneButton) {
+    menu.startMenuLight();
+    std::vector<Ctl> lit;
+    for (int i = 0; i < 9 && game.panel().timer(Timer::tmrMigMenuControls).enabled; ++i) {
+        menu.tmrMigMenuControls_Timer();
+        for (Ctl c : Menu::kUpperRow)
+            if (back(c) == colors::green) lit.push_back(c);
+    }
+    EXPECT_EQ(lit, std::vector(std::begin(Menu::kUpperRow), std::end(Menu::kUpperRow)));
+    menu.upperButton_MouseMove(Ctl::chkHelp);
+    menu.upperButton_MouseMove(Ctl::chkExit);
+    EXPECT_EQ(
+        std::tuple(back(Ctl::chkHelp), back(Ctl::chkExit), game.panel()[Ctl::chkExit].foreColor),
+        std::tuple(Game::kMenuBack, Game::kMenuText, Game::kMenuBack));
+    land();
+    EXPECT_EQ(back(Ctl::chkExit), Game::kMenuBack);
 }
 
 // What a drop shows is pinned through the real buttons and keys; here its sound, and the
@@ -49,10 +62,9 @@ TEST_F(ButtonsTest, DropAndTheTourCodesPickTheirSounds) {
 TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     put(kBar, 9, 10);
     buttons.picTumblix_MouseMove(2000);  // 2000 / 250 + 3 = 11
-    EXPECT_EQ(std::make_pair(s().FigureX, buttons.lastMouseColumn()), std::make_pair(11, 11));
-    EXPECT_EQ(back(Ctl::cmdLeftRight2), colors::green);
-    buttons.picTumblix_MouseMove(2200);  // same column: nothing
-    EXPECT_EQ(s().FigureClicks, 1);
+    EXPECT_EQ(std::tuple(s().FigureX, buttons.lastMouseColumn(), back(Ctl::cmdLeftRight2)),
+              std::tuple(11, 11, colors::green));
+    buttons.picTumblix_MouseMove(2200);   // same column: nothing (the clicks count below)
     buttons.picTumblix_MouseMove(249.6);  // rounds to 250: column 4
     EXPECT_EQ(std::tuple(s().FigureX, back(Ctl::cmdLeftRight0), back(Ctl::cmdLeftRight2)),
               std::tuple(4, colors::green, kButton));
@@ -65,6 +77,7 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     s().Dropping = false;
     s().GameRunning = false;
     buttons.picTumblix_MouseMove(2000);
+    buttons.picTumblix_MouseDown(1);  // no turn either
     EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(4, 2L));
 }
 
@@ -76,9 +89,9 @@ TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
         for (int k = 0; k <= 23; ++k) {
             put(kJ, 9, 10);
             s().Dropping = false;
-            random.push({0.5, k / 23.0});
+            random.push({k == 23 ? 0.9999 : 0.0, k / 23.0});  // the next interval: 5 to 755 ms
             menu.tmrDemo_Timer();
-            EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, 380);
+            EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, k == 23 ? 755 : 5);
             char got = s().Dropping                        ? 'D'
                        : s().FigureX == 8                  ? 'L'
                        : s().FigureX == 10                 ? 'R'
@@ -88,12 +101,6 @@ TEST_F(ButtonsTest, DemoPicksItsMoveFromTheSecondDraw) {
             EXPECT_EQ(got, (paused ? "-LLLLLLLRRRRRRRRTTTTDD--" : "ILLLLLLLRRRRRRRRTTTTDDII")[k])
                 << "k = " << k << ", paused " << paused;
         }
-    }
-    // The next interval runs from 5 to 755 ms.
-    for (auto [r, ms] : {std::pair{0.0, 5}, std::pair{0.9999, 755}}) {
-        random.push({r, 0.5});
-        menu.tmrDemo_Timer();
-        EXPECT_EQ(game.panel().timer(Timer::tmrDemo).interval, ms);
     }
 }
 

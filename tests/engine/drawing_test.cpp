@@ -18,18 +18,14 @@ TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     put({"#...", "....", "....", "...."}, 4, 30);
     game.DrawFigure();  // the J drawn at the start stood at (9, 0)
     EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{10, 0}, {10, 1}, {10, 2}, {11, 0}}));
-    EXPECT_EQ(board.framed(colors::cyan), (Cells{{4, 30}}));
+    EXPECT_EQ(std::pair(board.calls.back().box(), board.calls.back().color),
+              std::pair(std::tuple(28.0, 7528.0, 222.0, 7722.0), colors::cyan));  // cell (4, 30)
 
     board.reset();
-    s().NewFigure = true;
-    put(kBar, 17, 0);
+    s().NewFigure = true;  // a new figure erases nothing (the landing test's), then moves on
     game.DrawFigure();
-    EXPECT_TRUE(board.ops(Op::FillBox).empty());
-    EXPECT_EQ(board.framed(colors::cyan), (Cells{{18, 0}, {18, 1}, {18, 2}, {18, 3}}));
-    EXPECT_FALSE(s().NewFigure);
-    board.reset();
     game.DrawFigure();
-    EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{18, 0}, {18, 1}, {18, 2}, {18, 3}}));
+    EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{4, 30}}));
 }
 
 // The grid's colour of first place is the best-players tests', its count the landing tests'.
@@ -44,10 +40,13 @@ TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheG
     EXPECT_EQ(board.erased(colors::cyan), (Cells{{4, 30}, {18, 0}}));
     EXPECT_EQ(board.landed(rgb(1, 2, 3)), (Cells{{4, 30}}));
     EXPECT_EQ(board.landed(rgb(4, 5, 6)), (Cells{{18, 0}}));
-    s().Place = 3;
+    s().Place = 1;  // second place
     game.DrawGrid();
-    for (const auto& l : board.ops(Op::Line)) EXPECT_EQ(l.color, rgb(175, 175, 220));
-    EXPECT_EQ(board.calls.back().style, LineStyle::DashDot);
+    auto lines = board.ops(Op::Line);
+    EXPECT_EQ(
+        std::tuple(lines[0].color, lines[16].box(), lines.back().box(), board.calls.back().style),
+        std::tuple(rgb(175, 175, 220), std::tuple(4000.0, 0.0, 4000.0, 7750.0),
+                   std::tuple(0.0, 7750.0, 4000.0, 7750.0), LineStyle::DashDot));
     board.reset();
     game.settings().bDrawSetka = false;
     game.DrawGrid();
@@ -82,7 +81,7 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     EXPECT_EQ(board.framed(rgb(7, 7, 7)), ghost);
 }
 
-TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
+TEST_F(DrawingTest, PreviewCaptionAndFutureAnnounceTheComingFigures) {
     const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255),
                 green = colors::green, yellow = colors::yellow;
     const std::string j = "0000111010000000", t = "1100000000000001", super(kSuperPattern);
@@ -116,6 +115,12 @@ TEST_F(DrawingTest, PreviewColoursAndCaptionAnnounceTheNextFigure) {
         EXPECT_EQ(stats().size() - logged, c.captionColor == blue ? 1u : 0u);
     }
     EXPECT_EQ(stats().back(), "...SUPER TUMBLIX !!!");
+    // The three figures after the next one: every box cell framed, the filled ones white.
+    future.reset(), s().FigureQueue[1].pattern = std::string(16, '1');
+    game.DrawFuture();
+    auto f = future.ops(Op::FrameBox);  // [40]: the third figure's top cell in its third column
+    EXPECT_EQ(std::tuple(f[0].color, f[40].color, std::lround(f[40].x1), std::lround(f[40].y1)),
+              std::tuple(rgb(20, 150, 150), qbColor(15), 2395L, 114L));
 }
 
 }  // namespace
