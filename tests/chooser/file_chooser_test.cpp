@@ -9,6 +9,7 @@
 #include "chooser/file_chooser.h"
 #include "chooser/file_names.h"
 #include "chooser/file_pattern.h"
+#include "chooser/mounted_volumes.h"
 #include "chooser/pick_file.h"
 
 namespace tumblix::testing {
@@ -27,6 +28,9 @@ TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
         EXPECT_EQ(matchesPattern(k.name, k.pattern), k.match) << k.name << " " << k.pattern;
     EXPECT_EQ(GetFileName("/a/b/left1.WAV") + GetFileName("") + GetFileName("/a/.wav"), "left1");
     EXPECT_EQ(GetFolderPath("/a/b/left1.WAV") + "|" + GetFolderPath("noslash"), "/a/b/|");
+    // A folder lies on the longest volume that holds it whole.
+    EXPECT_EQ(volumeOf({"/home", "/mnt/ab", "/"}, "/mnt/ab/c") + volumeOf({"/mnt/ab"}, "/mnt/abc"),
+              "/mnt/ab/");
     QTemporaryDir dir;
     for (const char* f : {"x.WAV", "tune.MP3", "c.wma"})
         QFile(dir.filePath(f)).open(QIODevice::WriteOnly);

@@ -110,7 +110,7 @@ TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
         toggle();
         EXPECT_EQ(shown(), std::tuple(false, true, true, true, true, false, esc ? 1 : 0));
     }
-    window->setWindowState(Qt::WindowMinimized);  // as the window system does
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_TRUE(window->isMinimized());
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);

@@ -59,31 +59,33 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     EXPECT_FALSE(window->mp3().isVisible());
 }
 
-TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
+TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesGridAndGhostSurviveARoundTrip) {
     Settings start;
     start.mainWindow = {1000, 2000};
     start.frmStatistic.reset();
     start.frmFuture = Point{3001, 4001};
+    start.iFantom = 2;  // the grid and the ghost come back through the game
+    start.bDrawSetka = false;
     std::ofstream file(iniFile(), std::ios::binary);
     formatSettings(file, start);
     file.close();
     window->setSettingsFile(iniFile());
     window->LoadSettings();
-    EXPECT_FALSE(window->statistic().isVisible());
     window->SaveSettings();  // nothing moved: the very twips come back
-    EXPECT_EQ(savedSettings().value().frmFuture, start.frmFuture);
-    EXPECT_EQ(savedSettings()->frmStatistic, std::nullopt);
+    Settings saved = savedSettings().value();
+    EXPECT_EQ(std::tuple(window->statistic().isVisible(), saved.frmFuture, saved.frmStatistic,
+                         saved.iFantom, saved.bDrawSetka),
+              std::tuple(false, start.frmFuture, std::nullopt, 2, false));
 
+    window->game().settings() = GameSettings{0, true};  // as the settings dialog sets them
     QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
-    EXPECT_FALSE(button("chkAuto")->isChecked());
-    EXPECT_EQ(panel()[Ctl::chkStat].value, 1);
     window->SaveSettings();
-    auto docked = savedSettings().value();
-    EXPECT_EQ(docked.mainWindow, (Point{1000, 2000}));
-    EXPECT_EQ(docked.frmFuture, (Point{7755, 2000}));
-    EXPECT_EQ(docked.frmStatistic, (Point{7755, 3500}));
-    EXPECT_EQ(docked.frmTumbliFathers, (Point{7755, 8100}));
-    EXPECT_EQ(docked.frmMP3, (Point{7755, 6800}));
+    saved = savedSettings().value();
+    EXPECT_EQ(std::tuple(button("chkAuto")->isChecked(), panel()[Ctl::chkStat].value,
+                         saved.mainWindow, *saved.frmFuture, *saved.frmStatistic,
+                         *saved.frmTumbliFathers, *saved.frmMP3, saved.iFantom, saved.bDrawSetka),
+              std::tuple(false, 1, Point{1000, 2000}, Point{7755, 2000}, Point{7755, 3500},
+                         Point{7755, 8100}, Point{7755, 6800}, 0, true));
 }
 
 TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
