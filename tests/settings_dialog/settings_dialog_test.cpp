@@ -108,33 +108,29 @@ TEST_F(Dialogs, EnterPressesNoButton) {
 
 // The list opens on its first event; each event's "Выключить" boxes switch off its own objects.
 TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
-    struct Case {
-        const char* event;
-        Sound first;
-        std::optional<Sound> second;
-    };
-    const Case events[] = {{"Инверсия", Sound::mInverse1, {}},
-                           {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
-                           {"Удаление линиий", Sound::mDelLin1, {}},
-                           {"Приземление", Sound::mDown1, Sound::mDown2},
-                           {"Бросить", Sound::mDrop1, Sound::mDrop2},
-                           {"Вращение", Sound::mRotate1, {}},
-                           {"Влево", Sound::mLeft1, {}},
-                           {"Вправо", Sound::mRight1, {}}};
+    const std::tuple<const char*, Sound, std::optional<Sound>> events[] = {
+        {"Инверсия", Sound::mInverse1, {}},
+        {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
+        {"Удаление линиий", Sound::mDelLin1, {}},
+        {"Приземление", Sound::mDown1, Sound::mDown2},
+        {"Бросить", Sound::mDrop1, Sound::mDrop2},
+        {"Вращение", Sound::mRotate1, {}},
+        {"Влево", Sound::mLeft1, {}},
+        {"Вправо", Sound::mRight1, {}}};
     auto* list = c<QComboBox>("cmbListEvents");
     ASSERT_EQ(list->count(), 8);
     for (int i = 0; i < 8; ++i) {  // the list in this order, one key press apart
-        const Case& k = events[i];
-        SCOPED_TRACE(k.event);
+        auto [event, first, second] = events[i];
+        SCOPED_TRACE(event);
         if (i > 0) QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(list->currentText(), k.event);
-        EXPECT_EQ(c("fraSecondVar")->isHidden(), !k.second);
+        EXPECT_EQ(std::pair(list->currentText(), c("fraSecondVar")->isHidden()),
+                  std::pair(QString(event), !second));
         click(c("chkEnFirstVar"));
-        EXPECT_EQ(disabled(), std::vector<Sound>{k.first});
+        EXPECT_EQ(disabled(), std::vector<Sound>{first});
         click(c("chkEnFirstVar"));
-        if (!k.second) continue;
+        if (!second) continue;
         click(c("chkEnSecondVar"));
-        EXPECT_EQ(disabled(), std::vector<Sound>{*k.second});
+        EXPECT_EQ(disabled(), std::vector<Sound>{*second});
         click(c("chkEnSecondVar"));
     }
     EXPECT_TRUE(disabled().empty());
@@ -177,8 +173,8 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
                                         music + " stop", music + " frequency 27050"}));
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "Empty");
-    EXPECT_EQ(c<Slider>("sldFreq")->value(), 5000);
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
+              std::tuple("Empty", 5000));
     QString opened;  // a failed music file opens the chooser above the program's folder
     answerModal<frmOpen>([&] { click(c("cmdOpen")); },
                          [&](frmOpen& o) {

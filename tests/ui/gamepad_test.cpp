@@ -19,14 +19,13 @@ TEST_F(GamepadTest, PlaysThroughTheKeyHandlers) {
     standI(9, 5);
     pad->button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
     window->pollGamepad();
-    EXPECT_EQ(state().FigureX, 8);
-    EXPECT_EQ(panel()[Ctl::cmdLeftRight0].backColor, colors::green);
-    EXPECT_TRUE(slowRead->isActive());
-    EXPECT_EQ(slowRead->interval(), 100);
+    EXPECT_EQ(std::tuple(state().FigureX, panel()[Ctl::cmdLeftRight0].backColor,
+                         slowRead->isActive(), slowRead->interval()),
+              std::tuple(8, colors::green, true, 100));
     pad.reset();
     window->pollGamepad();
-    EXPECT_EQ(panel()[Ctl::cmdLeftRight0].backColor, state().DownButtonColor);
-    EXPECT_FALSE(slowRead->isActive());
+    EXPECT_EQ(std::pair(panel()[Ctl::cmdLeftRight0].backColor, slowRead->isActive()),
+              std::pair(state().DownButtonColor, false));
 
     VirtualPad again;
     window->pollGamepad();

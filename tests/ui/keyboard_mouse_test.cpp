@@ -20,9 +20,8 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
     FigureBox standing = state().Figure;
     key(Qt::Key_Up);
-    EXPECT_EQ(state().Figure, standing);
-    EXPECT_EQ(std::pair(state().FigureClicks, window->sounds),
-              std::pair(1L, std::vector{Sound::mRotate1}));
+    EXPECT_EQ(std::tuple(state().Figure, state().FigureClicks, window->sounds),
+              std::tuple(standing, 1L, std::vector{Sound::mRotate1}));
     standI(9, 5);
     key(Qt::Key_Left);
     EXPECT_EQ(state().FigureX, 8);
@@ -49,11 +48,10 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
 TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
     standI(9, 20);
     sendKey(board(), QEvent::KeyPress, Qt::Key_Down, false);
-    ASSERT_TRUE(state().Dropping);
-    EXPECT_FALSE(button("cmdDown")->isEnabled());
     for (int i = 0; i < 5; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
-    EXPECT_EQ(state().FigureClicks, 1);
-    EXPECT_EQ(window->sounds.size(), 1u);
+    EXPECT_EQ(std::tuple(state().Dropping, button("cmdDown")->isEnabled(), state().FigureClicks,
+                         window->sounds.size()),
+              std::tuple(true, false, 1L, 1u));
 
     // The repeats' releases are not the key's release; the real one changes nothing either.
     sendKey(board(), QEvent::KeyRelease, Qt::Key_Down, true);
@@ -61,8 +59,7 @@ TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
     EXPECT_FALSE(button("cmdDown")->isEnabled());
 
     while (state().Dropping) window->game().tmrDown_Timer();
-    EXPECT_TRUE(button("cmdDown")->isEnabled());
-    EXPECT_EQ(state().FigureY, 0);
+    EXPECT_EQ(std::pair(button("cmdDown")->isEnabled(), state().FigureY), std::pair(true, 0));
     sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
     EXPECT_TRUE(state().Dropping);
 }
@@ -104,24 +101,24 @@ TEST_F(BoardMouseTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
             QPoint in = b->rect().center(), out(-30, -30);
             sendMouse(b, QEvent::MouseButtonPress, in, mouse, mouse);
             Color held = panel()[ctl].backColor;
-            EXPECT_NE(held, state().DownButtonColor);
-            EXPECT_EQ(state().FigureX, x);
-            EXPECT_EQ(state().Figure != before, ctl == Ctl::cmdRotate0 || ctl == Ctl::cmdSpace);
+            EXPECT_EQ(std::tuple(held != state().DownButtonColor, state().FigureX,
+                                 state().Figure != before),
+                      std::tuple(true, x, ctl == Ctl::cmdRotate0 || ctl == Ctl::cmdSpace));
             for (QPoint at : {out, in, out, in})
                 sendMouse(b, QEvent::MouseMove, at, Qt::NoButton, mouse);
             Qt::MouseButton other = mouse == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
             sendMouse(b, QEvent::MouseButtonPress, in, other, mouse | other);
             sendMouse(b, QEvent::MouseButtonRelease, in, other, mouse);
-            EXPECT_EQ(panel()[ctl].backColor, held);
-            EXPECT_EQ(state().FigureX, x);  // the press acted once
-            EXPECT_EQ(window->sounds.size(), 1u);
+            // Still held; the press acted once.
+            EXPECT_EQ(std::tuple(panel()[ctl].backColor, state().FigureX, window->sounds.size()),
+                      std::tuple(held, x, 1u));
             sendMouse(b, QEvent::MouseButtonRelease, in, mouse, Qt::NoButton);
             EXPECT_EQ(panel()[ctl].backColor, state().DownButtonColor);
         }
         standI(9, 5);
         QTest::mouseClick(button("cmdDown"), mouse);
-        EXPECT_TRUE(state().Dropping);
-        EXPECT_EQ(panel()[Ctl::cmdDown].backColor, colors::black);
+        EXPECT_EQ(std::pair(state().Dropping, panel()[Ctl::cmdDown].backColor),
+                  std::pair(true, colors::black));
         state().Dropping = false;
         panel().setEnabled(Ctl::cmdDown, true);
     }

@@ -112,8 +112,7 @@ TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     }
     QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
     QApplication::processEvents();
-    ASSERT_TRUE(window->isMinimized());
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
     QApplication::processEvents();
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
@@ -150,8 +149,7 @@ TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
                                      EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
                                      d.close();
                                  });
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
+    EXPECT_EQ(std::pair(shown, panel()[Ctl::chkSet].value), std::pair(1, 0));
 }
 
 }  // namespace

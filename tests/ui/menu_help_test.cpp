@@ -85,8 +85,8 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
     for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
-    EXPECT_EQ(about.scrollShown(), QString(about.ScrollText).replace("\r\n", "\n"));
-    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
+              std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     about.tmrScroll_Timer();
     EXPECT_FALSE(about.isVisible());
 }

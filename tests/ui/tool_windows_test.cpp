@@ -36,8 +36,7 @@ TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     stat.activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    EXPECT_FALSE(list.hasFocus());
-    EXPECT_EQ(window->focusWidget(), board());
+    EXPECT_EQ(std::pair(list.hasFocus(), window->focusWidget()), std::pair(false, board()));
 
     // A key that still reaches a side window goes to the game.
     standI(9, 5);
@@ -53,10 +52,9 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     QTest::mouseClick(button("chkRec"), Qt::LeftButton);
     EXPECT_TRUE(best.isVisible());
 
-    QTest::mouseClick(button("chkStat"), Qt::LeftButton);
-    EXPECT_FALSE(window->statistic().isVisible());
-    QTest::mouseClick(button("chkMP3"), Qt::LeftButton);
-    EXPECT_FALSE(window->mp3().isVisible());
+    for (const char* name : {"chkStat", "chkMP3"}) QTest::mouseClick(button(name), Qt::LeftButton);
+    EXPECT_EQ(std::pair(window->statistic().isVisible(), window->mp3().isVisible()),
+              std::pair(false, false));
 }
 
 TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesGridAndGhostSurviveARoundTrip) {
