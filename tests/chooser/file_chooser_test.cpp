@@ -37,8 +37,8 @@ TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
     QString picked;
     QStringList listed =
         pickFile([&] { picked = frmOpen::choose(nullptr, "*.wma;*.mp3", dir.path()); }, "tune.MP3");
-    EXPECT_EQ(listed, (QStringList{"c.wma", "tune.MP3"}));
-    EXPECT_EQ(picked, dir.path() + "/tune.MP3");
+    EXPECT_EQ(std::pair(listed, picked),
+              std::pair(QStringList{"c.wma", "tune.MP3"}, dir.path() + "/tune.MP3"));
     // The pick cleared the pattern: shown again as it is, the chooser lists wave files.
     EXPECT_EQ(pickFile([&] { frmOpen::shared().showModal(nullptr); }, ""), QStringList{"x.WAV"});
     frmOpen::shared().SetPath(dir.filePath("missing"));

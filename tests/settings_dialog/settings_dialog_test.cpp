@@ -44,8 +44,7 @@ class Dialogs : public ::testing::Test, public SettingsValues {
         sounds.settings.freq = 30000;
         sounds.settings.EnableSoundControl = false;
         sounds.music.MusicVolume = -700;
-        game.bDrawSetka = false;
-        game.iFantom = 1;
+        game = GameSettings{1, false};
         dialog = std::make_unique<frmSettings>(nullptr, *this);
         dialog->show();
     }
@@ -101,8 +100,7 @@ TEST_F(Dialogs, EnterPressesNoButton) {
         w->setFocus();
         int editors = answerModal<frmSeq>([&] { QTest::keyClick(w, Qt::Key_Return); },
                                           [](frmSeq& editor) { editor.close(); });
-        EXPECT_EQ(editors, 0) << name;
-        EXPECT_TRUE(dialog->isVisible()) << name;
+        EXPECT_EQ(std::pair(editors, dialog->isVisible()), std::pair(0, true)) << name;
     }
 }
 
@@ -155,14 +153,14 @@ TEST_F(Dialogs, TypedSpeedIsKeptToTheSlidersMaximumAndZeroCentresTheMusic) {
 
 TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     click(c("chkEnable"));
-    EXPECT_FALSE(sounds.settings.EnableLoop);
     mixer->take();
     const std::string music = path("Music.wav").toStdString();
     QStringList listed = pickFile([&] { click(c("cmdOpen")); }, "Music.wav");
-    EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
-    EXPECT_EQ(std::tuple(c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.PathToBkgMusic,
-                         c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
-              std::tuple(true, music, "Music.wav", 22050));
+    EXPECT_EQ(std::tuple(listed, c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.EnableLoop,
+                         sounds.settings.PathToBkgMusic, c<QLabel>("lblFile")->text(),
+                         c<Slider>("sldFreq")->value()),
+              std::tuple(QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}, true, false, music,
+                         "Music.wav", 22050));
     for (int i = 0; i < 2; ++i) click(c("chkEnable"));
     QTest::mouseClick(c("sldFreq"), Qt::LeftButton, {}, QPoint(c("sldFreq")->width() - 2, 5));
     EXPECT_EQ(sounds.settings.freq, 27050);
@@ -188,9 +186,9 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
     EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "Fanfare-for...ling-blocks");
     pickFile([&] { click(c("cmdOpenFirst")); }, "LEFT1.WAV");
-    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "LEFT1.WAV");
-    EXPECT_EQ(sounds.object(Sound::mInverse1).DMCtrlPath(), path("LEFT1.WAV").toStdString());
-    EXPECT_TRUE(frmOpen::loaded());
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(),
+                         sounds.object(Sound::mInverse1).DMCtrlPath(), frmOpen::loaded()),
+              std::tuple("LEFT1.WAV", path("LEFT1.WAV").toStdString(), true));
     click(c("cmdOk"));
     EXPECT_FALSE(frmOpen::loaded());
 }

@@ -13,10 +13,8 @@ void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat) {
     QApplication::sendEvent(to, &event);
 }
 
-using KeyboardTest = WindowTest;
-
 // A refused rotation counts and sounds.
-TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
+TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
     FigureBox standing = state().Figure;
     key(Qt::Key_Up);
@@ -45,7 +43,7 @@ TEST_F(KeyboardTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     EXPECT_EQ(abouts, 2);
 }
 
-TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
+TEST_F(WindowTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
     standI(9, 20);
     sendKey(board(), QEvent::KeyPress, Qt::Key_Down, false);
     for (int i = 0; i < 5; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
@@ -64,9 +62,7 @@ TEST_F(KeyboardTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
     EXPECT_TRUE(state().Dropping);
 }
 
-using BoardMouseTest = WindowTest;
-
-TEST_F(BoardMouseTest, PointerMovesTheFigureAndButtonsRotateAndDrop) {
+TEST_F(WindowTest, BoardPointerMovesTheFigureAndButtonsRotateAndDrop) {
     standI(9, 5);
     QWidget* pic = board();
     auto at = [pic](double units) {
@@ -87,7 +83,7 @@ void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton b,
     QApplication::sendEvent(to, &event);
 }
 
-TEST_F(BoardMouseTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
+TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
     for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         for (auto [name, ctl, x] : {std::tuple{"cmdLeftRight(0)", Ctl::cmdLeftRight0, 8},
                                     {"cmdLeftRight(2)", Ctl::cmdLeftRight2, 10},

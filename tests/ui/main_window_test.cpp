@@ -14,12 +14,10 @@
 namespace tumblix::testing {
 namespace {
 
-using MainWindowShapeTest = WindowTest;
-
 // The shape is the title strip, the outer frames with rounded corners and the bars between;
 // the board frame's edges at the real window system's title height are the end-to-end
 // outline case's.
-TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
+TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     QRegion mask = window->mask();
     ASSERT_FALSE(mask.isEmpty());
 
@@ -44,11 +42,10 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
         QWidget* f = window->control(k.name);
         QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
         int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
-        EXPECT_EQ(left, k.left);
-        EXPECT_EQ(stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}), 5);
-        EXPECT_TRUE(mask.contains(f->mapTo(window.get(), f->rect().center())));
-        EXPECT_EQ(stepsIn(corner, {1, 0}), k.cornerWidth);
-        EXPECT_EQ(stepsIn(corner + QPoint(left, 0), {0, 1}), k.cornerHeight);
+        EXPECT_EQ(std::tuple(left, stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}),
+                             mask.contains(f->mapTo(window.get(), f->rect().center())),
+                             stepsIn(corner, {1, 0}), stepsIn(corner + QPoint(left, 0), {0, 1})),
+                  std::tuple(k.left, 5, true, k.cornerWidth, k.cornerHeight));
     }
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
@@ -59,7 +56,7 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
 // click on each arrow's lower part, level with "V", moves the figure. The control buttons take
 // a random palette colour each game: on the colours where their black arrows do not read well
 // the captions turn white, and a caption colour that reads well stays.
-TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
+TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
     QWidget* frame = window->control("fraControl");
     const QRect rotate = window->control("cmdRotate(0)")->geometry(),
                 down = window->control("cmdDown")->geometry();
@@ -84,12 +81,10 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellO
     EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
 }
 
-using PauseTest = WindowTest;
-
 // The pause button stops gravity and gates the keys without minimising; Esc also minimises
 // the window, and a second press of either resumes. Minimising the window pauses, and restoring
 // it leaves the pause.
-TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
+TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -120,7 +115,7 @@ TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
 
 // Every input first runs the gravity ticks due while no frame came; while paused none fall due
 // and no timer of the game runs.
-TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
+TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     panel().setTimerEnabled(Timer::tmrDown, true);
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
@@ -134,9 +129,7 @@ TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     EXPECT_EQ(window->ticks, ticks);
 }
 
-using SetButton = WindowTest;
-
-TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
     SettingsValues values;
     values.sequence.SequenceOn = true;
     installSettingsDialog(*window, values.sounds, values.sequence);

@@ -10,8 +10,6 @@
 namespace tumblix::testing {
 namespace {
 
-using MenuTest = WindowTest;
-
 bool filledWith(QWidget* w, Qt::GlobalColor c) {
     QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QImage filled(shown.size(), QImage::Format_RGB32);
@@ -19,7 +17,7 @@ bool filledWith(QWidget* w, Qt::GlobalColor c) {
     return shown == filled;
 }
 
-TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
+TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     // The end of a game takes its page away without ending the tour.
     enum class End { Last, CloseButton, CloseBox, GameOver };
     struct Case {
