@@ -57,7 +57,7 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
               std::pair(false, false));
 }
 
-TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesGridAndGhostSurviveARoundTrip) {
+TEST_F(ToolWindowsTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadableFile) {
     Settings start;
     start.mainWindow = {1000, 2000};
     start.frmStatistic.reset();
@@ -84,11 +84,9 @@ TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesGridAndGhostSurviveARoundTrip
                          *saved.frmTumbliFathers, *saved.frmMP3, saved.iFantom, saved.bDrawSetka),
               std::tuple(false, 1, Point{1000, 2000}, Point{7755, 2000}, Point{7755, 3500},
                          Point{7755, 8100}, Point{7755, 6800}, 0, true));
-}
-
-TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
+    // A settings file that cannot be read is never written over.
+    std::filesystem::remove(iniFile());
     ASSERT_EQ(mkfifo(iniFile().c_str(), 0644), 0);
-    window->setSettingsFile(iniFile());
     window->LoadSettings();
     window->SaveSettings();
     EXPECT_TRUE(std::filesystem::is_fifo(iniFile()));
