@@ -64,6 +64,7 @@ struct Mp3WindowTest : ::testing::Test, Rig {};
 TEST(Mp3Window, InitMusicPlaysTheSettingsFileAndShowsItsShortName) {
     const std::tuple<const char*, bool, const char*, const char*> cases[] = {
         {"...", true, "Empty", "No Loop"},
+        {"", false, "Empty", "No Loop"},
         {"C:\\Музыка\\Моя песня.mp3", false, "Моя песня", "No loop"},
         {"/a/0123456789abcdefghijklmnopqrstuvwxyz.wma", true, "0123456789abc...nopqrstuvwxyz",
          "Loop"},

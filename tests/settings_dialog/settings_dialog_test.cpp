@@ -84,12 +84,14 @@ TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsO
     for (const char* name : {"sldVolBackgrnd", "sldChange"}) QTest::keyClick(c(name), Qt::Key_Home);
     for (const char* name : {"sldVolBut1", "sldFreqBut1"})
         QTest::mouseClick(c(name), Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mousePress(c("sldFreq"), Qt::LeftButton, {}, QPoint(2, 5));  // let go off it: no change
+    QTest::mouseRelease(c("sldFreq"), Qt::LeftButton, {}, QPoint(-9, 5));
     const clsDMCtrl& inversion = sounds.object(Sound::mInverse1);
     EXPECT_EQ(std::tuple(game.bDrawSetka, sounds.settings.EnableSoundControl, game.iFantom,
-                         sounds.settings.VolumeBkgMusic, sounds.settings.SpeedChange,
-                         c<QLineEdit>("txtChange")->text(), inversion.DMCtrlVolume(),
-                         inversion.DMCtrlFreq()),
-              std::tuple(true, true, 2, -2500, 0, "0", -1000, 70000));
+                         sounds.settings.VolumeBkgMusic, sounds.settings.freq,
+                         sounds.settings.SpeedChange, c<QLineEdit>("txtChange")->text(),
+                         inversion.DMCtrlVolume(), inversion.DMCtrlFreq()),
+              std::tuple(true, true, 2, -2500, 30000, 0, "0", -1000, 70000));
 }
 
 // No button is the default: Enter in a box or on the list neither opens the sequence editor

@@ -11,7 +11,6 @@ namespace {
 TEST_F(WindowTest, AGamepadPlaysThroughTheKeyHandlers) {
     window->setGamepad(openVirtualOnly({400, 40}));
     auto* slowRead = window->findChild<QTimer*>("tmrGamepad");
-    ASSERT_TRUE(slowRead);
     EXPECT_FALSE(slowRead->isActive());
     auto pad = std::make_unique<VirtualPad>();
     standI(9, 5);

@@ -35,8 +35,9 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
               std::tuple(9, before, false, 2L));
 
     key(Qt::Key_Escape);  // resumes
-    key(Qt::Key_Up);
-    EXPECT_NE(state().Figure, before);
+    key(Qt::Key_Space);
+    EXPECT_EQ(std::pair(state().Figure != before, window->sounds.back()),
+              std::pair(true, Sound::mInverse1));
     // Any other key shows the about window, Shift and F5 alike.
     int abouts = answerModal<AboutWindow>([&] { key(Qt::Key_Shift), key(Qt::Key_F5); },
                                           [](AboutWindow& w) { w.close(); });

@@ -30,22 +30,18 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
     // the widest corners one pixel further left); its top-left corner is cut round by an
     // ellipse of its own: the shape's first pixel along the top row and the leftmost column.
-    struct Frame {
-        const char* name;
-        int left, cornerWidth, cornerHeight;
-    };
-    for (Frame k : {Frame{"fraTumblix", 0, 12, 12},
-                    {"fraLeft", -1, 31, 32},
-                    {"fraBottom", 0, 36, 24},
-                    {"fraBottomRight", 0, 12, 12}}) {
-        SCOPED_TRACE(k.name);
-        QWidget* f = window->control(k.name);
+    for (auto [name, leftEdge, cornerWidth, cornerHeight] : {std::tuple{"fraTumblix", 0, 12, 12},
+                                                             {"fraLeft", -1, 31, 32},
+                                                             {"fraBottom", 0, 36, 24},
+                                                             {"fraBottomRight", 0, 12, 12}}) {
+        SCOPED_TRACE(name);
+        QWidget* f = window->control(name);
         QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
         int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
         EXPECT_EQ(std::tuple(left, stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}),
                              mask.contains(f->mapTo(window.get(), f->rect().center())),
                              stepsIn(corner, {1, 0}), stepsIn(corner + QPoint(left, 0), {0, 1})),
-                  std::tuple(k.left, 5, true, k.cornerWidth, k.cornerHeight));
+                  std::tuple(leftEdge, 5, true, cornerWidth, cornerHeight));
     }
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would

@@ -55,6 +55,11 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     for (const char* name : {"chkStat", "chkMP3"}) QTest::mouseClick(button(name), Qt::LeftButton);
     EXPECT_EQ(std::pair(window->statistic().isVisible(), window->mp3().isVisible()),
               std::pair(false, false));
+    // The strip's close button ends the program, which closes the side windows for good.
+    QTest::mouseClick(
+        window->findChild<QWidget*>("titleStrip")->findChild<QPushButton*>("cmdClose"),
+        Qt::LeftButton);
+    EXPECT_TRUE(best.isHidden());
 }
 
 TEST_F(ToolWindowsTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadableFile) {
