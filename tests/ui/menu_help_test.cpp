@@ -20,14 +20,10 @@ bool filledWith(QWidget* w, Qt::GlobalColor c) {
 TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     // The end of a game takes its page away without ending the tour.
     enum class End { Last, CloseButton, CloseBox, GameOver };
-    struct Case {
-        End end;
-        int at, pages;
-    };
-    for (Case c : {Case{End::Last, 37, 37},
-                   {End::CloseButton, 3, 3},
-                   {End::CloseBox, 1, 1},
-                   {End::GameOver, 2, 37}}) {
+    for (auto [end, last, pages] : {std::tuple{End::Last, 37, 37},
+                                    {End::CloseButton, 3, 3},
+                                    {End::CloseBox, 1, 1},
+                                    {End::GameOver, 2, 37}}) {
         std::vector<std::string> lit;
         std::vector<QString> texts;
         Panel before = panel();
@@ -42,15 +38,15 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                 for (const char* picture : {"picTumblix", "picNext"})
                     EXPECT_TRUE(lit.back() != picture ||
                                 filledWith(window->control(picture), Qt::white));
-                bool at = static_cast<int>(texts.size()) == c.at;
-                if (at && c.end == End::CloseBox) return (void)w.close();
-                if (at && c.end == End::GameOver) return window->closeGameWindows();
-                w.findChild<QPushButton*>(at && c.end == End::CloseButton ? "cmdClose" : "cmdNext")
+                bool at = static_cast<int>(texts.size()) == last;
+                if (at && end == End::CloseBox) return (void)w.close();
+                if (at && end == End::GameOver) return window->closeGameWindows();
+                w.findChild<QPushButton*>(at && end == End::CloseButton ? "cmdClose" : "cmdNext")
                     ->click();
             });
-        SCOPED_TRACE(c.pages);
-        EXPECT_EQ(shown, c.pages);
-        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(c.pages));  // one per page
+        SCOPED_TRACE(pages);
+        EXPECT_EQ(shown, pages);
+        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(pages));  // one per page
         EXPECT_FALSE(button("chkHelp")->isChecked());
         EXPECT_FALSE(filledWith(this->board(), Qt::black));  // drawn again after its page
         for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
@@ -59,7 +55,7 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                                                            : before[static_cast<Ctl>(i)].backColor)
                 << ctlName(static_cast<Ctl>(i));
         EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
-        if (c.end != End::Last) continue;
+        if (end != End::Last) continue;
         // One lit control per page, in the window's order, frames and bars left out.
         std::string order;
         for (const std::string& name : lit) order += name + " ";
