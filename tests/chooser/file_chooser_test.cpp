@@ -33,7 +33,7 @@ TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
     EXPECT_EQ(volumeOf({"/home", "/mnt/ab", "/"}, "/mnt/ab/c") + volumeOf({"/mnt/ab"}, "/mnt/abc"),
               "/mnt/ab/");
     QTemporaryDir dir;
-    for (const char* f : {"x.WAV", "tune.MP3", "c.wma"})
+    for (const char* f : {"x.WAV", "x.wave", "tune.MP3", "c.wma"})
         QFile(dir.filePath(f)).open(QIODevice::WriteOnly);
     QDir(dir.path()).mkdir("sub");
     QString picked;

@@ -66,15 +66,14 @@ TEST_F(WindowTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
 TEST_F(WindowTest, BoardPointerMovesTheFigureAndButtonsRotateAndDrop) {
     standI(9, 5);
     QWidget* pic = board();
-    auto at = [pic](double units) {
-        return QPoint(static_cast<int>(units * pic->width() / 3760.0), 50);
-    };
-    QTest::mouseMove(pic, at(2 * 250 + 125));  // playfield column 2: box column 5
+    // The middle of playfield column 2 (box column 5), in the board's 3760 units.
+    const QPoint column2(static_cast<int>((2 * 250 + 125) * pic->width() / 3760.0), 50);
+    QTest::mouseMove(pic, column2);
     EXPECT_EQ(state().FigureX, 5);
-    QTest::mouseClick(pic, Qt::LeftButton, {}, at(2 * 250 + 125));
-    EXPECT_EQ(state().FigureClicks, 2);
-    EXPECT_EQ(window->sounds.back(), Sound::mRotate1);
-    QTest::mouseClick(pic, Qt::RightButton, {}, at(2 * 250 + 125));
+    QTest::mouseClick(pic, Qt::LeftButton, {}, column2);
+    EXPECT_EQ(std::pair(state().FigureClicks, window->sounds.back()),
+              std::pair(2L, Sound::mRotate1));
+    QTest::mouseClick(pic, Qt::RightButton, {}, column2);
     EXPECT_TRUE(state().Dropping);
 }
 
