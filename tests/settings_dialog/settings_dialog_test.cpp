@@ -98,9 +98,8 @@ TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsO
 // nor closes the dialog.
 TEST_F(Dialogs, EnterPressesNoButton) {
     for (const char* name : {"txtChange", "chkSoundControl", "cmbListEvents"}) {
-        QWidget* w = c(name);
-        w->setFocus();
-        int editors = answerModal<frmSeq>([&] { QTest::keyClick(w, Qt::Key_Return); },
+        c(name)->setFocus();
+        int editors = answerModal<frmSeq>([&] { QTest::keyClick(c(name), Qt::Key_Return); },
                                           [](frmSeq& editor) { editor.close(); });
         EXPECT_EQ(std::pair(editors, dialog->isVisible()), std::pair(0, true)) << name;
     }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QDialog>
+
 #include "gamepad/virtual_pad.h"
 #include "ui/window_fixture.h"
 
@@ -28,7 +30,12 @@ TEST_F(WindowTest, AGamepadPlaysThroughTheKeyHandlers) {
     window->pollGamepad();
     window->game().panel().setTimerEnabled(Timer::tmrDown, true);
     EXPECT_FALSE(slowRead->isActive());  // the gravity's wake reads the pad now
+    QDialog dialog(window.get());
+    dialog.open();  // nor is the pad read while a dialog is up
     again.button(SDL_CONTROLLER_BUTTON_START, true);
+    window->pollGamepad();
+    EXPECT_TRUE(state().GameRunning);
+    dialog.close();
     window->pollGamepad();
     EXPECT_EQ(std::pair(state().GameRunning, slowRead->isActive()), std::pair(false, true));
     again.button(SDL_CONTROLLER_BUTTON_START, false);

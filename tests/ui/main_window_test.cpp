@@ -102,10 +102,8 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
         EXPECT_EQ(shown(), std::tuple(false, true, true, true, true, false, esc ? 1 : 0));
     }
     QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
-    QApplication::processEvents();
     EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
-    QApplication::processEvents();
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 

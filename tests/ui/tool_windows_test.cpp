@@ -56,9 +56,7 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     EXPECT_EQ(std::pair(window->statistic().isVisible(), window->mp3().isVisible()),
               std::pair(false, false));
     // The strip's close button ends the program, which closes the side windows for good.
-    QTest::mouseClick(
-        window->findChild<QWidget*>("titleStrip")->findChild<QPushButton*>("cmdClose"),
-        Qt::LeftButton);
+    window->findChild<QPushButton*>("cmdClose")->click();
     EXPECT_TRUE(best.isHidden());
 }
 
