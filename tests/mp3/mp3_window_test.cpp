@@ -64,6 +64,7 @@ struct Mp3WindowTest : ::testing::Test, Rig {};
 TEST(Mp3Window, InitMusicPlaysTheSettingsFileAndShowsItsShortName) {
     const std::tuple<const char*, bool, const char*, const char*> cases[] = {
         {"...", true, "Empty", "No Loop"},
+        {"", false, "Empty", "No Loop"},
         {"C:\\Музыка\\Моя песня.mp3", false, "Моя песня", "No loop"},
         {"/a/0123456789abcdefghijklmnopqrstuvwxyz.wma", true, "0123456789abc...nopqrstuvwxyz",
          "Loop"},
@@ -73,36 +74,43 @@ TEST(Mp3Window, InitMusicPlaysTheSettingsFileAndShowsItsShortName) {
         t.settings.MP3Path = path;
         t.settings.MP3Loop = loop;
         t.window.InitMusic();
-        EXPECT_EQ(t.log, *name == 'E' ? "" : "play " + std::string(path) + ";");
-        EXPECT_EQ(t.text("lblName"), QString::fromUtf8(name));
-        EXPECT_EQ(t.text("lblLoop"), loopText);
-        EXPECT_EQ(t.text("lblTime"), "");
+        EXPECT_EQ(std::tuple(t.log, t.text("lblName"), t.text("lblLoop"), t.text("lblTime")),
+                  std::tuple(*name == 'E' ? "" : "play " + std::string(path) + ";",
+                             QString::fromUtf8(name), loopText, ""));
     }
 }
 
 TEST_F(Mp3WindowTest, TheTimerShowsTheTimeRestartsWithLoopOrEmptiesAndStops) {
+    QString looks;  // each label's colours and place at 96 dots an inch, then the window's size
+    for (QLabel* l : window.findChildren<QLabel*>())
+        QDebug(&looks).noquote() << l->objectName() << l->palette().color(QPalette::Window).name()
+                                 << l->palette().color(QPalette::WindowText).name()
+                                 << l->geometry();
+    QDebug(&looks) << window.size();
+    EXPECT_EQ(
+        looks.toStdString(),
+        "lblName #000000 #ffff00 QRect(0,0 201x17) lblTime #000000 #ff0000 QRect(0,16 201x17) "
+        "cmdOpen #808080 #ffffff QRect(8,32 81x17) lblLoop #808080 #ffffff QRect(112,32 "
+        "81x17) QSize(201, 54) ");
     EXPECT_EQ(window.tmrIsPlaying().interval(), 1000);
     player->playing = true;
     window.tmrIsPlaying_Timer();
-    EXPECT_EQ(text("lblTime"), "Time 03:15");
     player->playing = false;
     window.tmrIsPlaying_Timer();
-    EXPECT_EQ(log, "seek 0;");
-    EXPECT_TRUE(window.tmrIsPlaying().isActive());
+    EXPECT_EQ(std::tuple(text("lblTime"), log, window.tmrIsPlaying().isActive()),
+              std::tuple("Time 03:15", "seek 0;", true));
     click("lblLoop");
-    EXPECT_EQ(text("lblLoop"), "No loop");
     window.tmrIsPlaying_Timer();
-    EXPECT_EQ(text("lblName"), "Empty");
-    EXPECT_EQ(text("lblTime"), "");
-    EXPECT_FALSE(window.tmrIsPlaying().isActive());
+    EXPECT_EQ(std::tuple(text("lblLoop"), text("lblName"), text("lblTime"),
+                         window.tmrIsPlaying().isActive()),
+              std::tuple("No loop", "Empty", "", false));
     // Two clicks in quick succession through the window system, which makes them a click and
     // a double click: the switch changes once.
     window.show();
     QWidget* loop = window.findChild<QLabel*>("lblLoop");
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
                        loop->mapTo(&window, loop->rect().center()));
-    EXPECT_TRUE(settings.MP3Loop);
-    EXPECT_EQ(text("lblLoop"), "Loop");
+    EXPECT_EQ(std::tuple(settings.MP3Loop, text("lblLoop")), std::tuple(true, "Loop"));
 }
 
 TEST_F(Mp3WindowTest, SelectPlaysANewChoiceOnlyAndTheUsersCloseForgetsIt) {
@@ -120,8 +128,7 @@ TEST_F(Mp3WindowTest, SelectPlaysANewChoiceOnlyAndTheUsersCloseForgetsIt) {
     EXPECT_EQ(log, "play /m/start.mp3;" + std::string(pattern) + pattern +
                        "stop;play /m/start.mp3;" + pattern + pattern +
                        "stop;play /m/Другая песня.mp2;");
-    EXPECT_EQ(text("lblName"), "Другая песня");
-    EXPECT_EQ(settings.MP3Path, *chosen);
+    EXPECT_EQ(std::tuple(text("lblName"), settings.MP3Path), std::tuple("Другая песня", *chosen));
     chosen = "/m/3.mp3";
     player->result = "";
     window.cmdOpen_Click();
@@ -129,14 +136,12 @@ TEST_F(Mp3WindowTest, SelectPlaysANewChoiceOnlyAndTheUsersCloseForgetsIt) {
     log.clear();
     window.show();
     window.close();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(settings.MP3Path, "...");
+    EXPECT_EQ(std::tuple(window.isVisible(), settings.MP3Path), std::tuple(false, "..."));
     settings.MP3Path = "/m/kept.mp3";
     QCoreApplication::processEvents();  // the fault's late answer, after a stop, changes nothing
     window.closeForGood();
-    EXPECT_EQ(log, "unticked;stop;stop;");
-    EXPECT_EQ(settings.MP3Path, "/m/kept.mp3");
-    EXPECT_FALSE(window.tmrIsPlaying().isActive());
+    EXPECT_EQ(std::tuple(log, settings.MP3Path, window.tmrIsPlaying().isActive()),
+              std::tuple("unticked;stop;stop;", "/m/kept.mp3", false));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,11 +36,15 @@ class Dialogs : public ::testing::Test, public SettingsValues {
         for (int s = 0; s < 10; ++s) {
             clsDMCtrl& o = sounds.object(static_cast<Sound>(s));
             o.DMCtrlEnabled(true);
-            o.DMCtrlPath(capitalFolder("inverse1.WAV"));
+            o.DMCtrlPath(capitalFolder("Fanfare-for-the-falling-blocks.WAV"));
         }
         sounds.object(Sound::mInverse1).DMCtrlFreq(90000);
-        sounds.settings.PathToBkgMusic = capitalFolder("old.wav");
+        sounds.settings.PathToBkgMusic = capitalFolder("Fanfare-for-the-falling-blocks.wav");
         sounds.settings.SpeedChange = 40;
+        sounds.settings.freq = 30000;
+        sounds.settings.EnableSoundControl = false;
+        sounds.music.MusicVolume = -700;
+        game = GameSettings{1, false};
         dialog = std::make_unique<frmSettings>(nullptr, *this);
         dialog->show();
     }
@@ -65,58 +70,66 @@ class Dialogs : public ::testing::Test, public SettingsValues {
     std::unique_ptr<frmSettings> dialog;
 };
 
-TEST_F(Dialogs, OpensOnInversionWithNamesWithoutExtensionAndClampedSliders) {
+// The dialog opens on the stored values, the ticked boxes meaning off; each control, worked
+// once, stores its own value.
+TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsOwn) {
+    auto on = [&](const char* box) { return c<QAbstractButton>(box)->isChecked(); };
+    auto at = [&](const char* slider) { return c<Slider>(slider)->value(); };
     EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(), c<QLabel>("lblFile")->text(),
-                         c<Slider>("sldFreqBut1")->value(), c<QLineEdit>("txtChange")->text()),
-              std::tuple("inverse1", "old", 75000, "40"));
-    // The ghost options are the end-to-end dialogs case's.
-    EXPECT_FALSE(c<QCheckBox>("chkSetka")->isChecked());
-    click(c("chkSetka"));
-    EXPECT_FALSE(game.bDrawSetka);
+                         c<QLineEdit>("txtChange")->text(), at("sldFreqBut1"), at("sldVolBackgrnd"),
+                         at("sldFreq"), on("chkSetka"), on("chkSoundControl"), on("optFant(1)")),
+              std::tuple("Fanfare-for...ling-blocks", "Fanfare-for-the-falling-blocks", "40", 75000,
+                         -700, 30000, true, true, true));
+    for (const char* name : {"chkSetka", "chkSoundControl", "optFant(2)"}) click(c(name));
+    for (const char* name : {"sldVolBackgrnd", "sldChange"}) QTest::keyClick(c(name), Qt::Key_Home);
+    for (const char* name : {"sldVolBut1", "sldFreqBut1"})
+        QTest::mouseClick(c(name), Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mousePress(c("sldFreq"), Qt::LeftButton, {}, QPoint(2, 5));  // let go off it: no change
+    QTest::mouseRelease(c("sldFreq"), Qt::LeftButton, {}, QPoint(-9, 5));
+    const clsDMCtrl& inversion = sounds.object(Sound::mInverse1);
+    EXPECT_EQ(std::tuple(game.bDrawSetka, sounds.settings.EnableSoundControl, game.iFantom,
+                         sounds.settings.VolumeBkgMusic, sounds.settings.freq,
+                         sounds.settings.SpeedChange, c<QLineEdit>("txtChange")->text(),
+                         inversion.DMCtrlVolume(), inversion.DMCtrlFreq()),
+              std::tuple(true, true, 2, -2500, 30000, 0, "0", -1000, 70000));
 }
 
 // No button is the default: Enter in a box or on the list neither opens the sequence editor
 // nor closes the dialog.
 TEST_F(Dialogs, EnterPressesNoButton) {
     for (const char* name : {"txtChange", "chkSoundControl", "cmbListEvents"}) {
-        QWidget* w = c(name);
-        w->setFocus();
-        int editors = answerModal<frmSeq>([&] { QTest::keyClick(w, Qt::Key_Return); },
+        c(name)->setFocus();
+        int editors = answerModal<frmSeq>([&] { QTest::keyClick(c(name), Qt::Key_Return); },
                                           [](frmSeq& editor) { editor.close(); });
-        EXPECT_EQ(editors, 0) << name;
-        EXPECT_TRUE(dialog->isVisible()) << name;
+        EXPECT_EQ(std::pair(editors, dialog->isVisible()), std::pair(0, true)) << name;
     }
 }
 
 // The list opens on its first event; each event's "Выключить" boxes switch off its own objects.
 TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
-    struct Case {
-        const char* event;
-        Sound first;
-        std::optional<Sound> second;
-    };
-    const Case events[] = {{"Инверсия", Sound::mInverse1, {}},
-                           {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
-                           {"Удаление линиий", Sound::mDelLin1, {}},
-                           {"Приземление", Sound::mDown1, Sound::mDown2},
-                           {"Бросить", Sound::mDrop1, Sound::mDrop2},
-                           {"Вращение", Sound::mRotate1, {}},
-                           {"Влево", Sound::mLeft1, {}},
-                           {"Вправо", Sound::mRight1, {}}};
+    const std::tuple<const char*, Sound, std::optional<Sound>> events[] = {
+        {"Инверсия", Sound::mInverse1, {}},
+        {"Появление Tumblix-фигурки", Sound::mTumblix1, {}},
+        {"Удаление линиий", Sound::mDelLin1, {}},
+        {"Приземление", Sound::mDown1, Sound::mDown2},
+        {"Бросить", Sound::mDrop1, Sound::mDrop2},
+        {"Вращение", Sound::mRotate1, {}},
+        {"Влево", Sound::mLeft1, {}},
+        {"Вправо", Sound::mRight1, {}}};
     auto* list = c<QComboBox>("cmbListEvents");
     ASSERT_EQ(list->count(), 8);
     for (int i = 0; i < 8; ++i) {  // the list in this order, one key press apart
-        const Case& k = events[i];
-        SCOPED_TRACE(k.event);
+        auto [event, first, second] = events[i];
+        SCOPED_TRACE(event);
         if (i > 0) QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(list->currentText(), k.event);
-        EXPECT_EQ(c("fraSecondVar")->isHidden(), !k.second);
+        EXPECT_EQ(std::pair(list->currentText(), c("fraSecondVar")->isHidden()),
+                  std::pair(QString(event), !second));
         click(c("chkEnFirstVar"));
-        EXPECT_EQ(disabled(), std::vector<Sound>{k.first});
+        EXPECT_EQ(disabled(), std::vector<Sound>{first});
         click(c("chkEnFirstVar"));
-        if (!k.second) continue;
+        if (!second) continue;
         click(c("chkEnSecondVar"));
-        EXPECT_EQ(disabled(), std::vector<Sound>{*k.second});
+        EXPECT_EQ(disabled(), std::vector<Sound>{*second});
         click(c("chkEnSecondVar"));
     }
     EXPECT_TRUE(disabled().empty());
@@ -141,23 +154,26 @@ TEST_F(Dialogs, TypedSpeedIsKeptToTheSlidersMaximumAndZeroCentresTheMusic) {
 
 TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     click(c("chkEnable"));
-    EXPECT_FALSE(sounds.settings.EnableLoop);
     mixer->take();
-    QStringList listed = pickFile([&] { click(c("cmdOpen")); }, "Music.wav");
-    EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
     const std::string music = path("Music.wav").toStdString();
-    auto log = mixer->take();
-    EXPECT_NE(std::find(log.begin(), log.end(), music + " play loop"), log.end());
-    EXPECT_EQ(std::tuple(c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.PathToBkgMusic,
-                         c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
-              std::tuple(true, music, "Music.wav", 22050));
+    QStringList listed = pickFile([&] { click(c("cmdOpen")); }, "Music.wav");
+    EXPECT_EQ(std::tuple(listed, c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.EnableLoop,
+                         sounds.settings.PathToBkgMusic, c<QLabel>("lblFile")->text(),
+                         c<Slider>("sldFreq")->value()),
+              std::tuple(QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}, true, false, music,
+                         "Music.wav", 22050));
+    for (int i = 0; i < 2; ++i) click(c("chkEnable"));
     QTest::mouseClick(c("sldFreq"), Qt::LeftButton, {}, QPoint(c("sldFreq")->width() - 2, 5));
-    EXPECT_EQ(sounds.settings.freq, 27050);  // stored as well as heard
-    EXPECT_EQ(mixer->take().back(), music + " frequency 27050");
+    EXPECT_EQ(sounds.settings.freq, 27050);
+    // Heard from its start at the set volume; the box plays it on and stops it; the new rate.
+    EXPECT_EQ(mixer->take(),
+              (std::vector<std::string>{"load " + music, music + " play loop", music + " rewind",
+                                        music + " volume -700", music + " play loop",
+                                        music + " stop", music + " frequency 27050"}));
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "Empty");
-    EXPECT_EQ(c<Slider>("sldFreq")->value(), 5000);
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
+              std::tuple("Empty", 5000));
     QString opened;  // a failed music file opens the chooser above the program's folder
     answerModal<frmOpen>([&] { click(c("cmdOpen")); },
                          [&](frmOpen& o) {
@@ -169,11 +185,11 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     pickFile([&] { frmOpen::choose(nullptr, "*.wma;*.mp3;*.mp2", dir.path()); }, "tune.mp3");
     listed = pickFile([&] { click(c("cmdOpenFirst")); }, "");
     EXPECT_EQ(listed, (QStringList{"inverse1.WAV", "LEFT1.WAV", "Music.wav"}));
-    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "inverse1");
+    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "Fanfare-for...ling-blocks");
     pickFile([&] { click(c("cmdOpenFirst")); }, "LEFT1.WAV");
-    EXPECT_EQ(c<QLabel>("lblFirstVar")->text(), "LEFT1.WAV");
-    EXPECT_EQ(sounds.object(Sound::mInverse1).DMCtrlPath(), path("LEFT1.WAV").toStdString());
-    EXPECT_TRUE(frmOpen::loaded());
+    EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(),
+                         sounds.object(Sound::mInverse1).DMCtrlPath(), frmOpen::loaded()),
+              std::tuple("LEFT1.WAV", path("LEFT1.WAV").toStdString(), true));
     click(c("cmdOk"));
     EXPECT_FALSE(frmOpen::loaded());
 }

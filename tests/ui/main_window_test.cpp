@@ -14,12 +14,10 @@
 namespace tumblix::testing {
 namespace {
 
-using MainWindowShapeTest = WindowTest;
-
 // The shape is the title strip, the outer frames with rounded corners and the bars between;
 // the board frame's edges at the real window system's title height are the end-to-end
 // outline case's.
-TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
+TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     QRegion mask = window->mask();
     ASSERT_FALSE(mask.isEmpty());
 
@@ -32,23 +30,18 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
     // the widest corners one pixel further left); its top-left corner is cut round by an
     // ellipse of its own: the shape's first pixel along the top row and the leftmost column.
-    struct Frame {
-        const char* name;
-        int left, cornerWidth, cornerHeight;
-    };
-    for (Frame k : {Frame{"fraTumblix", 0, 12, 12},
-                    {"fraLeft", -1, 31, 32},
-                    {"fraBottom", 0, 36, 24},
-                    {"fraBottomRight", 0, 12, 12}}) {
-        SCOPED_TRACE(k.name);
-        QWidget* f = window->control(k.name);
+    for (auto [name, leftEdge, cornerWidth, cornerHeight] : {std::tuple{"fraTumblix", 0, 12, 12},
+                                                             {"fraLeft", -1, 31, 32},
+                                                             {"fraBottom", 0, 36, 24},
+                                                             {"fraBottomRight", 0, 12, 12}}) {
+        SCOPED_TRACE(name);
+        QWidget* f = window->control(name);
         QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
         int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
-        EXPECT_EQ(left, k.left);
-        EXPECT_EQ(stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}), 5);
-        EXPECT_TRUE(mask.contains(f->mapTo(window.get(), f->rect().center())));
-        EXPECT_EQ(stepsIn(corner, {1, 0}), k.cornerWidth);
-        EXPECT_EQ(stepsIn(corner + QPoint(left, 0), {0, 1}), k.cornerHeight);
+        EXPECT_EQ(std::tuple(left, stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}),
+                             mask.contains(f->mapTo(window.get(), f->rect().center())),
+                             stepsIn(corner, {1, 0}), stepsIn(corner + QPoint(left, 0), {0, 1})),
+                  std::tuple(leftEdge, 5, true, cornerWidth, cornerHeight));
     }
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
@@ -59,7 +52,7 @@ TEST_F(MainWindowShapeTest, TheWindowIsShapedOnceAndKeepsItsSize) {
 // click on each arrow's lower part, level with "V", moves the figure. The control buttons take
 // a random palette colour each game: on the colours where their black arrows do not read well
 // the captions turn white, and a caption colour that reads well stays.
-TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
+TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
     QWidget* frame = window->control("fraControl");
     const QRect rotate = window->control("cmdRotate(0)")->geometry(),
                 down = window->control("cmdDown")->geometry();
@@ -84,12 +77,10 @@ TEST_F(MainWindowShapeTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellO
     EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
 }
 
-using PauseTest = WindowTest;
-
 // The pause button stops gravity and gates the keys without minimising; Esc also minimises
 // the window, and a second press of either resumes. Minimising the window pauses, and restoring
 // it leaves the pause.
-TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
+TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -110,18 +101,15 @@ TEST_F(PauseTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
         toggle();
         EXPECT_EQ(shown(), std::tuple(false, true, true, true, true, false, esc ? 1 : 0));
     }
-    window->setWindowState(Qt::WindowMinimized);  // as the window system does
-    QApplication::processEvents();
-    ASSERT_TRUE(window->isMinimized());
-    EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
+    EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
-    QApplication::processEvents();
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
 // Every input first runs the gravity ticks due while no frame came; while paused none fall due
 // and no timer of the game runs.
-TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
+TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     panel().setTimerEnabled(Timer::tmrDown, true);
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
@@ -135,9 +123,7 @@ TEST_F(PauseTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     EXPECT_EQ(window->ticks, ticks);
 }
 
-using SetButton = WindowTest;
-
-TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
     SettingsValues values;
     values.sequence.SequenceOn = true;
     installSettingsDialog(*window, values.sounds, values.sequence);
@@ -150,8 +136,7 @@ TEST_F(SetButton, OpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
                                      EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
                                      d.close();
                                  });
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(panel()[Ctl::chkSet].value, 0);
+    EXPECT_EQ(std::pair(shown, panel()[Ctl::chkSet].value), std::pair(1, 0));
 }
 
 }  // namespace

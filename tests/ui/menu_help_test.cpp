@@ -10,8 +10,6 @@
 namespace tumblix::testing {
 namespace {
 
-using MenuTest = WindowTest;
-
 bool filledWith(QWidget* w, Qt::GlobalColor c) {
     QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QImage filled(shown.size(), QImage::Format_RGB32);
@@ -19,17 +17,13 @@ bool filledWith(QWidget* w, Qt::GlobalColor c) {
     return shown == filled;
 }
 
-TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
+TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
     // The end of a game takes its page away without ending the tour.
     enum class End { Last, CloseButton, CloseBox, GameOver };
-    struct Case {
-        End end;
-        int at, pages;
-    };
-    for (Case c : {Case{End::Last, 37, 37},
-                   {End::CloseButton, 3, 3},
-                   {End::CloseBox, 1, 1},
-                   {End::GameOver, 2, 37}}) {
+    for (auto [end, last, pages] : {std::tuple{End::Last, 37, 37},
+                                    {End::CloseButton, 3, 3},
+                                    {End::CloseBox, 1, 1},
+                                    {End::GameOver, 2, 37}}) {
         std::vector<std::string> lit;
         std::vector<QString> texts;
         Panel before = panel();
@@ -44,15 +38,15 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                 for (const char* picture : {"picTumblix", "picNext"})
                     EXPECT_TRUE(lit.back() != picture ||
                                 filledWith(window->control(picture), Qt::white));
-                bool at = static_cast<int>(texts.size()) == c.at;
-                if (at && c.end == End::CloseBox) return (void)w.close();
-                if (at && c.end == End::GameOver) return window->closeGameWindows();
-                w.findChild<QPushButton*>(at && c.end == End::CloseButton ? "cmdClose" : "cmdNext")
+                bool at = static_cast<int>(texts.size()) == last;
+                if (at && end == End::CloseBox) return (void)w.close();
+                if (at && end == End::GameOver) return window->closeGameWindows();
+                w.findChild<QPushButton*>(at && end == End::CloseButton ? "cmdClose" : "cmdNext")
                     ->click();
             });
-        SCOPED_TRACE(c.pages);
-        EXPECT_EQ(shown, c.pages);
-        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(c.pages));  // one per page
+        SCOPED_TRACE(pages);
+        EXPECT_EQ(shown, pages);
+        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(pages));  // one per page
         EXPECT_FALSE(button("chkHelp")->isChecked());
         EXPECT_FALSE(filledWith(this->board(), Qt::black));  // drawn again after its page
         for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
@@ -61,7 +55,7 @@ TEST_F(MenuTest, TheTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
                                                            : before[static_cast<Ctl>(i)].backColor)
                 << ctlName(static_cast<Ctl>(i));
         EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
-        if (c.end != End::Last) continue;
+        if (end != End::Last) continue;
         // One lit control per page, in the window's order, frames and bars left out.
         std::string order;
         for (const std::string& name : lit) order += name + " ";
@@ -85,8 +79,8 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
     for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
-    EXPECT_EQ(about.scrollShown(), QString(about.ScrollText).replace("\r\n", "\n"));
-    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
+              std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     about.tmrScroll_Timer();
     EXPECT_FALSE(about.isVisible());
 }
@@ -101,17 +95,18 @@ struct FramedHelpWindow : HelpWindow {
 TEST(HelpWindowTest, UnrollsEvery15MsToJustOver3030TwipsOuterHeight) {
     FramedHelpWindow help(nullptr);
     help.strText = "x";
-    int heights = answerModal<HelpWindow>([&] { help.showPage(); },
-                                          [](HelpWindow& w) {
-                                              EXPECT_EQ(w.tmrResize().interval(), 15);
-                                              for (int steps = 0;
-                                                   w.tmrResize().isActive() && steps < 100; ++steps)
-                                                  w.tmrResize_Timer();
-                                              EXPECT_FALSE(w.tmrResize().isActive());
-                                              EXPECT_GT(w.height() + 30, 3030 / 15);
-                                              EXPECT_LE(w.height() + 30, 3130 / 15 + 1);
-                                              w.findChild<QPushButton*>("cmdNext")->click();
-                                          });
+    // "Далее", which leaves the tour on, has the keyboard.
+    int heights = answerModal<HelpWindow>(
+        [&] { EXPECT_FALSE(help.showPage()); },
+        [](HelpWindow& w) {
+            EXPECT_EQ(w.tmrResize().interval(), 15);
+            for (int steps = 0; w.tmrResize().isActive() && steps < 100; ++steps)
+                w.tmrResize_Timer();
+            EXPECT_EQ(std::pair(w.tmrResize().isActive(), w.width()), std::pair(false, 4800 / 15));
+            EXPECT_GT(w.height() + 30, 3030 / 15);
+            EXPECT_LE(w.height() + 30, 3130 / 15 + 1);
+            QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        });
     EXPECT_EQ(heights, 1);
 }
 

@@ -68,17 +68,19 @@ using TextFit = WindowTest;
 // Runs once per screen resolution (see CMakeLists.txt).
 TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
     SplashWindow splash("1.0.0");
-    expectWhole(splash);
-    expectWhole(*window);
     window->mp3().show();
-    for (QWidget* side : std::initializer_list<QWidget*>{
-             &window->future(), &window->tumbliFathers(), &window->statistic(), &window->mp3()})
-        expectWhole(*side);
-
     AboutWindow about(window.get());
     about.tmrScroll().stop();
     for (int k = 0; k < about.ScrollText.size(); ++k) about.tmrScroll_Timer();
-    expectWhole(about);
+    SettingsValues values;
+    frmSettings settings(window.get(), values);
+    frmSeq editor(window.get(), values.sequence);
+    EnterNameDialog name(window.get());
+    GameOverDialog over(window.get());
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &splash, window.get(), &window->future(), &window->tumbliFathers(),
+             &window->statistic(), &window->mp3(), &about, &settings, &editor, &name, &over})
+        expectWhole(*w);
 
     HelpWindow help(window.get());
     help.strText = window->control("lblFirma")->property("tag").toString();
@@ -91,11 +93,6 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
                                 w.close();
                             });
 
-    SettingsValues values;
-    frmSettings settings(window.get(), values);
-    expectWhole(settings);
-    frmSeq editor(window.get(), values.sequence);
-    expectWhole(editor);
     // The chooser as "Select" opens it: it belongs to the MP3 window.
     answerModal<frmOpen>(
         [&] { QTest::mouseClick(window->mp3().findChild<QLabel*>("cmdOpen"), Qt::LeftButton); },
@@ -104,10 +101,6 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
             expectWhole(chooser);
             chooser.close();
         });
-    EnterNameDialog name(window.get());
-    expectWhole(name);
-    GameOverDialog over(window.get());
-    expectWhole(over);
 }
 
 }  // namespace

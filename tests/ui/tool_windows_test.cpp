@@ -36,8 +36,7 @@ TEST_F(ToolWindowsTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     stat.activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    EXPECT_FALSE(list.hasFocus());
-    EXPECT_EQ(window->focusWidget(), board());
+    EXPECT_EQ(std::pair(list.hasFocus(), window->focusWidget()), std::pair(false, board()));
 
     // A key that still reaches a side window goes to the game.
     standI(9, 5);
@@ -53,42 +52,44 @@ TEST_F(ToolWindowsTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
     QTest::mouseClick(button("chkRec"), Qt::LeftButton);
     EXPECT_TRUE(best.isVisible());
 
-    QTest::mouseClick(button("chkStat"), Qt::LeftButton);
-    EXPECT_FALSE(window->statistic().isVisible());
-    QTest::mouseClick(button("chkMP3"), Qt::LeftButton);
-    EXPECT_FALSE(window->mp3().isVisible());
+    for (const char* name : {"chkStat", "chkMP3"}) QTest::mouseClick(button(name), Qt::LeftButton);
+    EXPECT_EQ(std::pair(window->statistic().isVisible(), window->mp3().isVisible()),
+              std::pair(false, false));
+    // The strip's close button ends the program, which closes the side windows for good.
+    window->findChild<QPushButton*>("cmdClose")->click();
+    EXPECT_TRUE(best.isHidden());
 }
 
-TEST_F(ToolWindowsTest, AutoDocksTheColumnAndPlacesSurviveARoundTrip) {
+TEST_F(ToolWindowsTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadableFile) {
     Settings start;
     start.mainWindow = {1000, 2000};
     start.frmStatistic.reset();
     start.frmFuture = Point{3001, 4001};
+    start.iFantom = 2;  // the grid and the ghost come back through the game
+    start.bDrawSetka = false;
     std::ofstream file(iniFile(), std::ios::binary);
     formatSettings(file, start);
     file.close();
     window->setSettingsFile(iniFile());
     window->LoadSettings();
-    EXPECT_FALSE(window->statistic().isVisible());
     window->SaveSettings();  // nothing moved: the very twips come back
-    EXPECT_EQ(savedSettings().value().frmFuture, start.frmFuture);
-    EXPECT_EQ(savedSettings()->frmStatistic, std::nullopt);
+    Settings saved = savedSettings().value();
+    EXPECT_EQ(std::tuple(window->statistic().isVisible(), saved.frmFuture, saved.frmStatistic,
+                         saved.iFantom, saved.bDrawSetka),
+              std::tuple(false, start.frmFuture, std::nullopt, 2, false));
 
+    window->game().settings() = GameSettings{0, true};  // as the settings dialog sets them
     QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
-    EXPECT_FALSE(button("chkAuto")->isChecked());
-    EXPECT_EQ(panel()[Ctl::chkStat].value, 1);
     window->SaveSettings();
-    auto docked = savedSettings().value();
-    EXPECT_EQ(docked.mainWindow, (Point{1000, 2000}));
-    EXPECT_EQ(docked.frmFuture, (Point{7755, 2000}));
-    EXPECT_EQ(docked.frmStatistic, (Point{7755, 3500}));
-    EXPECT_EQ(docked.frmTumbliFathers, (Point{7755, 8100}));
-    EXPECT_EQ(docked.frmMP3, (Point{7755, 6800}));
-}
-
-TEST_F(ToolWindowsTest, ASettingsFileThatCannotBeReadIsNeverWrittenOver) {
+    saved = savedSettings().value();
+    EXPECT_EQ(std::tuple(button("chkAuto")->isChecked(), panel()[Ctl::chkStat].value,
+                         saved.mainWindow, *saved.frmFuture, *saved.frmStatistic,
+                         *saved.frmTumbliFathers, *saved.frmMP3, saved.iFantom, saved.bDrawSetka),
+              std::tuple(false, 1, Point{1000, 2000}, Point{7755, 2000}, Point{7755, 3500},
+                         Point{7755, 8100}, Point{7755, 6800}, 0, true));
+    // A settings file that cannot be read is never written over.
+    std::filesystem::remove(iniFile());
     ASSERT_EQ(mkfifo(iniFile().c_str(), 0644), 0);
-    window->setSettingsFile(iniFile());
     window->LoadSettings();
     window->SaveSettings();
     EXPECT_TRUE(std::filesystem::is_fifo(iniFile()));

@@ -34,10 +34,9 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         window = std::make_unique<RecordingMainWindow>(random, clock, folder.path());
         window->start();
-        holdGravity();
+        window->game().panel().setTimerEnabled(Timer::tmrDown, false);  // gravity held still
         window->sounds.clear();
     }
-    void holdGravity() { window->game().panel().setTimerEnabled(Timer::tmrDown, false); }
 
     GameState& state() { return window->game().state(); }
     Panel& panel() { return window->game().panel(); }
