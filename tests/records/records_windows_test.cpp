@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -28,6 +29,8 @@ std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog
 TEST(RecordDialogs, EscWaitsForTheAnswerAndTheNameTakesTenCharacters) {
     auto typed = answerNameDialog([](EnterNameDialog& d) {
         auto* txt = d.findChild<QLineEdit*>("txtName");
+        EXPECT_EQ(d.findChild<QLabel*>("lblEnterName")->text() + txt->text(),
+                  "Введите Ваше имяUnNamed");
         QTest::keyClick(txt, Qt::Key_Escape);
         QTest::keyClicks(txt, "Veronika-Anastasia");
         QTest::keyClick(txt, Qt::Key_Return);
@@ -40,6 +43,9 @@ TEST(RecordDialogs, EscWaitsForTheAnswerAndTheNameTakesTenCharacters) {
         QTimer::singleShot(0, &dialog, [&] {
             QTest::keyClick(&dialog, Qt::Key_Escape);
             EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(dialog.findChild<QLabel*>("lblGameOver")->text() + "|" +
+                          dialog.findChild<QLabel*>("lblNewGame")->text(),
+                      "Game Over !|Начать новую игру ?");
             dialog.findChild<QPushButton*>(answer)->click();
         });
         dialog.exec();

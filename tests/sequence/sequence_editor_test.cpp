@@ -44,10 +44,12 @@ TEST(SequenceEditor, SlotsFollowTheListAndTheButtonsItsLength) {
     EXPECT_FALSE(seq.SequenceRandom || b("chkRandom")->isEnabled());
     for (int i = 0; i < 10; ++i) click(b("cmdBase(2)"));  // the eleventh is refused
     EXPECT_TRUE(shows(9, 2) && !slot(9)->isHidden());
-    click(b("cmdOK"));  // shown as on when the editor opens again
+    click(b("chkRandom"));
+    click(b("cmdOK"));  // shown as on, and random, when the editor opens again
     editor = std::make_unique<frmSeq>(nullptr, seq);
     editor->show();
-    EXPECT_TRUE(shows(0, 1) && shows(1, 2) && !slot(9)->isHidden());
+    EXPECT_TRUE(shows(0, 1) && shows(1, 2) && !slot(9)->isHidden() && b("chkRandom")->isChecked());
+    EXPECT_EQ(editor->windowTitle(), "Определение последовательности появления фигурок");
     EXPECT_EQ(state(), std::pair(QString("Последовательность включена"), QColor(0, 0, 255)));
     click(b("cmdNo"));
     EXPECT_FALSE(seq.SequenceOn);
