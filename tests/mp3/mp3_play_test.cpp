@@ -63,9 +63,11 @@ struct Mp3PlayTest : ::testing::Test {
 };
 
 TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
-    // A second of tone comes out a little longer or shorter by each codec's framing.
-    for (auto [encoder, ext, length] :
-         {std::tuple{"libmp3lame", "mp3", 1.052}, {"mp2", "mp2", 1.034}, {"wmav2", "wma", 0.974}}) {
+    // A second of tone comes out a little longer or shorter by each codec's framing; the replay
+    // seeks to a point in it (WMA's seeks land less exactly, so it replays from the start).
+    for (auto [encoder, ext, length, replay] : {std::tuple{"libmp3lame", "mp3", 1.052, 500},
+                                                {"mp2", "mp2", 1.034, 500},
+                                                {"wmav2", "wma", 0.974, 0}}) {
         SCOPED_TRACE(encoder);
         player.FileName(path(std::string("тон 1 kHz.") + ext));
         ASSERT_TRUE(tonegen::writeTone(player.FileName(), encoder, 1000, 1.0));
@@ -80,13 +82,13 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         // starts a new file: each holds one play.
         for (int play : {1, 2}) {
             auto [seconds, hz] = heard();
-            EXPECT_NEAR(seconds, length, 0.02) << play;
+            EXPECT_NEAR(seconds, length - replay / 1000.0 * (play - 1), 0.02) << play;
             EXPECT_NEAR(hz, 1000, 5) << play;
             if (play == 2) break;
-            player.SeekTo(0);
+            player.SeekTo(replay);
             EXPECT_TRUE(player.IsPlaying());
             std::this_thread::sleep_for(100ms);
-            EXPECT_LT(player.PositionMs(), 200);
+            EXPECT_NEAR(player.PositionMs(), replay + 100, 100);
             EXPECT_TRUE(ends(player, 1500ms));
         }
         player.mmStop();

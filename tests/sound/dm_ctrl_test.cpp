@@ -33,7 +33,6 @@ TEST_F(DMCtrlTest, FirstPlayLoadsAndEveryChangeReloadsAtTheNextPlay) {
     sound.DMCtrlPlay();                    // a replay restarts the loaded buffer
     EXPECT_EQ(mixer.take(), (Log{"a.wav play once", "a.wav rewind"}));
     sound.DMCtrlVolume(-100);
-    EXPECT_TRUE(mixer.log.empty());
     sound.DMCtrlPlay();
     EXPECT_EQ(mixer.take(), (Log{"a.wav stop", "a.wav released", "load a.wav", "a.wav volume -100",
                                  "a.wav frequency 22050", "a.wav play once", "a.wav rewind"}));
