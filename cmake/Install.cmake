@@ -9,6 +9,7 @@ install(TARGETS tumblix RUNTIME DESTINATION games)
 install(TARGETS tumblix_decoder LIBRARY DESTINATION lib/games/tumblix)
 install(DIRECTORY ${TUMBLIX_GAME_DIR}/sound DESTINATION ${TUMBLIX_DATA})
 install(FILES ${TUMBLIX_GAME_DIR}/alsoft.conf DESTINATION ${TUMBLIX_DATA})
+install(FILES ${CMAKE_BINARY_DIR}/src/base/tumblix_en.qm DESTINATION ${TUMBLIX_DATA}/translations)
 install(FILES desktop/${TUMBLIX_ID}.desktop DESTINATION share/applications)
 install(FILES desktop/${TUMBLIX_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES desktop/tumblix.6 DESTINATION share/man/man6)
@@ -31,7 +32,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-blocks puzzle with figures of up 
 set(CPACK_PACKAGE_DESCRIPTION
     "Figures of up to sixteen squares fall into a well 15 columns wide and 31 rows deep; move, \
 rotate, drop and invert them. With Tumblix bonus figures, a ghost figure, a best-players table, \
-sounds and music, an MP3 player and a figure-sequence editor. The game's texts are in Russian.")
+sounds and music, an MP3 player and a figure-sequence editor. The game's texts are in Russian and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -8,6 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     build-essential cmake pkg-config                    # compiler, build system, library lookup
     qt6-base-dev libgl1-mesa-dev libxcb1-dev libx11-dev # Qt 6 Widgets, its GL headers, X11
+    qt6-tools-dev qt6-l10n-tools                        # translations
     libgtest-dev libgmock-dev googletest                # unit tests
     libbenchmark-dev                                    # benchmarks
     libopenal-dev                                       # the sound mixer

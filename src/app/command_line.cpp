@@ -7,7 +7,8 @@
 
 namespace tumblix {
 
-std::optional<int> answerCommandLine(int argc, char** argv, const char* version) {
+std::optional<int> answerCommandLine(int argc, char** argv, const char* version,
+                                     std::string& language) {
     int count = argc;
     QCoreApplication app(count, argv);  // no display: only the arguments are read
     QCoreApplication::setApplicationName("tumblix");
@@ -19,6 +20,10 @@ std::optional<int> answerCommandLine(int argc, char** argv, const char* version)
         "libraries' messages.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption languageOption(
+        "language", "The game's language: ru (Russian) or en (English); without it, the desktop's.",
+        "ru|en");
+    parser.addOption(languageOption);
     parser.parse(QCoreApplication::arguments());  // unknown options start the game all the same
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -29,6 +34,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, const char* version)
         std::printf("tumblix %s\n", version);
         return 0;
     }
+    if (parser.isSet(languageOption)) language = parser.value(languageOption).toStdString();
     return std::nullopt;
 }
 

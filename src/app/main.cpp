@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QThread>
 #include <QTime>
 #include <cstdio>
@@ -14,8 +15,10 @@
 #include "app/key_repeat.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
+#include "base/language.h"
 #include "base/main_module.h"
 #include "engine/random.h"
+#include "files/write_error_text.h"
 #include "gamepad/input_devices.h"
 #include "gamepad/sdl_gamepad.h"
 #include "sequence/sequence_state.h"
@@ -39,7 +42,9 @@ void waitForNextSecond() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::optional<int> answered = tumblix::answerCommandLine(argc, argv, TUMBLIX_VERSION))
+    std::string language;
+    if (std::optional<int> answered =
+            tumblix::answerCommandLine(argc, argv, TUMBLIX_VERSION, language))
         return *answered;
     // The shaped window and the restored window places need X11: on a Wayland desktop that
     // also offers an X display (XWayland), the game runs there.
@@ -64,6 +69,13 @@ int main(int argc, char** argv) {
     std::filesystem::path mixerConf = folders.data / "alsoft.conf";
     if (!std::getenv("ALSOFT_CONF") && std::filesystem::exists(mixerConf))
         setenv("ALSOFT_CONF", mixerConf.c_str(), 1);
+
+    tumblix::installLanguage(
+        tumblix::chooseLanguage(QLocale::system().uiLanguages(), QString::fromStdString(language)),
+        QString::fromStdString((folders.data / "translations").string()));
+    tumblix::translateWriteError = [](const char* text) {
+        return QCoreApplication::translate("tumblix::WriteError", text).toStdString();
+    };
 
     auto splash = std::make_unique<tumblix::SplashWindow>(TUMBLIX_VERSION);
     splash->show();

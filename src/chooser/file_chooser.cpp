@@ -68,7 +68,7 @@ QString frmOpen::choose(QWidget* owner, const QString& pattern, const QString& f
 frmOpen::frmOpen() : EscProofDialog(nullptr) {
     setObjectName("frmOpen");
     setWindowRole(objectName());
-    setWindowTitle("Открыть");
+    setWindowTitle(tr("Открыть"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     drvOpen_ = new QComboBox(this);
     drvOpen_->setObjectName("drvOpen");
@@ -119,7 +119,7 @@ void frmOpen::drvOpen_Change() {
     QString target = volumeOf({drive}, current) == drive ? current : drive;
     if (!enterable(target)) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                        "Устройство не готово", QMessageBox::Ok, this);
+                        tr("Устройство не готово"), QMessageBox::Ok, this);
         box.exec();
         selectDrive(volumeOf(mountedVolumes(), folder_));
         return;

@@ -29,15 +29,11 @@ bool skippedByHelpTour(std::string_view name) {
 }
 
 void runHelpTour(Game& game, Menu& menu, HelpPages& pages, std::span<const HelpStop> controls,
-                 std::string_view programName, std::string_view tableFolder) {
+                 std::string_view tablePage) {
     Panel& panel = game.panel();
     randomEventSound(game);
     panel.setBackColor(Ctl::lstTable, colors::white);
-    bool closed = pages.showPage(
-        "Лучшие игроки. Если запустить " + std::string(programName) +
-        " на удаленном компьютере, то и результат запишется в таблицу рекордов на удаленном "
-        "компьютере. Чтобы очистить таблицу надо удалить файл TumblixFathers.txt ( он в папке " +
-        (tableFolder.empty() ? std::string("с Tumblix'ом") : std::string(tableFolder)) + " ).");
+    bool closed = pages.showPage(std::string(tablePage));
     panel.setBackColor(Ctl::lstTable, colors::black);
     for (const HelpStop& stop : controls) {
         if (closed) break;

@@ -32,9 +32,9 @@ bool skippedByHelpTour(std::string_view name);
 
 // The help tour: the best-players list first, then each control lit white while its page is
 // open. The game goes on meanwhile. The tour ends at the last page or when the player closes
-// it, and releases "Help". programName is the program's name as a user starts it;
-// tableFolder, when not empty, the folder of the best-players table if it is not the program's.
+// it, and releases "Help". tablePage is the best-players list's page, controls' texts the
+// other pages, all in the player's language.
 void runHelpTour(Game& game, Menu& menu, HelpPages& pages, std::span<const HelpStop> controls,
-                 std::string_view programName, std::string_view tableFolder = {});
+                 std::string_view tablePage);
 
 }  // namespace tumblix

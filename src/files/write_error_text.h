@@ -6,7 +6,11 @@
 
 namespace tumblix {
 
-// Why a file could not be written, in the player's words (Russian).
+// Why a file could not be written, in the player's words: Russian, or the player's language
+// once the program has set translateWriteError.
 std::string writeErrorText(const std::error_code& error);
+
+// Gives one of writeErrorText's Russian texts in the player's language; none keeps them.
+inline std::string (*translateWriteError)(const char* text) = nullptr;
 
 }  // namespace tumblix

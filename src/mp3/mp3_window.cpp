@@ -28,13 +28,13 @@ Mp3Window::Mp3Window(QWidget* mainWindow, Settings& settings, std::unique_ptr<Mp
       player_(std::move(player)) {
     setAutoFillBackground(true);
     Twips tw = Twips::of(*this);
-    lblName_ = addLabel("lblName", "Empty", kBlack, kYellow, "Название композиции",
+    lblName_ = addLabel("lblName", "Empty", kBlack, kYellow, tr("Название композиции"),
                         tw.rect(0, 0, 3015, 255));
-    lblTime_ = addLabel("lblTime", "Time ", kBlack, kRed, "Время проигрывания",
+    lblTime_ = addLabel("lblTime", "Time ", kBlack, kRed, tr("Время проигрывания"),
                         tw.rect(0, 240, 3015, 255));
-    cmdOpen_ = addLabel("cmdOpen", "Select", kGrey, kWhite, "Выбрать файл для воспроизведения",
+    cmdOpen_ = addLabel("cmdOpen", "Select", kGrey, kWhite, tr("Выбрать файл для воспроизведения"),
                         tw.rect(120, 480, 1215, 255));
-    lblLoop_ = addLabel("lblLoop", "No Loop", kGrey, kWhite, "Повторять сначала",
+    lblLoop_ = addLabel("lblLoop", "No Loop", kGrey, kWhite, tr("Повторять сначала"),
                         tw.rect(1680, 480, 1215, 255));
     setFixedSize(tw.x(3015), tw.y(810));
     tmrIsPlaying_ = new QTimer(this);
@@ -46,10 +46,10 @@ Mp3Window::Mp3Window(QWidget* mainWindow, Settings& settings, std::unique_ptr<Mp
 Mp3Window::~Mp3Window() = default;
 
 QLabel* Mp3Window::addLabel(const char* name, const char* text, QRgb back, QRgb fore,
-                            const char* toolTip, QRect place) {
+                            const QString& toolTip, QRect place) {
     auto* label = new QLabel(QString::fromUtf8(text), this);
     label->setObjectName(name);
-    label->setToolTip(QString::fromUtf8(toolTip));
+    label->setToolTip(toolTip);
     QFont tahoma("Tahoma");
     tahoma.setStyleHint(QFont::SansSerif);
     tahoma.setPointSize(8);

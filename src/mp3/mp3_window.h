@@ -47,8 +47,8 @@ class Mp3Window : public ToolWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    QLabel* addLabel(const char* name, const char* text, QRgb back, QRgb fore, const char* toolTip,
-                     QRect place);
+    QLabel* addLabel(const char* name, const char* text, QRgb back, QRgb fore,
+                     const QString& toolTip, QRect place);
     void play();
     void played(std::uint64_t asked, const std::string& result);
     void stop();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/best_players.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 #include <sstream>
@@ -91,14 +92,21 @@ void BestPlayers::LoadRecords() {
 
 bool BestPlayers::SaveRecords() {
     if (fileUnreadable_) {
-        game_.addStatLine("Таблица рекордов не записана: файл " + file_.string() +
-                          " не читается, он оставлен как есть");
+        game_.addStatLine(
+            QCoreApplication::translate(
+                "tumblix::BestPlayers",
+                "Таблица рекордов не записана: файл %1 не читается, он оставлен как есть")
+                .arg(QString::fromStdString(file_.string()))
+                .toStdString());
         return false;
     }
     WriteResult written = saveRecordsFile(file_, records_);
     if (!written)
-        game_.addStatLine("Таблица рекордов не записана в файл " + file_.string() + ": " +
-                          writeErrorText(written.error));
+        game_.addStatLine(QCoreApplication::translate("tumblix::BestPlayers",
+                                                      "Таблица рекордов не записана в файл %1: %2")
+                              .arg(QString::fromStdString(file_.string()),
+                                   QString::fromStdString(writeErrorText(written.error)))
+                              .toStdString());
     return static_cast<bool>(written);
 }
 

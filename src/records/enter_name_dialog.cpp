@@ -12,7 +12,7 @@ EnterNameDialog::EnterNameDialog(QWidget* owner) : EscProofDialog(owner) {
     setWindowRole(objectName());
     setWindowTitle("Tumblix");
     setModal(true);
-    auto* label = new QLabel("Введите Ваше имя", this);
+    auto* label = new QLabel(tr("Введите Ваше имя"), this);
     label->setObjectName("lblEnterName");
     txtName_ = new QLineEdit("UnNamed", this);
     txtName_->setObjectName("txtName");

@@ -20,13 +20,13 @@ GameOverDialog::GameOverDialog(QWidget* owner) : EscProofDialog(owner) {
     big.setBold(true);
     lblGameOver->setFont(big);
     lblGameOver->setAlignment(Qt::AlignCenter);
-    auto* lblNewGame = new QLabel("Начать новую игру ?", this);
+    auto* lblNewGame = new QLabel(tr("Начать новую игру ?"), this);
     lblNewGame->setObjectName("lblNewGame");
     lblNewGame->setAlignment(Qt::AlignCenter);
-    auto* cmdYes = new QPushButton("Да", this);
+    auto* cmdYes = new QPushButton(tr("Да"), this);
     cmdYes->setObjectName("cmdYes");
     cmdYes->setDefault(true);
-    auto* cmdNo = new QPushButton("Нет", this);
+    auto* cmdNo = new QPushButton(tr("Нет"), this);
     cmdNo->setObjectName("cmdNo");
     connect(cmdYes, &QPushButton::clicked, this, [this] {
         blnContinue = true;

@@ -44,18 +44,18 @@ int widestWord(const QFontMetrics& fm, const QString& text) {
 frmSeq::frmSeq(QWidget* owner, SequenceState& sequence) : EscProofDialog(owner), seq_(sequence) {
     setObjectName("frmSeq");
     setWindowRole(objectName());
-    setWindowTitle("Определение последовательности появления фигурок");
+    setWindowTitle(tr("Определение последовательности появления фигурок"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     Twips tw = Twips::of(*this);
     const int rowTwips = 2 * kMarginTwips + 10 * kPitchTwips;
-    auto* frame1 = frame(this, "Frame1", "Последовательность появления фигурок",
+    auto* frame1 = frame(this, "Frame1", tr("Последовательность появления фигурок"),
                          QSize(tw.x(rowTwips), tw.y(960)));
     for (int i = 0; i < 10; ++i) {
         cmdDest[i] = pictureButton(frame1, "cmdDest", i, tw);
         cmdDest[i]->hide();
         connect(cmdDest[i], &QPushButton::clicked, this, [this, i] { cmdDest_Click(i); });
     }
-    auto* frame2 = frame(this, "Frame2", "Доступные фигурки", QSize(tw.x(4440), tw.y(960)));
+    auto* frame2 = frame(this, "Frame2", tr("Доступные фигурки"), QSize(tw.x(4440), tw.y(960)));
     for (int k = 0; k < 7; ++k) {
         cmdBase[k] = pictureButton(frame2, "cmdBase", k, tw);
         cmdBase[k]->setIcon(figurePicture(k, logicalDpiX()));
@@ -70,14 +70,15 @@ frmSeq::frmSeq(QWidget* owner, SequenceState& sequence) : EscProofDialog(owner),
         return l;
     };
     QLabel* toAdd = label(
-        "Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках", 1680);
+        tr("Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках"),
+        1680);
     QLabel* toRemove = label(
-        "Для удаления фигурки - щелкните на ней в Последовательности появления фигурок", 4440);
-    chkRandom = new QCheckBox("Выводить последовательность в случайном порядке", this);
+        tr("Для удаления фигурки - щелкните на ней в Последовательности появления фигурок"), 4440);
+    chkRandom = new QCheckBox(tr("Выводить последовательность в случайном порядке"), this);
     chkRandom->setObjectName("chkRandom");
-    cmdOK = new QPushButton("Включить", this);
+    cmdOK = new QPushButton(tr("Включить"), this);
     cmdOK->setObjectName("cmdOK");
-    cmdNo = new QPushButton("Отключить", this);
+    cmdNo = new QPushButton(tr("Отключить"), this);
     cmdNo->setObjectName("cmdNo");
     for (QPushButton* b : {cmdOK, cmdNo}) b->setMinimumSize(tw.x(1500), tw.y(400));
     lblState = new QLabel(this);
@@ -132,8 +133,8 @@ void frmSeq::CheckCount() {
         chkRandom->setEnabled(true);
         chkRandom->setChecked(seq_.SequenceRandom);
     }
-    lblState->setText(seq_.SequenceOn ? "Последовательность включена"
-                                      : "Последовательность отключена");
+    lblState->setText(seq_.SequenceOn ? tr("Последовательность включена")
+                                      : tr("Последовательность отключена"));
     QPalette colors = lblState->palette();
     colors.setColor(QPalette::WindowText, seq_.SequenceOn ? QColor(0, 0, 255) : QColor(255, 0, 0));
     lblState->setPalette(colors);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog/event_sounds.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace tumblix {
@@ -12,29 +13,33 @@ struct EventEntry {
     Sound second;
 };
 constexpr std::array<EventEntry, 8> kEvents = {{
-    {"Инверсия", Sound::mInverse1, Sound::mInverse1},
-    {"Появление Tumblix-фигурки", Sound::mTumblix1, Sound::mTumblix1},
-    {"Удаление линиий", Sound::mDelLin1, Sound::mDelLin1},
-    {"Приземление", Sound::mDown1, Sound::mDown2},
-    {"Бросить", Sound::mDrop1, Sound::mDrop2},
-    {"Вращение", Sound::mRotate1, Sound::mRotate1},
-    {"Влево", Sound::mLeft1, Sound::mLeft1},
-    {"Вправо", Sound::mRight1, Sound::mRight1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Инверсия"), Sound::mInverse1, Sound::mInverse1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Появление Tumblix-фигурки"), Sound::mTumblix1,
+     Sound::mTumblix1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Удаление линиий"), Sound::mDelLin1,
+     Sound::mDelLin1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Приземление"), Sound::mDown1, Sound::mDown2},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Бросить"), Sound::mDrop1, Sound::mDrop2},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Вращение"), Sound::mRotate1, Sound::mRotate1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Влево"), Sound::mLeft1, Sound::mLeft1},
+    {QT_TRANSLATE_NOOP("tumblix::frmSettings", "Вправо"), Sound::mRight1, Sound::mRight1},
 }};
+
+// An event's text in the player's language.
+QString shown(const EventEntry& e) {
+    return QCoreApplication::translate("tumblix::frmSettings", e.text);
+}
 }  // namespace
 
-const QStringList& eventTexts() {
-    static const QStringList texts = [] {
-        QStringList t;
-        for (const EventEntry& e : kEvents) t << QString::fromUtf8(e.text);
-        return t;
-    }();
+QStringList eventTexts() {
+    QStringList texts;
+    for (const EventEntry& e : kEvents) texts << shown(e);
     return texts;
 }
 
 std::optional<Sound> eventSound(const QString& text, int variant) {
     for (const EventEntry& e : kEvents)
-        if (text == QString::fromUtf8(e.text)) return variant == 1 ? e.second : e.first;
+        if (text == shown(e)) return variant == 1 ? e.second : e.first;
     return std::nullopt;
 }
 

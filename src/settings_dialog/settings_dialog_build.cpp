@@ -33,12 +33,12 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
 
 Slider* volumeSlider(QWidget* parent, const char* name) {
     return new Slider(parent, name, kVolumeMin, kVolumeMax, kVolumeLarge, kVolumeTicks,
-                      "Громкость");
+                      frmSettings::tr("Громкость"));
 }
 
 Slider* freqSlider(QWidget* parent, const char* name) {
     return new Slider(parent, name, kFreqMin, kFreqMax, kFreqLarge, kFreqTicks,
-                      "Скорость воспроизведения");
+                      frmSettings::tr("Скорость воспроизведения"));
 }
 
 // A file's controls in a grid: the button and the name in the first row, the box, then the
@@ -60,24 +60,24 @@ void frmSettings::buildVariant(int v, QWidget* parent) {
                                               "sldVolBut2", "sldFreqBut2", "lblSecondVar"}};
     const char* const* n = kNames[v];
     Variant& c = var_[static_cast<std::size_t>(v)];
-    c.frame = frame(parent, n[0], v == 0 ? "Первый вариант" : "Второй вариант");
-    c.cmdOpen = named(new QPushButton("Выбрать файл", c.frame), n[1]);
-    c.chkEn = named(new QCheckBox("Выключить", c.frame), n[2]);
+    c.frame = frame(parent, n[0], v == 0 ? tr("Первый вариант") : tr("Второй вариант"));
+    c.cmdOpen = named(new QPushButton(tr("Выбрать файл"), c.frame), n[1]);
+    c.chkEn = named(new QCheckBox(tr("Выключить"), c.frame), n[2]);
     c.sldVol = volumeSlider(c.frame, n[3]);
     c.sldFreq = freqSlider(c.frame, n[4]);
-    c.lbl = named(new QLabel("Empty", c.frame), n[5], "Имя wav-файла");
+    c.lbl = named(new QLabel("Empty", c.frame), n[5], tr("Имя wav-файла"));
     layFileControls(new QGridLayout(c.frame), c.cmdOpen, c.lbl, c.chkEn, c.sldVol, c.sldFreq);
 }
 
 QWidget* frmSettings::buildMusic() {
-    QGroupBox* fraBkg = frame(this, "fraBkg", "Фоновая музыка");
-    cmdOpen = named(new QPushButton("Выбрать файл", fraBkg), "cmdOpen");
-    chkEnable = named(new QCheckBox("Выключить", fraBkg), "chkEnable");
+    QGroupBox* fraBkg = frame(this, "fraBkg", tr("Фоновая музыка"));
+    cmdOpen = named(new QPushButton(tr("Выбрать файл"), fraBkg), "cmdOpen");
+    chkEnable = named(new QCheckBox(tr("Выключить"), fraBkg), "chkEnable");
     sldVolBackgrnd = volumeSlider(fraBkg, "sldVolBackgrnd");
     sldFreq = freqSlider(fraBkg, "sldFreq");
-    lblFile = named(new QLabel("Empty", fraBkg), "lblFile", "Имя wav-файла");
+    lblFile = named(new QLabel("Empty", fraBkg), "lblFile", tr("Имя wav-файла"));
     sldChange = new Slider(fraBkg, "sldChange", 0, kChangeMax, kChangeLarge, kChangeTicks,
-                           "Скорость перехода звука из одной стороны в другую");
+                           tr("Скорость перехода звука из одной стороны в другую"));
     txtChange = named(new QLineEdit("Text1", fraBkg), "txtChange");
     txtChange->setMaximumWidth(80);
     auto* g = new QGridLayout(fraBkg);
@@ -93,19 +93,19 @@ void frmSettings::buildControls() {
     setWindowTitle("Settings");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    QGroupBox* frame2 = frame(this, "Frame2", "Последовательность");
+    QGroupBox* frame2 = frame(this, "Frame2", tr("Последовательность"));
     cmdSeq =
-        named(new QPushButton(frame2), "cmdSeq", "Задать последовательность появления фигурок");
+        named(new QPushButton(frame2), "cmdSeq", tr("Задать последовательность появления фигурок"));
     cmdSeq->setIcon(figurePicture(5, logicalDpiX()));
     cmdSeq->setIconSize(figurePicture(5, logicalDpiX()).size());
     (new QVBoxLayout(frame2))->addWidget(cmdSeq);
-    QGroupBox* frame1 = frame(this, "Frame1", "Сетка");
-    chkSetka = named(new QCheckBox("Убрать", frame1), "chkSetka");
+    QGroupBox* frame1 = frame(this, "Frame1", tr("Сетка"));
+    chkSetka = named(new QCheckBox(tr("Убрать"), frame1), "chkSetka");
     (new QVBoxLayout(frame1))->addWidget(chkSetka);
-    QGroupBox* fraFant = frame(this, "fraFant", "Фантом");
+    QGroupBox* fraFant = frame(this, "fraFant", tr("Фантом"));
     auto* fant = new QVBoxLayout(fraFant);
-    const char* const kFant[3] = {"Hе показывать", "Только при появлении Tumblix-фигурки",
-                                  "Показывать всегда"};
+    const QString kFant[3] = {tr("Hе показывать"), tr("Только при появлении Tumblix-фигурки"),
+                              tr("Показывать всегда")};
     for (int i = 2; i >= 0; --i) {
         optFant[i] = new QRadioButton(kFant[i], fraFant);
         optFant[i]->setObjectName(QString("optFant(%1)").arg(i));
@@ -116,9 +116,9 @@ void frmSettings::buildControls() {
     options->addWidget(frame1);
     options->addWidget(fraFant);
 
-    QGroupBox* fraButton = frame(this, "fraButton", "Основные события");
+    QGroupBox* fraButton = frame(this, "fraButton", tr("Основные события"));
     chkSoundControl =
-        named(new QCheckBox("Выкл. озвучивание осн. событий", fraButton), "chkSoundControl");
+        named(new QCheckBox(tr("Выкл. озвучивание осн. событий"), fraButton), "chkSoundControl");
     cmbListEvents = named(new QComboBox(fraButton), "cmbListEvents");
     buildVariant(0, fraButton);
     buildVariant(1, fraButton);

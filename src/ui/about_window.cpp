@@ -23,12 +23,12 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QString title = QApplication::applicationName();
     setWindowTitle("About " + title);
-    ScrollText = title + "\r\n" + "Игра сделана с любовью к падающим фигуркам. © 2026";
+    ScrollText = title + "\r\n" + tr("Игра сделана с любовью к падающим фигуркам. © 2026");
 
     auto* lblAboutText = new QLabel(
-        "Управление - стрелочными клавишами + Пробел (инвертирование фигурки) или мышкой над "
-        "игровым полем (левая кнопка поворот фигурки, правая - бросить фигурку). Настройки и "
-        "другие сервисы расположены в рамке Menu (внизу и справа от игрового поля).",
+        tr("Управление - стрелочными клавишами + Пробел (инвертирование фигурки) или мышкой над "
+           "игровым полем (левая кнопка поворот фигурки, правая - бросить фигурку). Настройки и "
+           "другие сервисы расположены в рамке Menu (внизу и справа от игрового поля)."),
         this);
     lblAboutText->setObjectName("lblAboutText");
     auto* line1 = new QFrame(this);
@@ -49,7 +49,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
     lblScrollText_->setText(QString(ScrollText).replace("\r\n", "\n"));
     lblScrollText_->setMinimumHeight(lblScrollText_->heightForWidth(textWidth));
     lblScrollText_->clear();
-    auto* cmdClose = new QPushButton("Закрыть", this);
+    auto* cmdClose = new QPushButton(tr("Закрыть"), this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -18,15 +18,15 @@ constexpr int kButtonsHeight = 36;
 HelpWindow::HelpWindow(QWidget* owner) : EscProofDialog(owner) {
     setObjectName("frmHelp");
     setWindowRole(objectName());
-    setWindowTitle("Справка");
+    setWindowTitle(tr("Справка"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     txtText_ = new QPlainTextEdit(this);
     txtText_->setObjectName("txtText");
     txtText_->setReadOnly(true);
     txtText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    cmdNext_ = new QPushButton("Далее", this);
+    cmdNext_ = new QPushButton(tr("Далее"), this);
     cmdNext_->setObjectName("cmdNext");
-    cmdClose_ = new QPushButton("Закрыть", this);
+    cmdClose_ = new QPushButton(tr("Закрыть"), this);
     cmdClose_->setObjectName("cmdClose");
     setTabOrder(cmdNext_, cmdClose_);
     setTabOrder(cmdClose_, txtText_);

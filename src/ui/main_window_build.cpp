@@ -25,7 +25,7 @@ void MainWindow::buildControls() {
     Twips tw = Twips::of(*this);
     for (const ControlSpec& spec : mainWindowControls()) {
         QWidget* parent = spec.parent ? controls_.value(spec.parent) : client_;
-        QString caption = QString::fromUtf8(spec.caption);
+        QString caption = tr(spec.caption);
         QWidget* w = nullptr;
         switch (spec.kind) {
             case ControlKind::Frame:
@@ -60,7 +60,7 @@ void MainWindow::buildControls() {
             }
         }
         w->setObjectName(spec.name);
-        w->setProperty("tag", QString::fromUtf8(spec.tag));
+        w->setProperty("tag", tr(spec.tag));
         w->setFocusPolicy(Qt::NoFocus);
         w->setGeometry(tw.rect(spec.left, spec.top, spec.width, spec.height));
         controls_.insert(spec.name, w);

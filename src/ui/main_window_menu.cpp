@@ -65,11 +65,22 @@ void MainWindow::menuMouseMove(QObject* watched) {
 }
 
 void MainWindow::runHelpTour() {
+    std::vector<std::string> texts;
+    for (const ControlSpec& spec : mainWindowControls())
+        texts.push_back(tr(spec.tag).toStdString());
     std::vector<HelpStop> stops;
-    for (const ControlSpec& spec : mainWindowControls()) stops.push_back({spec.name, spec.tag});
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        stops.push_back({mainWindowControls()[i].name, texts[i]});
     HelpWindowPages pages(this);
     QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    tumblix::runHelpTour(*game_, *menu_, pages, stops, program.toStdString(), tableFolder_);
+    QString folder =
+        tableFolder_.empty() ? tr("с Tumblix'ом") : QString::fromStdString(tableFolder_);
+    QString tablePage =
+        tr("Лучшие игроки. Если запустить %1 на удаленном компьютере, то и результат запишется в "
+           "таблицу рекордов на удаленном компьютере. Чтобы очистить таблицу надо удалить файл "
+           "TumblixFathers.txt ( он в папке %2 ).")
+            .arg(program, folder);
+    tumblix::runHelpTour(*game_, *menu_, pages, stops, tablePage.toStdString());
 }
 
 // A game that ends takes the file chooser, the settings dialog and a help page away; the

@@ -25,6 +25,15 @@ QString buttonStyle(const QColor& back, const QColor& text) {
                " padding-top: 2px; padding-left: 2px; }")
         .arg(back.name(), text.name());
 }
+
+// The game's rules write the panel's texts in Russian; the player reads them in their language.
+QString panelText(const std::string& text) {
+    static const std::string bonus = "Tumblix-фигурка Bonus ";
+    if (text.starts_with(bonus))
+        return MainWindow::tr("Tumblix-фигурка Bonus %1")
+            .arg(QString::fromStdString(text.substr(bonus.size())));
+    return MainWindow::tr(text.c_str());
+}
 }  // namespace
 
 void MainWindow::controlChanged(Ctl c) {
@@ -56,7 +65,7 @@ void MainWindow::applyControl(Ctl c) {
     QWidget* w = byCtl_[static_cast<std::size_t>(c)];
     if (!w) return;
     if (auto* button = qobject_cast<QPushButton*>(w)) {
-        button->setText(QString::fromStdString(s.text));
+        button->setText(panelText(s.text));
         // The control buttons take a random colour each game; their arrows stay readable on it.
         Color text = button->isCheckable() ? s.foreColor : readableTextOn(s.backColor, s.foreColor);
         button->setStyleSheet(buttonStyle(toQColor(s.backColor), toQColor(text)));
@@ -65,8 +74,8 @@ void MainWindow::applyControl(Ctl c) {
             button->setChecked(s.value == 1);
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text() != QString::fromStdString(s.text)) {
-            label->setText(QString::fromStdString(s.text));
+        if (QString text = panelText(s.text); label->text() != text) {
+            label->setText(text);
             fitLabelFont(*label);
         }
         QPalette p = label->palette();

@@ -85,16 +85,17 @@ void MainWindow::SaveSettings() {
     out.iFantom = static_cast<std::uint8_t>(game_->settings().iFantom);
     out.bDrawSetka = game_->settings().bDrawSetka;
     if (sounds_) sounds_->storeSettings(out);
-    std::string why = "файл не читается, он оставлен как есть";
+    QString why = tr("файл не читается, он оставлен как есть");
     if (!settingsUnreadable_) {
         std::filesystem::path lock = settingsFile_;
         FileLock held(lock += ".lock");
         WriteResult written = saveSettingsFile(settingsFile_, out);
         if (written) return;
-        why = writeErrorText(written.error);
+        why = QString::fromStdString(writeErrorText(written.error));
     }
-    std::fprintf(stderr, "Tumblix: настройки не записаны в файл %s: %s\n",
-                 settingsFile_.string().c_str(), why.c_str());
+    QString said = tr("Tumblix: настройки не записаны в файл %1: %2")
+                       .arg(QString::fromStdString(settingsFile_.string()), why);
+    std::fprintf(stderr, "%s\n", said.toUtf8().constData());
 }
 
 // "Auto": the side windows in a column at the main window's right, shown and ticked.

@@ -41,7 +41,7 @@ class Logo : public QWidget {
 
 SplashWindow::SplashWindow(const QString& version) : QWidget(nullptr, Qt::SplashScreen) {
     setObjectName("frmSplash");
-    setWindowTitle("Tumblix: загрузка");
+    setWindowTitle(tr("Tumblix: загрузка"));
     auto* frame = new QFrame(this);
     frame->setObjectName("Frame1");
     frame->setFrameShape(QFrame::Box);
@@ -58,9 +58,9 @@ SplashWindow::SplashWindow(const QString& version) : QWidget(nullptr, Qt::Splash
     grid->addWidget(label(frame, "lblLicenseTo", "LicenseTo"), 3, 1);
     grid->addWidget(label(frame, "lblCompanyProduct", "CompanyProduct"), 4, 1);
     grid->addWidget(label(frame, "lblWarning", "Warning"), 5, 0, 1, 2);
-    grid->addWidget(label(frame, "lblCopyright", "Свободная игра: играйте, дарите, делитесь."), 6,
-                    0, 1, 2);
-    grid->addWidget(label(frame, "lblCompany", "Мастерская Tumblix"), 7, 0, 1, 2);
+    grid->addWidget(label(frame, "lblCopyright", tr("Свободная игра: играйте, дарите, делитесь.")),
+                    6, 0, 1, 2);
+    grid->addWidget(label(frame, "lblCompany", tr("Мастерская Tumblix")), 7, 0, 1, 2);
     auto* layout = new QGridLayout(this);
     layout->addWidget(frame);
 }

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/language.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace tumblix {
+
+QString chooseLanguage(const QStringList& uiLanguages, const QString& override) {
+    if (override == "ru" || override == "en") return override;
+    bool foreign = false;
+    for (const QString& name : uiLanguages) {
+        QString code = name.section('-', 0, 0).section('_', 0, 0).toLower();
+        if (code == "ru" || code == "en") return code;
+        if (!code.isEmpty() && code != "c" && code != "posix") foreign = true;
+    }
+    return foreign ? "en" : "ru";
+}
+
+bool installLanguage(const QString& language, const QString& folder) {
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    if (language == "ru") return true;
+    const QString file = "tumblix_" + language;
+    if (!(!folder.isEmpty() && translator.load(file, folder)) && !translator.load(file, ":/i18n"))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+}  // namespace tumblix
