@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
+#include "base/language.h"
 #include "chooser/file_chooser.h"
 #include "mp3/mp3_window.h"
 #include "records/enter_name_dialog.h"
@@ -21,6 +26,7 @@
 #include "ui/help_window.h"
 #include "ui/splash_window.h"
 #include "ui/window_fixture.h"
+#include "widgets/frame_box.h"
 
 namespace tumblix::testing {
 namespace {
@@ -57,10 +63,42 @@ QStringList cutTexts(QWidget& window) {
     return cut;
 }
 
+// The texts a player can meet in a window (captions, labels, buttons, items, tooltips and help
+// pages) that are in Russian.
+QStringList russianTexts(QWidget& window) {
+    QStringList found;
+    auto take = [&](const QString& text) {
+        if (text.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]"))) found << text;
+    };
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets << &window;
+    for (QWidget* w : widgets) {
+        for (const QString& text : {w->windowTitle(), w->toolTip(), w->property("tag").toString()})
+            take(text);
+        if (auto* label = qobject_cast<QLabel*>(w)) take(label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) take(button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w)) take(group->title());
+        if (auto* frame = qobject_cast<FrameBox*>(w)) take(frame->caption());
+        if (auto* box = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < box->count(); ++i) take(box->itemText(i));
+    }
+    return found;
+}
+
+bool english() {
+    return chooseLanguage(QLocale::system().uiLanguages()) == "en";
+}
+
+// Every text shows whole; in English, none is left in Russian.
 void expectWhole(QWidget& window) {
     window.show();
     QApplication::processEvents();
     EXPECT_EQ(cutTexts(window).join(" ").toStdString(), "") << window.objectName().toStdString();
+    if (english()) {
+        QStringList russian = russianTexts(window);
+        EXPECT_TRUE(russian.isEmpty())
+            << window.objectName().toStdString() << ": " << russian.join(" | ").toStdString();
+    }
 }
 
 using TextFit = WindowTest;
@@ -77,6 +115,11 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
     frmSeq editor(window.get(), values.sequence);
     EnterNameDialog name(window.get());
     GameOverDialog over(window.get());
+    // The bonus caption the game's rules write, in the player's language.
+    panel().setText(Ctl::lblFirma, "Tumblix-фигурка Bonus 4322");
+    panel().setVisible(Ctl::lblFirma, true);
+    EXPECT_EQ(qobject_cast<QLabel*>(window->control("lblFirma"))->text(),
+              english() ? "Tumblix figure Bonus 4322" : "Tumblix-фигурка Bonus 4322");
     for (QWidget* w : std::initializer_list<QWidget*>{
              &splash, window.get(), &window->future(), &window->tumbliFathers(),
              &window->statistic(), &window->mp3(), &about, &settings, &editor, &name, &over})
