@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Hастройка музыкального сопровождения, отображения фантома и т.д.</source>
-        <translation>Settings: music, sounds, the ghost figure and more.</translation>
+        <translation>Settings for the music, the ghost figure and more.</translation>
     </message>
     <message>
         <source>Обучающий видеоролик ( пример ужасной игры ).</source>
