@@ -18,13 +18,15 @@ QString chooseLanguage(const QStringList& uiLanguages, const QString& override) 
 }
 
 bool installLanguage(const QString& language, const QString& folder) {
-    static QTranslator translator;
-    QCoreApplication::removeTranslator(&translator);
     if (language == "ru") return true;
+    auto* translator = new QTranslator(QCoreApplication::instance());  // the application's own
     const QString file = "tumblix_" + language;
-    if (!(!folder.isEmpty() && translator.load(file, folder)) && !translator.load(file, ":/i18n"))
+    if ((folder.isEmpty() || !translator->load(file, folder)) &&
+        !translator->load(file, ":/i18n")) {
+        delete translator;
         return false;
-    return QCoreApplication::installTranslator(&translator);
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace tumblix

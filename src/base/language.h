@@ -12,9 +12,9 @@ namespace tumblix {
 // only gets English, the C or POSIX locale or none at all Russian.
 QString chooseLanguage(const QStringList& uiLanguages, const QString& override = {});
 
-// Puts the game's texts into language for the whole program: Russian needs nothing; English
-// comes from tumblix_en.qm in folder, else from the copy built into the program. False when no
-// translation could be loaded (the texts then stay Russian).
+// Puts the game's texts into language for the whole program, once the application exists:
+// Russian needs nothing; English comes from tumblix_en.qm in folder, else from the copy built
+// into the program. False when no translation could be loaded (the texts then stay Russian).
 bool installLanguage(const QString& language, const QString& folder = {});
 
 }  // namespace tumblix
