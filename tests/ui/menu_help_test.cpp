@@ -78,6 +78,7 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     about.show();
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
+    EXPECT_EQ(about.windowTitle(), "About " + QApplication::applicationName());
     for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
     EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
               std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
