@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "support/answer_modal.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
+#include "ui/splash_window.h"
 #include "ui/window_fixture.h"
 
 namespace tumblix::testing {
@@ -84,6 +86,17 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
               std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     about.tmrScroll_Timer();
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(SplashWindowTest, ShowsTheProgramItsVersionAndItsFixedTexts) {
+    SplashWindow splash("1.2.3");
+    QString texts;
+    for (const char* name : {"lblProductName", "lblVersion", "lblWarning", "lblPlatform",
+                             "lblLicenseTo", "lblCompanyProduct"})
+        texts += splash.findChild<QLabel*>(name)->text() + "|";
+    EXPECT_EQ(texts,
+              "Tumblix|Version 1.2.3|Warning|Platform Win9x, WinNT + DirectX 8.0|LicenseTo|"
+              "CompanyProduct|");
 }
 
 // A help window under a window system whose frame is 30 pixels high.
