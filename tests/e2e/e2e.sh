@@ -5,23 +5,21 @@
 # CASE: close        with no sound device, the board changes as a figure falls; the close
 #                    request ends with 0; standard error holds no line from the sound
 #                    libraries, unless TUMBLIX_SOUND_DEBUG=1 asks for them
-#       gameover-no  a held Down key fills the well; "Нет" in the game-over dialog ends with 0
-#       gameover-yes the same, but "Да" starts a new game with an empty board and "---"
 #       outline      over a magenta desktop, the board frame's edges are where the window's
 #                    outline is cut: the desktop shows just outside, the frame just inside
 #       settings     the first start writes 66 lines; a statistics window closed before SIGTERM
 #                    is saved closed and stays closed at the next start
 #       readonly     in a folder it cannot write, the game plays to its end and writes nothing
-#       about        a letter key opens the about window, which closes by itself
-#       exit         the menu's Exit ends the program with 0 and saves the settings
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
 #                    and the AppStream file and the copyright file name the GPL, version 3 or later;
 #                    with TONE, an MP3 for the player loads the installed decoder module
-#       record       the name asked at game over is confirmed by Enter: the best-players
-#                    file holds "UnNamed" with the score, best first
+#       record       a held Down key fills the well; the name asked at game over is confirmed
+#                    by Enter, "Да" starts a new game with an empty board and "---"; the
+#                    best-players file holds "UnNamed" with the score, best first
 #       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
-#                    written at exit and read again at the next start
+#                    written when the menu's Exit ends the program with 0, and read again at the
+#                    next start
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks; the game's own wave files
 #                    never bring in FFmpeg (its libraries and the decoder module stay unmapped)
@@ -164,30 +162,9 @@ installed)
         close_window Tumblix && wait_exit
     fi
     ;;
-about)
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool key a
-    wait_window "About Tumblix" 5 >/dev/null || fail "a letter key opened no about window"
-    for _ in $(seq 150); do
-        [ -z "$(shown_window 'About Tumblix')" ] && break
-        sleep 0.1
-    done
-    [ -z "$(shown_window 'About Tumblix')" ] || fail "the about window did not close by itself"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
-    ;;
-exit)
-    title_height
-    rm -f "$(settings_file)"
-    click_menu 4 upper  # Exit
-
-    wait_exit
-    [ "$(lines_of "$(settings_file)")" = 66 ] || fail "Exit did not save the settings"
-    ;;
 dialogs)
     title_height
-    # "Set" is the button left of "Exit" in the upper menu row.
-    xdotool mousemove --window "$main" $((4 + 5467 / 15)) $((T - 1 + 7267 / 15)) click 1
+    click_menu 3 upper  # Set
     settings=$(wait_window Settings 5) || fail "Set opened no settings dialog"
     [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 1 ] || fail "the default ghost mode is not 1"
     # The focus goes from the sequence button to the grid box, then to the ghost mode's
@@ -197,9 +174,9 @@ dialogs)
     sleep 0.3
     close_window Settings || fail "close request not sent to the settings dialog"
     sleep 0.3
-    close_window Tumblix || fail "close request not sent"
+    click_menu 4 upper  # Exit
     wait_exit
-    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was not saved"
+    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "Exit did not save the ghost mode"
     start_game
     wait_drawn
     close_window Tumblix || fail "close request not sent"
@@ -220,25 +197,6 @@ close)
     close_window Tumblix && wait_exit
     grep -q '^AL lib' "$work/out.log" && grep -q '^ALSA lib' "$work/out.log" ||
         fail "TUMBLIX_SOUND_DEBUG=1 showed no messages of OpenAL and ALSA: $(cat "$work/out.log")"
-    ;;
-gameover-no)
-    play_to_game_over
-    click_answer no
-    wait_exit
-    ;;
-gameover-yes)
-    play_to_game_over
-    click_answer yes
-    for _ in $(seq 50); do dialog_shown || break; sleep 0.1; done
-    dialog_shown && fail "the dialog stayed open"
-    kill -0 "$pid" 2>/dev/null || fail "the program ended instead of starting a new game"
-    sleep 0.3
-    grab "$score" score1
-    grab "$lower" lower1
-    same score0 score1 || fail "the score does not show --- again"
-    same lower0 lower1 || fail "the well is not empty"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
     ;;
 outline)
     # At 96 dots per inch the board frame spans window pixels 12..260 across and
@@ -349,7 +307,15 @@ unreadable)
     ;;
 record)
     play_to_game_over
-    click_answer no
+    click_answer yes
+    for _ in $(seq 50); do dialog_shown || break; sleep 0.1; done
+    dialog_shown && fail "the dialog stayed open"
+    sleep 0.3
+    grab "$score" score1
+    grab "$lower" lower1
+    same score0 score1 || fail "the score does not show --- again"
+    same lower0 lower1 || fail "the well is not empty"
+    close_window Tumblix || fail "close request not sent"
     wait_exit
     table="$work/TumblixFathers.txt"
     [ -f "$table" ] || fail "no best-players file"
