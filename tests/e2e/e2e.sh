@@ -30,10 +30,6 @@
 #                    program renamed ".mp3", each named as the background music and as the
 #                    player's file: the game runs 8 s and ends with 0; so does the MP3 without
 #                    the decoder module, which then plays nothing
-#       long         a settings file with 2 MiB of other text after its lines is read: its first
-#                    line's 1500 twips place the window at 100 pixels
-#       unreadable   run as an ordinary user, a settings file that user cannot read is set aside
-#                    and a readable one written at exit
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
@@ -276,34 +272,6 @@ music)
         close_window Tumblix || fail "close request not sent"
         wait_exit
     done
-    ;;
-long)
-    kill -TERM "$pid" && wait_exit
-    ini=$(settings_file)
-    sed -i '1s/.*/ 1500 /' "$ini"
-    yes 'Это не настройки, а длинный хвост файла.' | head -c $((2 << 20)) >>"$ini" || true
-    start_game && wait_drawn
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    [ "$X" = 100 ] || fail "the window stands at $X pixels, not 100"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
-    [ "$(lines_of "$ini")" = 66 ] || fail "the settings were not saved in place"
-    [ "$(wc -c <"$ini.bad")" -gt $((2 << 20)) ] || fail "the long file was not kept"
-    ;;
-unreadable)
-    kill -TERM "$pid" && wait_exit
-    ini=$(settings_file)
-    # The player's own folder, and in it a settings file the player may not read.
-    ordinary_user
-    [ "$(id -u)" = 0 ] && chown -R 65534:65534 "$work"
-    chmod 000 "$ini"
-    start_game "${runner[@]}"
-    wait_drawn
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
-    "${runner[@]}" head -1 "$ini" >/dev/null || fail "the settings file is not readable after exit"
-    [ "$(lines_of "$ini")" = 66 ] || fail "the settings were not saved"
-    [ -e "$ini.bad" ] && [ "$(stat -c %a "$ini.bad")" = 0 ] || fail "the unreadable file is gone"
     ;;
 record)
     play_to_game_over
