@@ -4,8 +4,6 @@
 #   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
 # CASE: outline      over a magenta desktop, the board frame's edges are where the window's
 #                    outline is cut: the desktop shows just outside, the frame just inside
-#       settings     the first start writes 66 lines; a statistics window closed before SIGTERM
-#                    is saved closed and stays closed at the next start
 #       readonly     in a folder it cannot write, the game plays to its end and writes nothing
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
@@ -16,9 +14,11 @@
 #                    best-players file holds "UnNamed" with the score, best first; with no
 #                    sound device, standard error holds no line from the sound libraries,
 #                    unless TUMBLIX_SOUND_DEBUG=1 asks for them
-#       dialogs      "Set" opens "Settings"; the ghost mode chosen there ("Показывать всегда") is
-#                    written when the menu's Exit ends the program with 0, and read again at the
-#                    next start
+#       dialogs      the first start writes 66 lines; "Set" opens "Settings"; the ghost mode
+#                    chosen there ("Показывать всегда") and a closed statistics window are
+#                    written when the menu's Exit ends the program with 0; at the next start the
+#                    window stays closed, and SIGTERM saves the settings read and the
+#                    best-players window closed
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks; the game's own wave files
 #                    never bring in FFmpeg (its libraries and the decoder module stay unmapped)
@@ -81,23 +81,6 @@ settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
 
 case $case_name in
-settings)
-    ini=$(settings_file)
-    [ -n "$ini" ] || fail "the first start wrote no settings file"
-    [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
-    close_window Statistic || fail "no statistics window to close"
-    sleep 0.3
-    kill -TERM "$pid"
-    wait_exit
-    [ "$(lines_of "$ini")" = 64 ] || fail "SIGTERM did not save the closed window: $(cat "$ini")"
-    start_game
-    wait_drawn
-    sleep 1
-    [ -z "$(shown_window Statistic)" ] || fail "the closed statistics window came back"
-    [ -n "$(shown_window 'The Best Of The Tumblix')" ] || fail "the best-players window is gone"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
-    ;;
 readonly)
     # An ordinary user in a folder of the administrator's: nothing can be written there.
     ordinary_user
@@ -159,24 +142,32 @@ installed)
     ;;
 dialogs)
     title_height
+    ini=$(settings_file)
+    [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
+    ghost() { tail -2 "$ini" | head -1 | tr -d ' \r'; }  # the line before the last
     click_menu 3 upper  # Set
     settings=$(wait_window Settings 5) || fail "Set opened no settings dialog"
-    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 1 ] || fail "the default ghost mode is not 1"
+    [ "$(ghost)" = 1 ] || fail "the default ghost mode is not 1"
     # The focus goes from the sequence button to the grid box, then to the ghost mode's
     # checked option; Up moves to the option above it, "Показывать всегда", and space picks it.
     xdotool windowfocus --sync "$settings" 2>/dev/null || true
     xdotool key Tab Tab Up space
     sleep 0.3
     close_window Settings || fail "close request not sent to the settings dialog"
+    close_window Statistic || fail "no statistics window to close"
     sleep 0.3
     click_menu 4 upper  # Exit
     wait_exit
-    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "Exit did not save the ghost mode"
+    [ "$(ghost) $(lines_of "$ini")" = "2 64" ] || fail "Exit did not save the settings: $(cat "$ini")"
     start_game
     wait_drawn
-    close_window Tumblix || fail "close request not sent"
+    sleep 1
+    [ -z "$(shown_window Statistic)" ] || fail "the closed statistics window came back"
+    close_window 'The Best Of The Tumblix' || fail "the best-players window is gone"
+    sleep 0.3
+    kill -TERM "$pid"
     wait_exit
-    [ "$(sed -n 65p "$(settings_file)" | tr -d ' \r')" = 2 ] || fail "the ghost mode was lost at the restart"
+    [ "$(ghost) $(lines_of "$ini")" = "2 62" ] || fail "SIGTERM did not save the settings: $(cat "$ini")"
     ;;
 outline)
     # At 96 dots per inch the board frame spans window pixels 12..260 across and
