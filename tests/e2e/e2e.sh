@@ -4,7 +4,6 @@
 #   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
 # CASE: outline      over a magenta desktop, the board frame's edges are where the window's
 #                    outline is cut: the desktop shows just outside, the frame just inside
-#       readonly     in a folder it cannot write, the game plays to its end and writes nothing
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
 #                    and the AppStream file and the copyright file name the GPL, version 3 or later;
@@ -75,23 +74,12 @@ if [ "$dpi" != 96 ]; then
     sleep 0.3
     xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
 fi
-case $case_name in readonly | installed) ;; *) start_game && wait_drawn ;; esac
+case $case_name in installed) ;; *) start_game && wait_drawn ;; esac
 
 settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
 
 case $case_name in
-readonly)
-    # An ordinary user in a folder of the administrator's: nothing can be written there.
-    ordinary_user
-    [ "$(id -u)" = 0 ] || chmod 555 "$work"
-    start_game "${runner[@]}"
-    wait_drawn
-    play_to_game_over
-    click_answer no
-    wait_exit
-    [ -z "$(settings_file)" ] || fail "a settings file was written in a read-only folder"
-    ;;
 installed)
     # Installed into a prefix nobody may write (or, with E2E_PROGRAM, the installed package's
     # program), started by an ordinary user with a home of its own: the files go to the
