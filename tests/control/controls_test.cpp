@@ -37,7 +37,8 @@ TEST_F(ButtonsTest, MenuLightRunsAlongTheUpperRowAndThePointerLightsOneButton) {
         for (Ctl c : Menu::kUpperRow)
             if (back(c) == colors::green) lit.push_back(c);
     }
-    EXPECT_EQ(lit, std::vector(std::begin(Menu::kUpperRow), std::end(Menu::kUpperRow)));
+    EXPECT_EQ(lit,
+              (std::vector{Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit}));
     menu.upperButton_MouseMove(Ctl::chkHelp);
     menu.upperButton_MouseMove(Ctl::chkExit);
     EXPECT_EQ(
@@ -79,6 +80,30 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
     buttons.picTumblix_MouseMove(2000);
     buttons.picTumblix_MouseDown(1);  // no turn either
     EXPECT_EQ(std::make_pair(s().FigureX, s().FigureClicks), std::pair(4, 2L));
+}
+
+// A key's release gives its buttons their colour back; Left and Right both horizontal ones.
+TEST_F(ButtonsTest, KeyReleasesRestoreTheirButtons) {
+    const Ctl all[] = {Ctl::cmdLeftRight0, Ctl::cmdLeftRight2, Ctl::cmdRotate0, Ctl::cmdSpace};
+    for (auto [key, restored] : {std::pair{vk::Left, "1100"},
+                                 {vk::Right, "1100"},
+                                 {vk::Up, "0010"},
+                                 {vk::Space, "0001"},
+                                 {vk::Down, "0000"}}) {
+        for (Ctl c : all) game.panel().setBackColor(c, colors::green);
+        keys.Form_KeyUp(key);
+        std::string got;
+        for (Ctl c : all) got += back(c) == kButton ? '1' : '0';
+        EXPECT_EQ(got, restored) << key;
+    }
+}
+
+// After "Нет" to a new game, leaving the pause starts no gravity.
+TEST_F(ButtonsTest, LeavingThePauseAfterTheLastGameStartsNoGravity) {
+    landIntoGameOver();
+    menu.setValue(Ctl::chkPause, 1);
+    menu.setValue(Ctl::chkPause, 0);
+    EXPECT_FALSE(game.panel().timer(Timer::tmrDown).enabled);
 }
 
 // While paused the demo still moves, turns and drops, but never inverts.

@@ -25,7 +25,6 @@ start_game() {
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
 grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
 same() { cmp -s "$work/$1.ppm" "$work/$2.ppm"; }
-board=200x420+32+40    # inside the board picture
 score=120x27+288+61    # the score label
 lower=200x200+32+260   # the lower half of the well
 

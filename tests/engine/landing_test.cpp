@@ -87,6 +87,55 @@ TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
         "2-Lines*3 = 2400, 4-Lines*1 = 5000, 3-Lines*1 = 2225");
 }
 
+// A game draws 7 or 8 kinds (8 on a draw over 0.5), its first figure's colour 154 + 100 r a
+// channel, the control buttons' palette colour 1..15 and its lists' back colours; each landing
+// colours the next figure 105 + 150 r.
+TEST_F(LandingTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
+    random.push({0.5, 0.9, 0.0, 0.0, 0.0});
+    game.Form_Load();
+    EXPECT_EQ(std::tuple(s().FigureKinds, s().FigureColor, s().DownButtonColor),
+              std::tuple(7, rgb(244, 154, 154), qbColor(1)));
+    random.push({0.6, 0.0, 0.5, 0.99, 0.999});
+    random.fallback = 0.9;  // the eighth kind: a bar
+    game.Form_Load();
+    EXPECT_EQ(
+        std::tuple(s().FigureKinds, s().FigureColor, s().DownButtonColor,
+                   game.panel()[Ctl::lstTable].backColor,
+                   game.panel()[Ctl::lstStatistic].backColor),
+        std::tuple(8, rgb(154, 204, 253), qbColor(15), rgb(135, 180, 230), rgb(135, 45, 225)));
+    land();
+    EXPECT_EQ(std::pair(s().FigureColor, s().FigureQueue[4].pattern),
+              std::pair(rgb(240, 240, 240), std::string(randomKindPattern(7))));
+}
+
+// A game's log opens with three lines, and "...Tumblix figure" when its first figure is one,
+// which the count leaves out. Only a landing's lines and the report's end select the last line.
+TEST_F(LandingTest, TheLogOpensEachGameAndSelectsOnlyALandingsLines) {
+    struct : PanelObserver {
+        const Panel* panel;
+        std::string picked;
+        void listSelected(List l, int i) override {
+            const auto& lines = panel->list(l).lines;
+            picked += i + 1 == int(lines.size()) ? lines[i].substr(0, 3) + "|" : "?|";
+        }
+    } log;
+    log.panel = &game.panel();
+    game.panel().setObserver(&log);
+    for (int i = 0; i < 9; ++i) random.push({0.0});  // kinds and colours
+    random.dealTumblix("1100000000000001");
+    game.Form_Load();
+    EXPECT_EQ(stats(), (std::vector<std::string>{"**********************", "***Staring Tumblix XII",
+                                                 "**********************", "...Tumblix figure"}));
+    EXPECT_EQ(s().TumblixCount, 0);
+    s().FigureQueue[1].isTumblix = true;
+    s().LevelLines = 6;
+    clearRows(1);  // and a new level's lines
+    EXPECT_EQ(std::pair(s().TumblixCount, s().Level), std::pair(1L, 1));
+    landIntoGameOver();
+    EXPECT_EQ(log.picked, "1. |...|2. ||");
+    game.panel().setObserver(nullptr);
+}
+
 // A Tumblix figure dealt into the queue is announced when it is next, logged and counted when
 // it starts falling, and paid when it lands.
 TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {

@@ -231,6 +231,14 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
                          game.panel()[Ctl::lblNextPlace].visible),
               std::tuple(1, "Place # 1", qbColor(11), false));
     EXPECT_EQ(board.ops(RecordingCanvas::Op::Line).back().color, rgb(200, 200, 220));
+    // From the seventh place on, the first selection keeps five lines above the place in view.
+    Records nine;
+    for (int i = 1; i <= 9; ++i) nine.push_back({std::to_string(i), 1000 - 100 * i});
+    writeTable(nine);
+    game.Form_Load();
+    log.picks.clear();
+    landAt(146);  // 350 points: past 300, 200 and 100
+    EXPECT_EQ(log.picks, (std::vector<int>{1, 6}));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "sequence/sequence_state.h"
@@ -40,21 +39,17 @@ TEST_F(Seq, CyclicOrderGoesOnAcrossEditsAndBadRemovalsBeep) {
     EXPECT_EQ(std::tuple(heads(2), beeps), std::tuple(std::vector{3, 1}, 3));
 }
 
-// Position 1 comes with 0.5/n, the middle ones with 1/n, the last with 1.5/n.
-TEST_F(Seq, RandomDrawsFollowTheRoundingDistribution) {
-    const int draws = 40000;
-    for (int n : {1, 2, 4}) {
-        SCOPED_TRACE(n);
-        clsSeq s{random, clock};
-        for (int i = 1; i <= n; ++i) s.PutItem(static_cast<std::uint8_t>(i));
-        std::vector<int> seen(n + 1);
-        for (int i = 0; i < draws; ++i) ++seen[s.GetRandom()];
-        for (int i = 1; i <= n; ++i) {
-            double p = n == 1 ? 1.0 : (i == 1 ? 0.5 : i == n ? 1.5 : 1.0) / n;
-            double sigma = std::sqrt(draws * p * (1 - p));
-            EXPECT_NEAR(seen[i], draws * p, 5 * sigma + 1) << "position " << i;
-        }
-    }
+// A draw d picks position round(d * n + 1), halves to the even one, the last at most: position 1
+// comes with 0.5/n, the middle ones with 1/n, the last with 1.5/n.
+TEST(SeqRandom, DrawsRoundHalfToEvenOntoThePositions) {
+    FakeRandom r;
+    FakeClock clock;
+    clsSeq s{r, clock};
+    for (std::uint8_t i = 1; i <= 4; ++i) s.PutItem(i);
+    r.push({0.0, 0.124, 0.125, 0.375, 0.376, 0.624, 0.625, 0.9999});
+    std::vector<int> got;
+    for (int i = 0; i < 8; ++i) got.push_back(s.GetRandom());
+    EXPECT_EQ(got, (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4}));
 }
 
 using SequenceGame = GameTest;

@@ -41,6 +41,7 @@ class Dialogs : public ::testing::Test, public SettingsValues {
         sounds.object(Sound::mInverse1).DMCtrlFreq(90000);
         sounds.settings.PathToBkgMusic = capitalFolder("Fanfare-for-the-falling-blocks.wav");
         sounds.settings.SpeedChange = 40;
+        sounds.settings.ForLoop = 77;
         sounds.settings.freq = 30000;
         sounds.settings.EnableSoundControl = false;
         sounds.music.MusicVolume = -700;
@@ -90,8 +91,8 @@ TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsO
     EXPECT_EQ(std::tuple(game.bDrawSetka, sounds.settings.EnableSoundControl, game.iFantom,
                          sounds.settings.VolumeBkgMusic, sounds.settings.freq,
                          sounds.settings.SpeedChange, c<QLineEdit>("txtChange")->text(),
-                         inversion.DMCtrlVolume(), inversion.DMCtrlFreq()),
-              std::tuple(true, true, 2, -2500, 30000, 0, "0", -1000, 70000));
+                         sounds.settings.ForLoop, inversion.DMCtrlVolume(), inversion.DMCtrlFreq()),
+              std::tuple(true, true, 2, -2500, 30000, 0, "0", 0, -1000, 70000));
 }
 
 // No button is the default: Enter in a box or on the list neither opens the sequence editor

@@ -51,7 +51,7 @@ class GameTest : public ::testing::Test {
     }
     // Lands a J where the next one cannot start: the game ends.
     void landIntoGameOver() {
-        s().board.set(10, 1, 1);
+        s().board.set(11, 0, 1);  // where the next J starts: its top row
         put(kJ, 14, 0);
         land();
     }

@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "chooser/file_chooser.h"
+#include "records/list_window.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/answer_modal.h"
 #include "support/settings_values.h"
 #include "ui/settings_hook.h"
 #include "ui/window_fixture.h"
+#include "ui/window_shape.h"
 
 namespace tumblix::testing {
 namespace {
@@ -46,6 +48,34 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
     EXPECT_EQ(window->size(), size);
+}
+
+// The client stands 24 pixels down, 2 more under a caption taller than 20 pixels, and half the
+// smallest window's extra width across; the title strip and the bars are cut square, and each
+// corner of a frame round by an ellipse of its own width and height.
+TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
+    for (auto [m, top, left] : {std::tuple{WindowMetrics{19, 112, 27}, 24, 0},
+                                {WindowMetrics{20, 120, 28}, 24, 4},
+                                {WindowMetrics{21, 123, 29}, 27, 0},
+                                {WindowMetrics{25, 131, 33}, 29, 4}}) {
+        ShapeOffsets o = shapeOffsets(m);
+        EXPECT_EQ(std::pair(o.top, o.left), std::pair(top, left)) << m.captionHeight;
+    }
+    QRegion r = roundRectRegion(10, 10, 110, 60, 40, 20);
+    auto stepsIn = [&r](QPoint from, QPoint step) {
+        int n = 0;
+        while (!r.contains(from) && n < 100) from += step, ++n;
+        return n;
+    };
+    for (auto [x, y, dx, dy, across, down] : {std::tuple{10, 10, 1, 1, 20, 8},
+                                              {109, 10, -1, 1, 20, 8},
+                                              {10, 59, 1, -1, 12, 7},
+                                              {109, 59, -1, -1, 12, 7}})
+        EXPECT_EQ(std::pair(stepsIn({x, y}, {dx, 0}), stepsIn({x, y}, {0, dy})),
+                  std::pair(across, down))
+            << x << "," << y;
+    QRegion shape = windowShape({19, 120, 27}, 300, {{"bar", true, QRect(50, 100, 20, 5)}});
+    EXPECT_EQ(shape, QRegion(0, 0, 300, 24) + QRegion(54, 124, 20, 5));
 }
 
 // "<" and ">" stand beside "^" and "V" from the top of the one to the bottom of the other: a
@@ -101,6 +131,12 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
         toggle();
         EXPECT_EQ(shown(), std::tuple(false, true, true, true, true, false, esc ? 1 : 0));
     }
+    // The side windows go down and come back with the main window.
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(window->statistic().isMinimized() && window->tumbliFathers().isMinimized());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window->statistic().isMinimized() || window->tumbliFathers().isMinimized());
+    EXPECT_TRUE(window->statistic().isVisible());
     QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
     EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
@@ -121,6 +157,27 @@ TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
+}
+
+// The pointer along the upper menu row lights Pause, Help, Demo, Set and Exit in turn.
+TEST_F(WindowTest, ThePointerAlongTheUpperMenuRowLightsItsButtonsInOrder) {
+    QWidget* pause = window->control("chkPause");
+    std::vector<std::string_view> lit;
+    for (QPoint at = pause->mapTo(window.get(), pause->rect().center()); at.x() < window->width();
+         at.rx() += 4) {
+        QWidget* under = window->childAt(at);
+        if (!under) continue;
+        QPoint in = under->mapFrom(window.get(), at);
+        QMouseEvent move(QEvent::MouseMove, in, under->mapToGlobal(in), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(under, &move);
+        for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
+            if (panel()[c].backColor == Game::kMenuText &&
+                (lit.empty() || lit.back() != ctlName(c)))
+                lit.push_back(ctlName(c));
+    }
+    EXPECT_EQ(lit, (std::vector<std::string_view>{"chkPause", "chkHelp", "chkDemo", "chkSet",
+                                                  "chkExit"}));
 }
 
 TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "support/answer_modal.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
+#include "ui/splash_window.h"
 #include "ui/window_fixture.h"
 
 namespace tumblix::testing {
@@ -78,11 +80,28 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     about.show();
     const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_TRUE(about.ScrollText.startsWith(QApplication::applicationName() + "\r\n"));
+    EXPECT_EQ(about.windowTitle(), "About " + QApplication::applicationName());
     for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
     EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
               std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     about.tmrScroll_Timer();
     EXPECT_FALSE(about.isVisible());
+    AboutWindow quick(nullptr);  // its own timer steps it to the end
+    quick.show();
+    quick.tmrScroll().setInterval(1);
+    for (int i = 0; i < 4000 && quick.isVisible(); ++i) QTest::qWait(5);
+    EXPECT_FALSE(quick.isVisible());
+}
+
+TEST(SplashWindowTest, ShowsTheProgramItsVersionAndItsFixedTexts) {
+    SplashWindow splash("1.2.3");
+    QString texts;
+    for (const char* name : {"lblProductName", "lblVersion", "lblWarning", "lblPlatform",
+                             "lblLicenseTo", "lblCompanyProduct"})
+        texts += splash.findChild<QLabel*>(name)->text() + "|";
+    EXPECT_EQ(texts,
+              "Tumblix|Version 1.2.3|Warning|Platform Win9x, WinNT + DirectX 8.0|LicenseTo|"
+              "CompanyProduct|");
 }
 
 // A help window under a window system whose frame is 30 pixels high.

@@ -74,9 +74,9 @@ TEST_F(ToolWindowsTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnre
     window->LoadSettings();
     window->SaveSettings();  // nothing moved: the very twips come back
     Settings saved = savedSettings().value();
-    EXPECT_EQ(std::tuple(window->statistic().isVisible(), saved.frmFuture, saved.frmStatistic,
-                         saved.iFantom, saved.bDrawSetka),
-              std::tuple(false, start.frmFuture, std::nullopt, 2, false));
+    EXPECT_EQ(std::tuple(window->pos(), window->statistic().isVisible(), saved.frmFuture,
+                         saved.frmStatistic, saved.iFantom, saved.bDrawSetka),
+              std::tuple(QPoint(67, 133), false, start.frmFuture, std::nullopt, 2, false));
 
     window->game().settings() = GameSettings{0, true};  // as the settings dialog sets them
     QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
