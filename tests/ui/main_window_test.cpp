@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "chooser/file_chooser.h"
+#include "sequence/sequence_editor.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/answer_modal.h"
 #include "support/settings_values.h"
@@ -45,6 +46,10 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     }
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
+    EXPECT_EQ(window->size(), size);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);  // a manager that ignores the hints
+    window->resize(size + QSize(120, 80));
+    QApplication::processEvents();
     EXPECT_EQ(window->size(), size);
 }
 
@@ -132,7 +137,13 @@ TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
         answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
                                  [&](frmSettings& d) {
                                      frmOpen::shared();
-                                     window->closeGameWindows();
+                                     answerModal<frmSeq>(  // the editor opened from it
+                                         [&] { d.findChild<QPushButton*>("cmdSeq")->click(); },
+                                         [&](frmSeq& editor) {
+                                             window->closeGameWindows();
+                                             EXPECT_FALSE(editor.isVisible());
+                                             editor.close();
+                                         });
                                      EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
                                      d.close();
                                  });
