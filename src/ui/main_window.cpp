@@ -189,6 +189,8 @@ bool isInput(QEvent::Type type) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (isInput(event->type())) catchUpGravity();
+    // The coming figures fill the room a window manager's frame leaves them.
+    if (event->type() == QEvent::Resize && watched == &future_->picture()) game_->DrawFuture();
     if (event->type() == QEvent::MouseMove) {
         menuMouseMove(watched);
         return false;

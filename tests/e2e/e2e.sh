@@ -34,6 +34,9 @@
 #                    the decoder module, which then plays nothing
 #       long         a settings file with 2 MiB of other text after its lines is read: its first
 #                    line's 1500 twips place the window at 100 pixels
+#       dock         "Auto" docks the side windows: each frame (with E2E_WM=openbox, as the window
+#                    manager draws it) at its place, clear of the next, no maximise offered; the
+#                    next start shows them there; Esc minimises them and a restore brings them back
 #       unreadable   run as an ordinary user, a settings file that user cannot read is set aside
 #                    and a readable one written at exit
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
@@ -73,6 +76,15 @@ fi
 # OpenAL mixes into nothing in real time, as on a machine with a sound card.
 case $case_name in mp3 | music) export ALSOFT_DRIVERS=null ;; esac
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+# With E2E_WM=openbox, a window manager frames the windows, as on a desktop.
+if [ -n "${E2E_WM:-}" ]; then
+    "$E2E_WM" --sm-disable >/dev/null 2>&1 &
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
 
 # The desktop's resolution for Qt, as a desktop session sets it (Xft.dpi), while a client
 # stays connected so that the server keeps it.
@@ -346,6 +358,26 @@ unreadable)
     "${runner[@]}" head -1 "$ini" >/dev/null || fail "the settings file is not readable after exit"
     [ "$(lines_of "$ini")" = 66 ] || fail "the settings were not saved"
     [ -e "$ini.bad" ] && [ "$(stat -c %a "$ini.bad")" = 0 ] || fail "the unreadable file is gone"
+    ;;
+dock)
+    # "Auto" stands the side windows in their column, which the next start shows again; under
+    # a window manager Esc minimises them with the main window, and restoring it restores them.
+    title_height
+    click_menu 0 lower  # Auto
+    sleep 0.5
+    docked_column
+    close_window Tumblix && wait_exit
+    start_game && wait_drawn && sleep 0.5
+    docked_column
+    if [ -n "${E2E_WM:-}" ]; then
+        xdotool windowfocus --sync "$main" key Escape
+        sleep 0.5
+        [ -z "$(shown_window Statistic)$(shown_window Tumblix)" ] || fail "Esc minimised not all"
+        xdotool windowactivate "$main"
+        sleep 0.5
+        docked_column
+    fi
+    close_window Tumblix && wait_exit
     ;;
 record)
     play_to_game_over
