@@ -68,7 +68,7 @@ bool ToolWindow::event(QEvent* e) {
             handBack();
             break;
         case QEvent::Show:
-            shownAt_ = pos();
+            if (testAttribute(Qt::WA_Moved)) shownAt_ = pos();  // else the manager places it
             break;
         case QEvent::Move:
             // Once the move is done: a resize in the middle of it would lose the place.

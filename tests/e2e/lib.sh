@@ -156,14 +156,14 @@ click_menu() {
 # Sets ol ot or ob, the outer edges of the shown window titled TITLE: its frame as the window
 # manager reports it (_NET_FRAME_EXTENTS), none on a bare server.
 outer() {
-    local w
-    w=$(shown_window "$1")
-    [ -n "$w" ] || fail "$1 is not shown"
+    local w title=$1
+    w=$(shown_window "$title")
+    [ -n "$w" ] || fail "$title is not shown"
     # shellcheck disable=SC2046
     set -- $(xwininfo -id "$w" | awk '/Absolute upper-left [XY]:|Width:|Height:/ {print $NF}') \
         $(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
     ol=$(($1 - $5)) ot=$(($2 - $7)) or=$(($1 + $3 + $6)) ob=$(($2 + $4 + $8))
-    ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$1 offers to maximise"
+    ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$title offers to maximise"
 }
 
 # The docked column at 96 dots per inch: each side window's frame 20 twips right of the main
