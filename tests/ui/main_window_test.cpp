@@ -112,8 +112,8 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
-// Every input first runs the gravity ticks due while no frame came; while paused none fall due
-// and no timer of the game runs.
+// Every input first runs the gravity ticks due while no frame came, and so does a minimise by
+// the window manager before it pauses; while paused none fall due and no timer of the game runs.
 TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     panel().setTimerEnabled(Timer::tmrDown, true);
     QTest::qSleep(30);
@@ -126,6 +126,10 @@ TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
+    key(Qt::Key_Escape);
+    QTest::qSleep(30);
+    window->setWindowState(Qt::WindowMinimized);  // by the window manager: no input
+    EXPECT_GE(window->ticks, ticks + 14);
 }
 
 TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
