@@ -364,18 +364,18 @@ dock)
     # a window manager Esc minimises them with the main window, and restoring it restores them.
     title_height
     click_menu 0 lower  # Auto
-    sleep 0.5
-    docked_column
+    settled docked_column
     close_window Tumblix && wait_exit
-    start_game && wait_drawn && sleep 0.5
-    docked_column
+    start_game && wait_drawn
+    settled docked_column
     if [ -n "${E2E_WM:-}" ]; then
         xdotool windowfocus --sync "$main" key Escape
-        sleep 0.5
-        [ -z "$(shown_window Statistic)$(shown_window Tumblix)" ] || fail "Esc minimised not all"
+        minimised() {
+            [ -z "$(shown_window Statistic)$(shown_window Tumblix)" ] || fail "Esc minimised not all"
+        }
+        settled minimised
         xdotool windowactivate "$main"
-        sleep 0.5
-        docked_column
+        settled docked_column
     fi
     close_window Tumblix && wait_exit
     ;;
