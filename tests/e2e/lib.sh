@@ -153,8 +153,8 @@ click_menu() {
     xdotool mousemove --window "$main" $((4 + x)) $((T - 1 + y)) click 1
 }
 
-# Sets ol ot or ob, the outer edges of the shown window titled TITLE: its frame as the window
-# manager reports it (_NET_FRAME_EXTENTS), none on a bare server.
+# Sets ol ot ob, the outer left, top and bottom of the shown window titled TITLE: with its
+# frame as the window manager reports it (_NET_FRAME_EXTENTS), none on a bare server.
 outer() {
     local w title=$1
     w=$(shown_window "$title")
@@ -162,7 +162,7 @@ outer() {
     # shellcheck disable=SC2046
     set -- $(xwininfo -id "$w" | awk '/Absolute upper-left [XY]:|Width:|Height:/ {print $NF}') \
         $(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
-    ol=$(($1 - $5)) ot=$(($2 - $7)) or=$(($1 + $3 + $6)) ob=$(($2 + $4 + $8))
+    ol=$(($1 - $5)) ot=$(($2 - $7)) ob=$(($2 + $4 + $8))
     ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$title offers to maximise"
 }
 
