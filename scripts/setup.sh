@@ -15,6 +15,7 @@ packages=(
     libsdl2-dev                                         # gamepads (SDL's game controllers)
     libavformat-dev libavcodec-dev libswresample-dev    # decoding of sound and music files
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick  # end-to-end tests on a virtual screen
+    openbox                                             # end-to-end cases under a window manager
     fonts-dejavu-core                                   # a font with Cyrillic for the texts
     desktop-file-utils appstream                        # checks of the menu entry and AppStream file
     dpkg-dev file                                       # the Debian package's dependencies

@@ -80,6 +80,8 @@ void Game::Form_Load() {
     if (s_.FigureQueue[0].isTumblix) addStatLine("...Tumblix figure");
     Initialize_Array_For_Tetris(s_.Figure, s_.FigureQueue[0].pattern);
     Initialize_Array_For_Tetris(s_.NextFigure, s_.FigureQueue[1].pattern);
+    // The caption of the last game's next figure goes; this game's next one may show it again.
+    panel_.setVisible(Ctl::lblFirma, false);
     ShowFigureBonus(s_.FigureQueue[1]);
 
     int entries =

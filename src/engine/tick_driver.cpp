@@ -20,6 +20,13 @@ void TickDriver::start() {
 }
 
 void TickDriver::stop() {
+    // A tick that stops or restarts the driver itself (a game's end) has the last word.
+    const std::uint64_t epoch = epoch_;
+    catchUp();
+    if (epoch_ == epoch) halt();
+}
+
+void TickDriver::halt() {
     if (!running_) return;
     running_ = false;
     ++epoch_;

@@ -35,7 +35,11 @@ class TickDriver {
     std::int64_t period() const { return period_; }
     // The first tick falls due one period from now; a running driver keeps its phase.
     void start();
+    // Stops the ticks. Called from outside a tick (a pause, a minimised window) it first runs
+    // the ticks already due, as a true periodic timer would have, so a pause loses none.
     void stop();
+    // Stops at once and drops the ticks due: the program is closing.
+    void halt();
     bool running() const { return running_; }
 
     // Runs the ticks due up to now and returns how many ran. A tick that stops or restarts the

@@ -104,8 +104,9 @@ ReadRecords readRecords(std::istream& in) {
 void writeRecords(std::ostream& out, const std::vector<Record>& records) {
     for (const Record& r : records) {
         out << cleanName(r.name) << "\r\n";
+        // The print form of a number: a blank in the sign's place, the digits, a blank.
         if (r.score >= 0) out << ' ';
-        out << r.score << "\r\n";
+        out << r.score << " \r\n";
     }
 }
 

@@ -110,6 +110,12 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
+// Every change of size, a dragged border or a window manager's own, is undone at once.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
 void MainWindow::Form_Resize() {
     bool minimized = isMinimized();
     if (minimized && menu_->value(Ctl::chkPause) != 1) menu_->setValue(Ctl::chkPause, 1);
@@ -183,6 +189,8 @@ bool isInput(QEvent::Type type) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (isInput(event->type())) catchUpGravity();
+    // The coming figures fill the room a window manager's frame leaves them.
+    if (event->type() == QEvent::Resize && watched == &future_->picture()) game_->DrawFuture();
     if (event->type() == QEvent::MouseMove) {
         menuMouseMove(watched);
         return false;
@@ -227,7 +235,7 @@ void MainWindow::Form_QueryUnload() {
     closing_ = true;
     for (QTimer* t : timers_) t->stop();
     padIdle_->stop();
-    gravity_.stop();
+    gravity_.halt();
     SaveSettings();
     for (const SideWindowSpec& side : kSideWindows) sideWindow(side.window)->closeForGood();
     if (sounds_) sounds_->release();

@@ -83,15 +83,15 @@ void MainWindow::runHelpTour() {
     tumblix::runHelpTour(*game_, *menu_, pages, stops, tablePage.toStdString());
 }
 
-// A game that ends takes the file chooser, the settings dialog and a help page away; the
-// tour then goes on with its next page.
+// A game that ends takes the file chooser, the settings dialog with a sequence editor opened
+// from it, and a help page away; the tour then goes on with its next page.
 void MainWindow::closeGameWindows() {
     frmOpen::unload();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible()) continue;
         if (auto* help = qobject_cast<HelpWindow*>(w))
             help->unload();
-        else if (w->objectName() == "frmSettings")
+        else if (w->objectName() == "frmSettings" || w->objectName() == "frmSeq")
             w->close();
     }
 }

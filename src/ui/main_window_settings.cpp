@@ -60,11 +60,10 @@ void MainWindow::LoadSettings() {
     for (const SideWindowSpec& side : kSideWindows) {
         const std::optional<Point>& place = settings_.*side.place;
         QWidget* w = sideWindow(side.window);
+        // Placed before it is shown, so that a window manager frames it there.
+        if (place) moveInTwips(w, *place);
         w->setVisible(place.has_value());
-        if (place) {
-            moveInTwips(w, *place);
-            w->repaint();
-        }
+        if (place) w->repaint();
         YieldMessages(1);  // a few rounds paint it; thousands cost seconds on a busy machine
     }
     game_->settings().iFantom = settings_.iFantom;

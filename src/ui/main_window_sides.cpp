@@ -20,8 +20,13 @@ std::vector<QWidget*> MainWindow::sideWindows() const {
 }
 
 void MainWindow::buildSideWindows() {
+    Twips tw = Twips::of(*this);
     for (const SideWindowSpec& side : kSideWindows) {
         ToolWindow* window = sideWindow(side.window);
+        // Docked, each window's frame stays clear of the next one's (a pixel spare for the
+        // rounding of both places).
+        std::int32_t room = dockRoom(side.window);
+        window->fixSize(room > 0 ? tw.y(room) - 1 : 0);
         window->setFocusReturn([this] {
             if (!isVisible() || isMinimized()) return;
             activateWindow();

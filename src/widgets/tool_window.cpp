@@ -3,11 +3,14 @@
 
 #include <QCloseEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace tumblix {
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const char* name, const QString& caption)
-    : QWidget(mainWindow, Qt::Tool) {
+    // A window of one size: no maximise button.
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
     setObjectName(name);
     setWindowTitle(caption);
     setFocusPolicy(Qt::NoFocus);
@@ -17,6 +20,28 @@ ToolWindow::ToolWindow(QWidget* mainWindow, const char* name, const QString& cap
 void ToolWindow::closeForGood() {
     closing_ = true;
     close();
+}
+
+void ToolWindow::fixSize(int outerLimit) {
+    design_ = size();
+    outerLimit_ = outerLimit;
+    fitHeight();
+}
+
+// The frame is known once the window manager has framed the window, which it reports with a
+// move of the window. While it frames a window it may report a passing place, which a resize
+// would make final: the window goes back where it was shown.
+void ToolWindow::fitHeight() {
+    if (design_.isEmpty()) return;
+    const int frame = frameGeometry().height() - height();
+    int h = design_.height();
+    if (outerLimit_ > 0) h = std::max(1, std::min(h, outerLimit_ - frame));
+    const QSize fixed(design_.width(), h);
+    if (minimumSize() != fixed || maximumSize() != fixed) {
+        setFixedSize(fixed);
+        if (shownAt_) move(*shownAt_);
+    }
+    if (frame > 0) shownAt_.reset();
 }
 
 void ToolWindow::adopt(QWidget* child) {
@@ -41,6 +66,13 @@ bool ToolWindow::event(QEvent* e) {
         case QEvent::FocusIn:
         case QEvent::MouseButtonRelease:
             handBack();
+            break;
+        case QEvent::Show:
+            if (testAttribute(Qt::WA_Moved)) shownAt_ = pos();  // else the manager places it
+            break;
+        case QEvent::Move:
+            // Once the move is done: a resize in the middle of it would lose the place.
+            QTimer::singleShot(0, this, &ToolWindow::fitHeight);
             break;
         default:
             break;

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace tumblix {
 
@@ -21,6 +22,10 @@ class ToolWindow : public QWidget {
     void setUserClosed(std::function<void()> closed) { userClosed_ = std::move(closed); }
     // Lets the next close request through: the program is ending.
     void closeForGood();
+    // From now on the window keeps the size it has, except that its outer height (frame and
+    // title bar included, as the window manager reports them) stays within outerLimit pixels
+    // when that is above 0: the content gets the room the frame leaves.
+    void fixSize(int outerLimit);
 
   protected:
     bool event(QEvent* e) override;
@@ -31,6 +36,11 @@ class ToolWindow : public QWidget {
     void handBack();
 
   private:
+    void fitHeight();
+
+    QSize design_;
+    int outerLimit_ = 0;
+    std::optional<QPoint> shownAt_;  // until the window manager has framed the window
     std::function<void()> handBack_;
     std::function<void()> userClosed_;
     bool closing_ = false;

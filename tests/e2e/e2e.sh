@@ -28,6 +28,9 @@
 #                    program renamed ".mp3", each named as the background music and as the
 #                    player's file: the game runs 8 s and ends with 0; so does the MP3 without
 #                    the decoder module, which then plays nothing
+#       dock         "Auto" docks the side windows: each frame (with E2E_WM=openbox, as the window
+#                    manager draws it) at its place, clear of the next, no maximise offered; the
+#                    next start shows them there; Esc minimises them and a restore brings them back
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
@@ -65,6 +68,15 @@ fi
 # OpenAL mixes into nothing in real time, as on a machine with a sound card.
 case $case_name in mp3 | music) export ALSOFT_DRIVERS=null ;; esac
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+# With E2E_WM=openbox, a window manager frames the windows, as on a desktop.
+if [ -n "${E2E_WM:-}" ]; then
+    "$E2E_WM" --sm-disable >/dev/null 2>&1 &
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
 
 # The desktop's resolution for Qt, as a desktop session sets it (Xft.dpi), while a client
 # stays connected so that the server keeps it.
@@ -235,6 +247,26 @@ music)
         close_window Tumblix || fail "close request not sent"
         wait_exit
     done
+    ;;
+dock)
+    # "Auto" stands the side windows in their column, which the next start shows again; under
+    # a window manager Esc minimises them with the main window, and restoring it restores them.
+    title_height
+    click_menu 0 lower  # Auto
+    settled docked_column
+    close_window Tumblix && wait_exit
+    start_game && wait_drawn
+    settled docked_column
+    if [ -n "${E2E_WM:-}" ]; then
+        xdotool windowfocus --sync "$main" key Escape
+        minimised() {
+            [ -z "$(shown_window Statistic)$(shown_window Tumblix)" ] || fail "Esc minimised not all"
+        }
+        settled minimised
+        xdotool windowactivate "$main"
+        settled docked_column
+    fi
+    close_window Tumblix && wait_exit
     ;;
 record)
     play_to_game_over

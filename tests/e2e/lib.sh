@@ -151,3 +151,42 @@ click_menu() {
     local x=$(((3240 + 60 + 75 + $1 * 600 + 292) / 15)) y=$(((6840 + 15 + top + 172) / 15))
     xdotool mousemove --window "$main" $((4 + x)) $((T - 1 + y)) click 1
 }
+
+# Sets ol ot ob, the outer left, top and bottom of the shown window titled TITLE: with its
+# frame as the window manager reports it (_NET_FRAME_EXTENTS), none on a bare server.
+outer() {
+    local w title=$1
+    w=$(shown_window "$title")
+    [ -n "$w" ] || fail "$title is not shown"
+    # shellcheck disable=SC2046
+    set -- $(xwininfo -id "$w" | awk '/Absolute upper-left [XY]:|Width:|Height:/ {print $NF}') \
+        $(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
+    ol=$(($1 - $5)) ot=$(($2 - $7)) ob=$(($2 + $4 + $8))
+    ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$title offers to maximise"
+}
+
+# The docked column at 96 dots per inch: each side window's frame 20 twips right of the main
+# window and its offset below the main window's top, each frame clear of the one above it.
+docked_column() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    local above=0 entry off title
+    for entry in "0 Future" "1500 Statistic" "4800 *.mp3 & *.wma Player" \
+        "6100 The Best Of The Tumblix"; do
+        off=${entry%% *} title=${entry#* }
+        outer "$title"
+        [ $((ol - X - WIDTH)) -ge 0 ] && [ $((ol - X - WIDTH)) -le 2 ] &&
+            [ $((ot - Y - off / 15)) -ge -1 ] && [ $((ot - Y - off / 15)) -le 1 ] ||
+            fail "$title's frame stands at ($ol, $ot), the main window at ($X, $Y) ${WIDTH}x$HEIGHT"
+        [ "$ot" -ge "$above" ] || fail "$title's frame from $ot covers the window above it (to $above)"
+        above=$ob
+    done
+}
+
+# Runs CHECK until it passes, for up to 3 s, then once more to fail as it fails.
+settled() {
+    for _ in $(seq 15); do
+        ("$@") >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    "$@"
+}

@@ -209,6 +209,8 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     s().Level = 3;
     s().LevelLines = 4;
     s().TumblixBonusSum = 5000;
+    s().FigureQueue[2] = {std::string(randomKindPattern(2)), 30000,
+                          true};  // next when the game ends
     landIntoGameOver();
     // The emptied well and "---" are the end-to-end game-over case's.
     EXPECT_EQ(
@@ -216,6 +218,7 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
                    text(Ctl::lblLevel) + text(Ctl::lblSumBonus), s().Score, s().Speed, s().Level,
                    s().TumblixBonusSum, s().TotalTimeBonus, s().Steps, s().LevelLines),
         std::tuple(1, 0, 3u, "Level # 0", 0, 0, 0, 0, 0, 0, 0));
+    EXPECT_FALSE(game.panel()[Ctl::lblFirma].visible);  // an ordinary figure is next
     game.tmrDown_Timer();
     EXPECT_EQ(s().TickCount, 1);  // running again
 }

@@ -27,7 +27,7 @@ TEST(RecordsFile, WritesCleanUtf8WithCrLfAndReadsItOrTheWindowsCyrillicCodePage)
     const Records table{{"Иван", 1234}, {"Guest", 0}, {"Минус", -5}};
     std::ostringstream out;
     writeRecords(out, table);
-    EXPECT_EQ(out.str(), "Иван\r\n 1234\r\nGuest\r\n 0\r\nМинус\r\n-5\r\n");
+    EXPECT_EQ(out.str(), "Иван\r\n 1234 \r\nGuest\r\n 0 \r\nМинус\r\n-5 \r\n");
     EXPECT_EQ(read(out.str()).records, table);
     // LF line ends, a missing last line end, a byte-order mark and control characters (tabs
     // and byte-order marks too) in a name read the same.
@@ -125,7 +125,7 @@ TEST_F(BestPlayersTest, TableReadAtGameStart) {
     game.Form_Load();
     EXPECT_EQ(std::tuple(table().size(), text(Ctl::lblPosition)), std::tuple(0ul, "Place # 1"));
     players.store(7);
-    EXPECT_EQ(fileBytes(file()), "Player\r\n 7\r\n");
+    EXPECT_EQ(fileBytes(file()), "Player\r\n 7 \r\n");
 }
 
 // A table too large, or no regular file at all, is read as unreadable: never waited on,
@@ -189,7 +189,7 @@ TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
     game.Form_Load();
     asker.answers = {std::nullopt, "", "Cy"};
     players.store(30);  // cancelled: nothing stored, the file rewritten all the same
-    EXPECT_EQ(fileBytes(file()), "Ann\r\n 30\r\nBob\r\n 20\r\n");
+    EXPECT_EQ(fileBytes(file()), "Ann\r\n 30 \r\nBob\r\n 20 \r\n");
     players.store(20);  // below Bob, named by the date
     players.store(25);
     EXPECT_EQ(onDisk(), (Records{{"Ann", 30}, {"Cy", 25}, {"Bob", 20}, {"24.05.2024", 20}}));

@@ -6,6 +6,7 @@
 
 #include "chooser/file_chooser.h"
 #include "records/list_window.h"
+#include "sequence/sequence_editor.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/answer_modal.h"
 #include "support/settings_values.h"
@@ -47,6 +48,10 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     }
     QSize size = window->size();
     window->resize(size + QSize(120, 80));  // as a border drag would
+    EXPECT_EQ(window->size(), size);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);  // a manager that ignores the hints
+    window->resize(size + QSize(120, 80));
+    QApplication::processEvents();
     EXPECT_EQ(window->size(), size);
 }
 
@@ -143,8 +148,8 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
 }
 
-// Every input first runs the gravity ticks due while no frame came; while paused none fall due
-// and no timer of the game runs.
+// Every input first runs the gravity ticks due while no frame came, and so does a minimise by
+// the window manager before it pauses; while paused none fall due and no timer of the game runs.
 TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     panel().setTimerEnabled(Timer::tmrDown, true);
     QTest::qSleep(30);
@@ -157,6 +162,10 @@ TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
+    key(Qt::Key_Escape);
+    QTest::qSleep(30);
+    window->setWindowState(Qt::WindowMinimized);  // by the window manager: no input
+    EXPECT_GE(window->ticks, ticks + 14);
 }
 
 // The pointer along the upper menu row lights Pause, Help, Demo, Set and Exit in turn.
@@ -189,7 +198,13 @@ TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
         answerModal<frmSettings>([&] { QTest::mouseClick(button("chkSet"), Qt::LeftButton); },
                                  [&](frmSettings& d) {
                                      frmOpen::shared();
-                                     window->closeGameWindows();
+                                     answerModal<frmSeq>(  // the editor opened from it
+                                         [&] { d.findChild<QPushButton*>("cmdSeq")->click(); },
+                                         [&](frmSeq& editor) {
+                                             window->closeGameWindows();
+                                             EXPECT_FALSE(editor.isVisible());
+                                             editor.close();
+                                         });
                                      EXPECT_FALSE(d.isVisible() || frmOpen::loaded());
                                      d.close();
                                  });

@@ -69,6 +69,9 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                   "lblFirma lblSumBonus lblLevel lblPosition lblRemain lblNextPlace lblAutors "
                   "lblTimeBonus lblTotalScore ");
         EXPECT_EQ(texts[36], "Суммарный бонус за время.");
+        EXPECT_EQ(texts[30],
+                  "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается "
+                  ") после каждых семи удаленных линий.");
     }
 }
 
