@@ -7,11 +7,13 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <future>
 #include <thread>
 #include <tuple>
 
+#include "mp3/music_stream.h"
 #include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 #include "tonegen/tone_file.h"
@@ -38,18 +40,21 @@ struct Mp3PlayTest : ::testing::Test {
             std::this_thread::sleep_for(5ms);
         return !player.IsPlaying();
     }
-    // Seconds of tone the device rendered (rising zero crossings at 1 kHz), and its pitch from
-    // the crossings' spacing, leaving out gaps.
-    std::pair<double, double> heard() {
+    // Seconds of tone the device rendered (rising zero crossings at 1 kHz), its pitch from the
+    // crossings' spacing, leaving out gaps, and the gaps.
+    std::tuple<double, double, int> heard() {
         std::vector<float> left = test::renderedSide(rendered, 0);
         std::vector<std::size_t> rises;
         for (std::size_t i = 1; i < left.size(); ++i)
             if (left[i - 1] < 0 && left[i] >= 0) rises.push_back(i);
         double spacing = 0, cycles = 0;
+        int gaps = 0;
         for (std::size_t i = 1; i < rises.size(); ++i)
             if (rises[i] - rises[i - 1] - 40 < 10)  // 40 to 49 frames apart (unsigned)
                 spacing += double(rises[i] - rises[i - 1]), ++cycles;
-        return {double(rises.size()) / 1000, 44100 * cycles / spacing};
+            else
+                gaps += rises[i] - rises[i - 1] > 100;
+        return {double(rises.size()) / 1000, 44100 * cycles / spacing, gaps};
     }
     // What mmPlayAway answers, and whether it answered from a thread of its own.
     std::pair<std::string, bool> playAway() {
@@ -81,7 +86,7 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         // The device closes at the end (its file complete) and opens again for the seek, which
         // starts a new file: each holds one play.
         for (int play : {1, 2}) {
-            auto [seconds, hz] = heard();
+            auto [seconds, hz, gaps] = heard();
             EXPECT_NEAR(seconds, length - replay / 1000.0 * (play - 1), 0.02) << play;
             EXPECT_NEAR(hz, 1000, 5) << play;
             if (play == 2) break;
@@ -142,6 +147,58 @@ TEST_F(Mp3PlayTest, AFileDeletedWhilePlayingPlaysOnAndASecondOpenIsRefused) {
     EXPECT_TRUE(player.IsPlaying());
     player.mmStop();
     EXPECT_FALSE(player.IsPlaying());
+}
+
+// 1 kHz at 44.1 kHz, 2 s long, that stalls once, at `stallAt` frames, for 600 ms: a decoder
+// that falls behind. Until then it notes the least lead of the reads over the play, which
+// starts with the first read (the first queue's reads left out).
+struct SlowTone final : AudioStream {
+    explicit SlowTone(std::int64_t stallAt) : stallAt(stallAt) {}
+    int rate() const override { return 44100; }
+    bool failed() const override { return false; }
+    bool seek(std::int64_t ms) override { return at = ms * 441 / 10, true; }
+    std::size_t read(std::vector<std::int16_t>& out, std::size_t frames) override {
+        if (at == 0) start = steady_clock::now();
+        if (at >= 16384 && !stalled)
+            lead = std::min(lead, double(at) / 44.1 - double((steady_clock::now() - start) / 1ms));
+        if (at >= stallAt && !stalled) std::this_thread::sleep_for(600ms), stalled = true;
+        std::size_t n = std::min<std::size_t>(frames, std::size_t(std::max(88200 - at, 0L)));
+        for (std::size_t i = 0; i < n; ++i, ++at)
+            out.insert(out.end(), 2, std::int16_t(16000 * std::sin(2 * M_PI * double(at) / 44.1)));
+        return n;
+    }
+    std::int64_t at = 0, stallAt;
+    bool stalled = false;
+    double lead = 1e9;
+    steady_clock::time_point start;
+};
+
+// The source plays again after it ran dry, the queue topped up before it does: one gap, at the
+// stall. A seek while playing starts the source again from there, and the position counts
+// from there.
+TEST_F(Mp3PlayTest, TheMusicPlaysOnAfterAnUnderrunAndASeek) {
+    std::string why;
+    auto until = [](MusicStream& stream) {
+        for (int i = 0; i < 1000 && stream.playing(); ++i) std::this_thread::sleep_for(5ms);
+    };
+    auto slow = std::make_unique<SlowTone>(44100);
+    SlowTone& tone = *slow;
+    std::unique_ptr<MusicStream> stream = MusicStream::start(std::move(slow), why);
+    until(*stream);
+    EXPECT_GT(tone.lead, 30);  // 120 ms less the wake-up's lateness
+    stream.reset();
+    auto [seconds, hz, gaps] = heard();
+    EXPECT_NEAR(seconds, 2.0, 0.01);
+    EXPECT_EQ(gaps, 1);
+    stream = MusicStream::start(std::make_unique<SlowTone>(INT64_MAX), why);
+    std::this_thread::sleep_for(300ms);
+    std::int64_t before = stream->positionMs();
+    stream->seek(1500);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_NEAR(stream->positionMs(), 1600, 50);
+    until(*stream);
+    stream.reset();
+    EXPECT_NEAR(std::get<0>(heard()), double(before) / 1000 + 0.5, 0.03);
 }
 
 }  // namespace
