@@ -176,7 +176,7 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
     placed.mainWindow = {1500, 20};
     std::ostringstream good;
     formatSettings(good, placed);
-    const std::string tail(kMaxOwnFileBytes * 2, 'x');
+    const std::string tail(1 << 20, 'x'), shorter(1000 << 10, 'x');  // the bound is 1 MiB
     const struct {
         const char* name;
         std::optional<std::string> bytes;  // none: no file
@@ -189,7 +189,8 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
         {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
         {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
         {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false, true},
-        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
+        {"long and good", good.str() + shorter, fs::perms::owner_all, Source::File, true, false},
+        {"too long", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
         {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
          true},
     };
