@@ -77,11 +77,6 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         player.FileName(path(std::string("тон 1 kHz.") + ext));
         ASSERT_TRUE(tonegen::writeTone(player.FileName(), encoder, 1000, 1.0));
         ASSERT_EQ(player.mmPlay(), "Success");
-        std::this_thread::sleep_for(100ms);
-        auto [start, from] = std::pair(steady_clock::now(), player.PositionMs());
-        std::this_thread::sleep_for(500ms);
-        EXPECT_NEAR(player.PositionMs() - from,
-                    duration_cast<milliseconds>(steady_clock::now() - start).count(), 100);
         EXPECT_TRUE(ends(player, 1500ms));
         // The device closes at the end (its file complete) and opens again for the seek, which
         // starts a new file: each holds one play.

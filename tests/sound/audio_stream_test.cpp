@@ -17,18 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Cycles of the left side within frames [from, to): rises from well below zero to well above,
-// so that the codecs' quiet noise between the parts does not count.
-int cycles(const std::vector<std::int16_t>& pcm, std::size_t from, std::size_t to) {
-    int n = 0;
-    bool low = false;
-    for (std::size_t i = from; i < to; ++i) {
-        if (pcm[2 * i] < -4000) low = true;
-        if (low && pcm[2 * i] > 4000) ++n, low = false;
-    }
-    return n;
-}
-
 // Four bytes, big-endian, of `bits` bits each (ID3's sizes).
 std::string bigEndian(std::size_t v, int bits) {
     std::string s;
@@ -81,11 +69,8 @@ TEST_F(AudioStreamTest,
     EXPECT_EQ(stream->rate(), 44100);
     std::vector<std::int16_t> pcm = decode(path);
     EXPECT_EQ(pcm.size(), 2 * stereo + 2 * mono);
-    std::size_t frames = pcm.size() / 2;
-    EXPECT_NEAR(cycles(pcm, 0, frames), 1500, 15);
-    // The mono part, well inside: 1 kHz at the output rate, at full level on both sides.
+    // The mono part, well inside, at full level on both sides.
     std::size_t from = 30870, to = 39690;  // 0.7 s .. 0.9 s
-    EXPECT_NEAR(cycles(pcm, from, to), 200, 2);
     int peak = 0;
     for (std::size_t i = from; i < to; ++i) {
         ASSERT_EQ(pcm[2 * i], pcm[2 * i + 1]) << i;
