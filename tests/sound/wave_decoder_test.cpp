@@ -27,10 +27,6 @@ struct WaveDecoderTest : ::testing::Test {
 TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAtTheirOwnLevelAndRate) {
     test::writeWave(path("mono"), 1, 1, 11025, 16, 2, test::pcm16({1000, -2000, 3000}));
     test::writeWave(path("8bit"), 1, 2, 22050, 8, 2, {192, 64, 128, 128});  // unsigned samples
-    std::vector<std::uint8_t> block(256, 0x17);  // IMA ADPCM: one block of 505 mono samples
-    block[0] = block[1] = block[3] = 0;
-    block[2] = 40;
-    test::writeWave(path("adpcm"), 0x11, 1, 8000, 4, 256, block, {0xF9, 0x01});
     // Two channels of IMA ADPCM: headers, then four bytes of each side.
     test::writeWave(
         path("ima2"), 0x11, 2, 22050, 4, 16,
@@ -41,17 +37,16 @@ TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAtTheirOwnLevelAndRate) {
                     {0, 1, 16, 0, 100, 0, 0xE8, 0x03, 0x18, 0xFC, 0xF4, 0x01, 0x0C, 0xFE, 0x17,
                      0x71, 0xF8, 0x08},
                     {0xF4, 0x01});
-    // The first 256-byte block of IMA ADPCM whole, the second cut after 100 bytes.
+    // IMA ADPCM, mono: a block of 256 bytes (505 samples), then one cut after 100 bytes; each
+    // starts with its first sample and step index.
+    std::vector<std::uint8_t> block(256, 0x17);
     block.resize(356, 0x71);
-    block[258] = 20;  // the step index
-    block[259] = 0;
+    block[0] = block[1] = block[3] = block[256] = block[257] = block[259] = 0;
+    block[2] = 40;
+    block[258] = 20;
     test::writeWave(path("cut"), 0x11, 1, 8000, 4, 256, block, {0xF9, 0x01});
-    for (auto [name, frames] : {std::pair{"mono", 3},
-                                {"8bit", 2},
-                                {"adpcm", 505},
-                                {"ima2", 9},
-                                {"ms2", 6},
-                                {"cut", 505 + 193}}) {
+    for (auto [name, frames] :
+         {std::pair{"mono", 3}, {"8bit", 2}, {"ima2", 9}, {"ms2", 6}, {"cut", 505 + 193}}) {
         std::optional<Pcm> ours = readWave(path(name));
         std::vector<std::int16_t> theirs;
         std::unique_ptr<AudioStream> ffmpeg = AudioStream::open(path(name));
@@ -62,8 +57,6 @@ TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAtTheirOwnLevelAndRate) {
                   std::pair(ffmpeg->rate(), std::size_t(frames)));
         EXPECT_EQ(ours->samples, theirs) << name;
     }
-    EXPECT_EQ(decodeSound(path("mono"))->samples,
-              (std::vector<std::int16_t>{1000, 1000, -2000, -2000, 3000, 3000}));
 }
 
 // Files the reader leaves alone load the decoder module, which reads them.
