@@ -65,7 +65,8 @@ TEST_F(WaveDecoderTest, FilesOnlyFfmpegReadsDecodeThroughTheDecoderModule) {
     EXPECT_FALSE(readWave(path("24bit")));
     auto wide = decodeSound(path("24bit"));
     ASSERT_TRUE(wide);
-    EXPECT_EQ(wide->samples, (std::vector<std::int16_t>{8208, 8208, -4096, -4096}));
+    EXPECT_EQ(std::pair(wide->rate, wide->samples),
+              std::pair(8000, std::vector<std::int16_t>{8208, 8208, -4096, -4096}));
     std::stringstream maps;
     maps << std::ifstream("/proc/self/maps").rdbuf();
     const char* module = std::getenv("TUMBLIX_MODULE");
