@@ -77,7 +77,9 @@ class SourceQueue {
         return frames;
     }
     // Queues what the stream gives into the free buffers; false once it has nothing more.
-    bool fill(AudioStream& audio) {
+    // played: the buffers at the head of the queue that have sounded should the source be found
+    // stopped, those queued while it played (a slow read can let it run dry in between).
+    bool fill(AudioStream& audio, std::size_t& played) {
         while (!free_.empty()) {
             pcm_.clear();
             std::size_t frames = audio.read(pcm_, kBufferFrames);
@@ -88,6 +90,7 @@ class SourceQueue {
                          audio.rate());
             alSourceQueueBuffers(source_, 1, &buffer);
             queued_.push_back(static_cast<std::int64_t>(frames));
+            if (state() == AL_PLAYING) played = queued_.size();
         }
         return true;
     }
@@ -95,9 +98,7 @@ class SourceQueue {
     // from the head of its queue, so the first played buffers (queued before the source ran
     // dry) are taken back first, or they would sound twice; returns their frames.
     std::int64_t keepPlaying(std::size_t played) {
-        ALint state = AL_STOPPED;
-        alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        if (state == AL_PLAYING) return 0;
+        if (state() == AL_PLAYING) return 0;
         std::int64_t frames = unqueue(static_cast<std::int64_t>(played));
         if (!queued_.empty()) alSourcePlay(source_);
         return frames;
@@ -109,6 +110,11 @@ class SourceQueue {
         return offset;
     }
     std::size_t size() const { return queued_.size(); }
+    ALint state() const {
+        ALint state = AL_STOPPED;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
+        return state;
+    }
     // Stops and empties the queue; stopping marks every buffer played through.
     void clear() {
         alSourceStop(source_);
@@ -232,7 +238,7 @@ void MusicStream::play(std::unique_lock<std::mutex>& lock) {
         done += queue.reclaim();
         // Should the source run dry from here on, all these have played.
         std::size_t played = queue.size();
-        if (more) more = queue.fill(*audio_);
+        if (more) more = queue.fill(*audio_, played);
         done += queue.keepPlaying(played);
         std::int64_t offset = queue.offset();
         std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QTest>
 #include <fstream>
 
+#include "app/key_repeat.h"
 #include "support/temp_folder.h"
+
+// Last: Xlib's macros clash with Qt's names.
+#include <X11/XKBlib.h>
 
 namespace tumblix::testing {
 namespace {
@@ -44,6 +49,16 @@ TEST(InputDevicesTest, TheWatchSeesADeviceCome) {
     InputDeviceWatch watch([&] { ++changes; }, dev.path.c_str());
     std::ofstream(dev / "event5");
     QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
+}
+
+// Where the game shows on X11, the X server's delay and interval (run on a virtual X server).
+TEST(KeyRepeatTest, TheXServersDelayAndInterval) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->display()) GTEST_SKIP() << "not on X11";
+    XkbSetAutoRepeatRate(x11->display(), XkbUseCoreKbd, 400, 30);
+    XSync(x11->display(), False);
+    KeyRepeat repeat = desktopKeyRepeat();
+    EXPECT_EQ(std::pair(repeat.delayMs, repeat.intervalMs), std::pair(400, 30));
 }
 
 }  // namespace

@@ -63,12 +63,6 @@ TEST(SettingsFormat, DefaultFileReadsWithFullPathsAndEveryTruncatedFileFails) {
     EXPECT_EQ(out.str(), join(kDefaultLines));
 
     Settings expected = defaultSettings(kFolder);
-    EXPECT_EQ(expected.PathToBkgMusic, kFolder + "/Sound/BkgMusic.wav");
-    std::string names;
-    for (const SoundDefault& sound : kSoundDefaults) names += sound.file;
-    EXPECT_EQ(names,
-              "left1.WAVright1.WAVrotate1.WAVdrop1.WAVdrop2.WAVdown1.WAVdown2.WAVdellin1.WAV"
-              "tumblix1.WAVinverse1.WAV");
     EXPECT_EQ(parse(join(kDefaultLines)), expected);
     // LF ends, no end on the last line, a byte-order mark and lines after the last value.
     std::string lf = join(kDefaultLines, "\n");
@@ -176,7 +170,7 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
     placed.mainWindow = {1500, 20};
     std::ostringstream good;
     formatSettings(good, placed);
-    const std::string tail(kMaxOwnFileBytes * 2, 'x');
+    const std::string tail(1 << 20, 'x'), shorter(1000 << 10, 'x');  // the bound is 1 MiB
     const struct {
         const char* name;
         std::optional<std::string> bytes;  // none: no file
@@ -189,7 +183,8 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
         {"missing", std::nullopt, fs::perms::none, Source::DefaultFile, false, false},
         {"damaged", "True\r\n", fs::perms::owner_all, Source::DefaultFile, false, true},
         {"unreadable", good.str(), fs::perms::none, Source::DefaultFile, false, true},
-        {"long and good", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
+        {"long and good", good.str() + shorter, fs::perms::owner_all, Source::File, true, false},
+        {"too long", good.str() + tail, fs::perms::owner_all, Source::File, true, true},
         {"long and damaged", tail + good.str(), fs::perms::owner_all, Source::DefaultFile, false,
          true},
     };

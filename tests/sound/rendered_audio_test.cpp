@@ -47,13 +47,13 @@ struct Rendered {
 };
 
 struct RenderedAudioTest : ::testing::Test {
-    // A mono sine of hz at 44.1 kHz, 0.2 s long.
-    std::string sine(double hz) {
-        std::vector<std::int16_t> s(8820);
+    // A mono sine of hz, 0.2 s long at the file's rate.
+    std::string sine(double hz, std::uint32_t rate = 44100) {
+        std::vector<std::int16_t> s(rate / 5);
         for (std::size_t i = 0; i < s.size(); ++i)
-            s[i] = std::int16_t(std::lround(16000 * std::sin(2 * M_PI * hz * double(i) / 44100)));
-        std::string path = dir.filePath(QString::number(hz)).toStdString();
-        test::writeWave(path, 1, 1, 44100, 16, 2, test::pcm16(s));
+            s[i] = std::int16_t(std::lround(16000 * std::sin(2 * M_PI * hz * double(i) / rate)));
+        std::string path = dir.filePath(QString::number(hz + rate)).toStdString();
+        test::writeWave(path, 1, 1, rate, 16, 2, test::pcm16(s));
         return path;
     }
     std::unique_ptr<clsDMCtrl> play(Mixer& mixer, const std::string& file, std::int16_t volume,
@@ -97,7 +97,21 @@ TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelSoundsOverlapAndFrequenc
     EXPECT_NEAR(Rendered::db(lower.left) - Rendered::db(full.left), -6.0, 0.1);
     EXPECT_NEAR(Rendered::db(full.right), Rendered::db(full.left), 0.01);  // centred
     EXPECT_NEAR(Rendered::db(both.left) - Rendered::db(full.left), 3.0, 0.2);
-    EXPECT_NEAR(render({{sine(1000), 0, 66150}}).pitch(), 1500.0, 4.0);
+    EXPECT_NEAR(render({{sine(1000, 22050), 0, 33075}}).pitch(), 1500.0, 4.0);
+}
+
+// Panned left, the right side is quieter by the pan's hundredths of a decibel.
+TEST_F(RenderedAudioTest, MusicPannedLeftLowersTheRightSide) {
+    {
+        OpenAlMixer mixer;
+        std::int32_t freq = 0;
+        DirectSound music(mixer, freq);
+        music.PlayBkgMusic(sine(440));
+        music.SetBkgPan(-3000);
+        std::this_thread::sleep_for(150ms);
+    }
+    Rendered r = Rendered::read();
+    EXPECT_NEAR(Rendered::db(r.right, 2048) - Rendered::db(r.left, 2048), -30.0, 0.3);
 }
 
 // Switching the music on while it plays (a file picked while it was switched off) and after a
