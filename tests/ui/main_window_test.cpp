@@ -1,11 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-#include <QTest>
-
-#include <memory>
-
 #include "chooser/file_chooser.h"
-#include "records/list_window.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/answer_modal.h"
 #include "support/settings_values.h"
@@ -16,19 +10,19 @@
 namespace tumblix::testing {
 namespace {
 
+// Steps from a point until the region is reached.
+int stepsIn(const QRegion& r, QPoint from, QPoint step) {
+    int n = 0;
+    while (!r.contains(from) && n < 200) from += step, ++n;
+    return n;
+}
+
 // The shape is the title strip, the outer frames with rounded corners and the bars between;
 // the board frame's edges at the real window system's title height are the end-to-end
 // outline case's.
 TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     QRegion mask = window->mask();
     ASSERT_FALSE(mask.isEmpty());
-
-    // Steps from a point until the shape is reached.
-    auto stepsIn = [&mask](QPoint from, QPoint step) {
-        int n = 0;
-        while (!mask.contains(from) && n < 200) from += step, ++n;
-        return n;
-    };
     // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
     // the widest corners one pixel further left); its top-left corner is cut round by an
     // ellipse of its own: the shape's first pixel along the top row and the leftmost column.
@@ -39,10 +33,11 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
         SCOPED_TRACE(name);
         QWidget* f = window->control(name);
         QPoint corner = f->mapTo(window.get(), QPoint(0, 0));
-        int left = stepsIn(corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
-        EXPECT_EQ(std::tuple(left, stepsIn(corner + QPoint(f->width() / 2, -5), {0, 1}),
+        int left = stepsIn(mask, corner + QPoint(-5, f->height() / 2), {1, 0}) - 5;
+        EXPECT_EQ(std::tuple(left, stepsIn(mask, corner + QPoint(f->width() / 2, -5), {0, 1}),
                              mask.contains(f->mapTo(window.get(), f->rect().center())),
-                             stepsIn(corner, {1, 0}), stepsIn(corner + QPoint(left, 0), {0, 1})),
+                             stepsIn(mask, corner, {1, 0}),
+                             stepsIn(mask, corner + QPoint(left, 0), {0, 1})),
                   std::tuple(leftEdge, 5, true, cornerWidth, cornerHeight));
     }
     QSize size = window->size();
@@ -62,16 +57,11 @@ TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
         EXPECT_EQ(std::pair(o.top, o.left), std::pair(top, left)) << m.captionHeight;
     }
     QRegion r = roundRectRegion(10, 10, 110, 60, 40, 20);
-    auto stepsIn = [&r](QPoint from, QPoint step) {
-        int n = 0;
-        while (!r.contains(from) && n < 100) from += step, ++n;
-        return n;
-    };
     for (auto [x, y, dx, dy, across, down] : {std::tuple{10, 10, 1, 1, 20, 8},
                                               {109, 10, -1, 1, 20, 8},
                                               {10, 59, 1, -1, 12, 7},
                                               {109, 59, -1, -1, 12, 7}})
-        EXPECT_EQ(std::pair(stepsIn({x, y}, {dx, 0}), stepsIn({x, y}, {0, dy})),
+        EXPECT_EQ(std::pair(stepsIn(r, {x, y}, {dx, 0}), stepsIn(r, {x, y}, {0, dy})),
                   std::pair(across, down))
             << x << "," << y;
     QRegion shape = windowShape({19, 120, 27}, 300, {{"bar", true, QRect(50, 100, 20, 5)}});

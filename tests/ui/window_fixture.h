@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/random.h"
+#include "records/list_window.h"
 #include "support/still_clock.h"
 #include "ui/main_window.h"
 
