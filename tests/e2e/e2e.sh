@@ -210,9 +210,6 @@ mp3)
     kill -TERM "$pid" && wait_exit
     mp3_path=$(tail -6 "$ini" | head -1 | tr -d '\r')  # the MP3 window's place lines are gone
     [ "$mp3_path" = ... ] && [ "$(lines_of "$ini")" = 64 ] || fail "MP3 path kept: $mp3_path"
-    start_game && wait_drawn && sleep 1
-    playing && fail "the next start played music"
-    close_window Tumblix && wait_exit
     ;;
 music)
     kill -TERM "$pid" && wait_exit
@@ -248,13 +245,9 @@ record)
     same lower0 lower1 || fail "the well is not empty"
     close_window Tumblix || fail "close request not sent"
     wait_exit
-    table="$work/TumblixFathers.txt"
-    [ -f "$table" ] || fail "no best-players file"
-    first=$(head -1 "$table" | tr -d '\r')
-    [ "$first" = UnNamed ] || fail "first name is '$first': $(cat "$table")"
-    score=$(sed -n 2p "$table" | tr -d '\r ')
-    [ "$score" -gt 0 ] || fail "score '$score'"
-    [ "$(sed -n 3p "$table" | tr -d '\r')" = Guest ] || fail "the default entry is not below it"
+    # The name, a score above 0, then the default entry.
+    table=$(head -3 "$work/TumblixFathers.txt" | tr -d '\r ' | tr '\n' ' ')
+    [[ $table =~ ^UnNamed\ [1-9][0-9]*\ Guest\ $ ]] || fail "best-players file: $table"
     noise=$(grep -v XDG_RUNTIME_DIR "$work/out.log" || true)
     [ -z "$noise" ] || fail "without a sound device the game wrote: $noise"
     start_game env TUMBLIX_SOUND_DEBUG=1
