@@ -24,10 +24,9 @@
 #       mp3          a settings file naming an MP3 plays it from the start (the player holds the
 #                    file open, through the decoder module); the player window's close box stops
 #                    it and the next start has none
-#       music        an MP3 that changes from stereo 44.1 kHz to mono 22.05 kHz and back, then a
-#                    program renamed ".mp3", each named as the background music and as the
-#                    player's file: the game runs 8 s and ends with 0; so does the MP3 without
-#                    the decoder module, which then plays nothing
+#       music        without the decoder module, an MP3 named as the background music and as
+#                    the player's file plays nothing, and the game runs on and ends with 0 (odd
+#                    and joined files are the decoder's and the player's tests)
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
@@ -135,7 +134,6 @@ dialogs)
     ghost() { tail -2 "$ini" | head -1 | tr -d ' \r'; }  # the line before the last
     click_menu 3 upper  # Set
     settings=$(wait_window Settings 5) || fail "Set opened no settings dialog"
-    [ "$(ghost)" = 1 ] || fail "the default ghost mode is not 1"
     # The focus goes from the sequence button to the grid box, then to the ghost mode's
     # checked option; Up moves to the option above it, "Показывать всегда", and space picks it.
     xdotool windowfocus --sync "$settings" 2>/dev/null || true
@@ -214,24 +212,15 @@ mp3)
 music)
     kill -TERM "$pid" && wait_exit
     ini=$(settings_file)
-    "$tone" "$work/a.mp3" 2 44100 2 && "$tone" "$work/b.mp3" 2 22050 1 || fail "no tone files"
-    cat "$work/a.mp3" "$work/b.mp3" "$work/a.mp3" >"$work/joined.mp3"
-    cp "$game" "$work/program.mp3"
-    for odd in joined.mp3 program.mp3 without-module; do
-        file=$odd
-        [ "$odd" = without-module ] && file=joined.mp3 && rm "$work/libtumblix_decoder.so"
-        sed -i -e "17s|.*|$work/$file|" -e "61s|.*|$work/$file|" "$ini"  # the music, the player's
-        start_game && wait_drawn
-        sleep 8
-        kill -0 "$pid" 2>/dev/null || fail "$odd ended the game: $(cat "$work/out.log")"
-        held=$(ls -l "/proc/$pid/fd" | grep -c joined.mp3 || true)
-        case $odd in
-            joined.mp3) [ "$held" -gt 0 ] || fail "the player does not play $odd" ;;
-            without-module) [ "$held" = 0 ] || fail "$file played without the decoder module" ;;
-        esac
-        close_window Tumblix || fail "close request not sent"
-        wait_exit
-    done
+    "$tone" "$work/a.mp3" || fail "no tone file"
+    rm "$work/libtumblix_decoder.so"
+    sed -i -e "17s|.*|$work/a.mp3|" -e "61s|.*|$work/a.mp3|" "$ini"  # the music, the player's
+    start_game && wait_drawn
+    sleep 3
+    kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$work/out.log")"
+    ! ls -l "/proc/$pid/fd" | grep -q a.mp3 || fail "an MP3 played without the decoder module"
+    close_window Tumblix || fail "close request not sent"
+    wait_exit
     ;;
 record)
     play_to_game_over

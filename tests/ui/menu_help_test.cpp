@@ -46,10 +46,10 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                     ->click();
             });
         SCOPED_TRACE(pages);
-        EXPECT_EQ(shown, pages);
-        EXPECT_EQ(window->sounds.size(), static_cast<std::size_t>(pages));  // one per page
-        EXPECT_FALSE(button("chkHelp")->isChecked());
-        EXPECT_FALSE(filledWith(this->board(), Qt::black));  // drawn again after its page
+        // A sound a page; the board drawn again after its page.
+        EXPECT_EQ(std::tuple(shown, window->sounds.size(), button("chkHelp")->isChecked(),
+                             filledWith(board(), Qt::black)),
+                  std::tuple(pages, static_cast<std::size_t>(pages), false, false));
         for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
             EXPECT_EQ(panel()[static_cast<Ctl>(i)].backColor,
                       static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
