@@ -23,10 +23,9 @@ check() {
     fi
     echo "ok ($what): exit $rc: $err"
 }
-check "no DISPLAY" "-u DISPLAY"
-check "unreachable display" DISPLAY=:93
-check "an unknown option" "-u DISPLAY" --bogus
-check "a Qt option" DISPLAY=:93 -style fusion
+# With no DISPLAY and with one that cannot be reached, each behind an option the game ignores.
+check "no DISPLAY, an unknown option" "-u DISPLAY" --bogus
+check "an unreachable display, a Qt option" DISPLAY=:93 -style fusion
 # OPTION EXPECTED: the option's standard output holds the line EXPECTED (a regular expression).
 answers() {
     local out rc
