@@ -103,7 +103,6 @@ TEST_F(WindowTest, TickedMenuButtonsLookPressedInOnEveryBackColour) {
         panel().setValue(c, 0);
         std::vector<QRgb> up = edge(b);
         panel().setValue(c, 1);
-        EXPECT_TRUE(b->isChecked());
         EXPECT_NE(edge(b), up) << ctlName(c);
     }
 }
