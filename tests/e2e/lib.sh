@@ -94,13 +94,12 @@ play_to_game_over() {
 
 # Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
 click_answer() {
-    local d w h
+    local d x
     d=$(dialog_id)
     eval "$(xdotool getwindowgeometry --shell "$d")"
-    w=$WIDTH h=$HEIGHT
-    local x=$((w / 4))
-    [ "$1" = no ] && x=$((w * 3 / 4))
-    xdotool mousemove --window "$d" "$x" $((h - 24)) click 1
+    x=$((WIDTH / 4))
+    [ "$1" = no ] && x=$((WIDTH * 3 / 4))
+    xdotool mousemove --window "$d" "$x" $((HEIGHT - 24)) click 1
 }
 
 # Sets T, the title strip's height: over a magenta desktop, the first row below the strip

@@ -11,27 +11,21 @@ game=$1 version=$2
 check() {
     local what=$1 display=$2
     shift 2
-    local err rc log
-    log=$(mktemp)
+    local err rc
     # shellcheck disable=SC2086
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display "$game" "$@" >/dev/null 2>"$log"
+    err=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display "$game" "$@" 2>&1 >/dev/null)
     rc=$?
-    err=$(grep -v XDG_RUNTIME_DIR "$log")
-    rm -f "$log"
-    if [ "$rc" = 0 ] || [ "$rc" -ge 128 ]; then
-        echo "FAIL ($what): exit code $rc" >&2
-        exit 1
-    fi
-    if [ "$(printf '%s\n' "$err" | grep -c .)" != 1 ] || ! grep -q display <<<"$err"; then
-        echo "FAIL ($what): expected one line about the display, got: $err" >&2
+    err=$(grep -v XDG_RUNTIME_DIR <<<"$err")
+    if [ "$rc" = 0 ] || [ "$rc" -ge 128 ] || [ "$(grep -c . <<<"$err")" != 1 ] ||
+        ! grep -q display <<<"$err"; then
+        echo "FAIL ($what): exit code $rc, not one line about the display: $err" >&2
         exit 1
     fi
     echo "ok ($what): exit $rc: $err"
 }
-check "no DISPLAY" "-u DISPLAY"
-check "unreachable display" DISPLAY=:93
-check "an unknown option" "-u DISPLAY" --bogus
-check "a Qt option" DISPLAY=:93 -style fusion
+# With no DISPLAY and with one that cannot be reached, each behind an option the game ignores.
+check "no DISPLAY, an unknown option" "-u DISPLAY" --bogus
+check "an unreachable display, a Qt option" DISPLAY=:93 -style fusion
 # OPTION EXPECTED: the option's standard output holds the line EXPECTED (a regular expression).
 answers() {
     local out rc
@@ -44,6 +38,5 @@ answers() {
     echo "ok ($1)"
 }
 answers --version "tumblix $version"
-answers --help " *-v, --version .*"
 answers --help " *-h, --help .*"
 echo "PASS (no display)"

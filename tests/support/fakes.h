@@ -28,9 +28,8 @@ struct FakeRandom final : Random {
         return v;
     }
     void reseed(double) override {}
-    // Scripts one choice of a queued figure at second 0: ordinary kind k of n kinds, or a
-    // Tumblix figure of this pattern (the super figure draws no cell) and this bonus draw.
-    void dealKind(int kind, int kinds = 7) { push({0.0, (kind + 0.5) / kinds, 0.0}); }
+    // Scripts one choice of a queued figure at second 0: a Tumblix figure of this pattern (the
+    // super figure draws no cell) and this bonus draw.
     void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
     double fallback;

@@ -22,9 +22,7 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
               std::tuple(standing, 1L, std::vector{Sound::mRotate1}));
     standI(9, 5);
     for (int i = 0; i < 3; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Left, i > 0);
-    EXPECT_EQ(state().FigureX, 6);
     QTest::keyClick(window->control("lblScore"), Qt::Key_Right);  // whatever has the focus
-    EXPECT_EQ(state().FigureX, 7);
     // Any other key shows the about window, a letter, Shift and F5 alike; keys there stay there.
     int abouts =
         answerModal<AboutWindow>([&] { key(Qt::Key_A), key(Qt::Key_Shift), key(Qt::Key_F5); },
@@ -32,10 +30,9 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
                                      QTest::keyClick(&w, Qt::Key_Left);
                                      w.close();
                                  });
-    EXPECT_EQ(std::pair(abouts, state().FigureX), std::pair(3, 7));
+    EXPECT_EQ(std::pair(abouts, state().FigureX), std::pair(3, 7));  // 9 - 3 + 1
 
     key(Qt::Key_Escape);  // pauses
-    ASSERT_FALSE(state().GameRunning);
     FigureBox before = state().Figure;
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down}) key(k);
     // The moves before the pause are all that count.

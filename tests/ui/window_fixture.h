@@ -10,20 +10,19 @@
 #include <vector>
 
 #include "engine/random.h"
+#include "records/list_window.h"
 #include "support/still_clock.h"
 #include "ui/main_window.h"
 
 namespace tumblix::testing {
 
-// The real main window, with its sounds recorded instead of played and its minimising counted.
+// The real main window, with its sounds recorded instead of played.
 class RecordingMainWindow : public MainWindow {
   public:
     using MainWindow::MainWindow;
     void playSound(Sound s) override { sounds.push_back(s); }
-    void minimizeMainWindow() override { ++minimised, MainWindow::minimizeMainWindow(); }
     void sweepMusicBalance() override { ++ticks; }  // once per gravity tick
     std::vector<Sound> sounds;
-    int minimised = 0;
     int ticks = 0;
 };
 
