@@ -61,12 +61,10 @@ TEST_F(AudioStreamTest,
     std::string path = joined({{44100, 2}, {22050, 1}, {44100, 2}});
     std::atomic<bool> stop = true;
     std::string why;
-    EXPECT_FALSE(AudioStream::open(path, &why, &stop));
-    EXPECT_FALSE(why.empty());
+    EXPECT_TRUE(!AudioStream::open(path, &why, &stop) && !why.empty());
     stop = false;
     std::unique_ptr<AudioStream> stream = AudioStream::open(path, &why, &stop);
-    ASSERT_TRUE(stream);
-    EXPECT_EQ(stream->rate(), 44100);
+    EXPECT_EQ(stream ? stream->rate() : 0, 44100);
     std::vector<std::int16_t> pcm = decode(path);
     EXPECT_EQ(pcm.size(), 2 * stereo + 2 * mono);
     // The mono part, well inside, at full level on both sides.

@@ -72,13 +72,10 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
 
 // The drop and landing sounds' first variant plays for a draw above one half in single precision.
 TEST(SoundVariant, TheFirstPlaysAboveOneHalfAsAFloat) {
-    for (auto [r, first] : {std::pair{0.5, false},
-                            {0.50000001, false},
-                            {0.49999999, false},
-                            {0.5000001, true},
-                            {0.99, true},
-                            {0.0, false}})
-        EXPECT_EQ(firstVariant(r), first) << r;
+    const std::pair<double, bool> cases[] = {{0.5, false},        {0.50000001, false},
+                                             {0.49999999, false}, {0.5000001, true},
+                                             {0.99, true},        {0.0, false}};
+    for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
 }
 
 }  // namespace
