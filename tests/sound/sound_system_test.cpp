@@ -47,20 +47,12 @@ TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportT
     EXPECT_EQ(back, file);
 }
 
-// The file plays, then takes the chosen volume and rate; with the music off it stops at once
-// and the balance does not sweep.
-TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRateOrStopsIt) {
+// The file plays, then takes the chosen volume and rate; the balance is sent at every tick and
+// turns one step beyond 5000. With the music off it stops at once and the balance rests.
+TEST_F(SoundSystemTest, StartUpPlaysTheMusicWhoseBalanceSweepsOrStopsIt) {
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take(), (Log{"load " + kMusic, kMusic + " play loop", kMusic + " rewind",
                                  kMusic + " volume -707", kMusic + " frequency 46717"}));
-    file.EnableLoop = false;
-    sounds.applySettings(file);
-    EXPECT_EQ(mixer.take()[5], kMusic + " stop");
-    EXPECT_TRUE(sweep(3).empty());
-}
-
-TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {
-    sounds.applySettings(file);
     EXPECT_EQ(sweep(2), (std::vector<int>{0, 0}));  // no step: still sent every tick
     std::vector<int> expected;
     for (int p = 0; p <= 5500; p += 500) expected.push_back(p);
@@ -68,6 +60,10 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
     expected.push_back(-5000);
     sounds.settings.SpeedChange = 500;
     EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
+    file.EnableLoop = false;
+    sounds.applySettings(file);
+    EXPECT_EQ(mixer.take()[5], kMusic + " stop");
+    EXPECT_TRUE(sweep(3).empty());
 }
 
 // The drop and landing sounds' first variant plays for a draw above one half in single precision.
