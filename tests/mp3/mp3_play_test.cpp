@@ -25,9 +25,6 @@ using namespace std::chrono;
 std::string rendered;
 QTemporaryDir dir;
 
-// Puts a bad file at a path.
-using Make = void (*)(const std::string& path);
-
 struct Mp3PlayTest : ::testing::Test {
     // A path with blanks and Cyrillic letters.
     std::string path(const std::string& name) {
@@ -98,9 +95,9 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
 TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
     const struct {
         const char* name;
-        Make make;
-        const char* result;  // none: a reason of its own
-        milliseconds plays;  // how long it plays at most
+        void (*make)(const std::string& path);  // puts the bad file there
+        const char* result;                     // none: a reason of its own
+        milliseconds plays;                     // how long it plays at most
     } cases[] = {
         {"", [](auto&) {}, "Error with input file", 0ms},
         {"missing.mp3", [](auto&) {}, "Error with input file", 0ms},
