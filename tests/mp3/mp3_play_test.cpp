@@ -93,12 +93,10 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
 
 // Played away from the caller, as the window does: only the quick checks answer at once.
 TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
-    const struct {
-        const char* name;
-        void (*make)(const std::string& path);  // puts the bad file there
-        const char* result;                     // none: a reason of its own
-        milliseconds plays;                     // how long it plays at most
-    } cases[] = {
+    // Each case: a name, what puts the bad file there, the result (none: a reason of its own), and
+    // how long it plays at most.
+    using Make = void (*)(const std::string& path);
+    const std::tuple<const char*, Make, const char*, milliseconds> cases[] = {
         {"", [](auto&) {}, "Error with input file", 0ms},
         {"missing.mp3", [](auto&) {}, "Error with input file", 0ms},
         {"pipe.mp3", [](auto& p) { mkfifo(p.c_str(), 0600); }, "Error with input file", 0ms},
@@ -110,17 +108,17 @@ TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
          },
          "Success", 900ms},
     };
-    for (const auto& c : cases) {
-        player.FileName(*c.name ? path(c.name) : "");
-        c.make(player.FileName());
+    for (auto [name, make, wanted, plays] : cases) {
+        player.FileName(*name ? path(name) : "");
+        make(player.FileName());
         auto [result, away] = playAway();
-        EXPECT_EQ(away, result != "Error with input file") << c.name;
-        if (c.result)
-            EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(away, result != "Error with input file") << name;
+        if (wanted)
+            EXPECT_EQ(result, wanted) << name;
         else
-            EXPECT_TRUE(result != "Success" && result != "Error with input file") << c.name;
-        EXPECT_EQ(player.IsPlaying(), c.plays > 0ms) << c.name;
-        EXPECT_TRUE(ends(player, c.plays)) << c.name;
+            EXPECT_TRUE(result != "Success" && result != "Error with input file") << name;
+        EXPECT_EQ(player.IsPlaying(), plays > 0ms) << name;
+        EXPECT_TRUE(ends(player, plays)) << name;
         player.mmStop();
     }
 }

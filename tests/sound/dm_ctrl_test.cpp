@@ -63,21 +63,18 @@ TEST_F(DMCtrlTest, APlayLoadsAfterEachChangeAndAMissingFileIsTriedAgainAtEachPla
 }
 
 TEST_F(DMCtrlTest, ValuesTheDeviceRefusesReleaseTheSoundUntilTheNextPlay) {
-    const struct {
-        std::int16_t volume;
-        std::int32_t frequency;
-        bool accepted;
-    } cases[] = {{0, 0, true},      {-10000, 100, true}, {-10001, 0, false}, {1, 0, false},
-                 {0, 200000, true}, {0, 200001, false},  {0, 99, false},     {0, -44100, false}};
-    for (const auto& c : cases) {
-        sound.DMCtrlVolume(c.volume);
-        sound.DMCtrlFreq(c.frequency);
+    const std::tuple<std::int16_t, std::int32_t, bool> cases[] = {
+        // volume, frequency, accepted
+        {0, 0, true},      {-10000, 100, true}, {-10001, 0, false}, {1, 0, false},
+        {0, 200000, true}, {0, 200001, false},  {0, 99, false},     {0, -44100, false}};
+    for (auto [volume, frequency, accepted] : cases) {
+        sound.DMCtrlVolume(volume);
+        sound.DMCtrlFreq(frequency);
         sound.DMCtrlPlay();
-        EXPECT_EQ(mixer.take().back(), c.accepted ? "a.wav rewind" : "a.wav released") << c.volume;
+        EXPECT_EQ(mixer.take().back(), accepted ? "a.wav rewind" : "a.wav released") << volume;
         EXPECT_FALSE(sound.bFailedDMCtrl);
         sound.DMCtrlPlay();
-        EXPECT_EQ(mixer.take().front(), c.accepted ? "a.wav play once" : "load a.wav")
-            << c.frequency;
+        EXPECT_EQ(mixer.take().front(), accepted ? "a.wav play once" : "load a.wav") << frequency;
     }
     EXPECT_EQ(reports.size(), 10u);
 }
