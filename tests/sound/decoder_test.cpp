@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "sound/path_lookup.h"
 #include "sound/wave_decoder.h"
 #include "sound/wave_file.h"
 #include "sound/wave_reader.h"
@@ -160,6 +161,23 @@ TEST_F(WaveDecoderTest, WhatHoldsNoSoundGivesNothingAndTheRestDecodesAsFarAsItGo
     EXPECT_EQ(
         std::tuple(pcm->frames(), wide->rate, wide->samples),
         std::tuple(std::size_t(50), 8000, std::vector<std::int16_t>{8208, 8208, -4096, -4096}));
+}
+
+// Sound files are found ignoring the case of each part of their paths.
+TEST_F(WaveDecoderTest, PathPartsAreFoundIgnoringCase) {
+    std::string root = dir.path;
+    std::filesystem::create_directory(root + "/sound");
+    std::ofstream(root + "/sound/left1.WAV");
+    std::ofstream(root + "/sound/BkgMusic.wav");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/sound/left1.WAV", "/sound/left1.WAV"},
+        {"/Sound/BkgMusic.wav", "/sound/BkgMusic.wav"},
+        {"\\SOUND\\LEFT1.wav", "/sound/left1.WAV"},
+        {"/sound/./Left1.wav", "/sound/./left1.WAV"},
+        {"\\sound\\right1.WAV", "/sound/right1.WAV"},  // missing: only the separators change
+        {"/SOUND/gone/left1.WAV", "/SOUND/gone/left1.WAV"}};
+    for (auto [written, found] : cases)
+        EXPECT_EQ(findSoundFile(root + written), root + found) << written;
 }
 
 }  // namespace
