@@ -20,24 +20,17 @@ namespace {
 // (64-bit words, the highest first); mice and pens have none. A mouse always stands
 // beside the device, and a machine without the folder has no gamepad.
 TEST(InputDevicesTest, AGamepadIsFoundByItsButtons) {
-    struct Row {
-        const char* bitmap;
-        bool gamepad;
-    };
-    const Row rows[] = {
-        {"7cdb000000000000 0 0 0 0", true},  // south, east, north, west, start, ...
-        {"100000000 0 0 0 0", true},         // a joystick's trigger, 0x120
-        {"80000000 0 0 0 0", false},         // 0x11f
-        {"1 0 0 0 0 0", false},              // a pen, 0x140
-    };
-    for (const Row& row : rows) {
+    // South, east, north, west, start, ...; a joystick's trigger (0x120); 0x11f; a pen (0x140).
+    for (auto [bitmap, gamepad] : {std::pair{"7cdb000000000000 0 0 0 0", true},
+                                   {"100000000 0 0 0 0", true},
+                                   {"80000000 0 0 0 0", false},
+                                   {"1 0 0 0 0 0", false}}) {
         test::TempFolder sys;
-        for (auto [device, bitmap] :
-             {std::pair{"input1", "1f0000 0 0 0 0"}, {"input7", row.bitmap}}) {
+        for (auto [device, bits] : {std::pair{"input1", "1f0000 0 0 0 0"}, {"input7", bitmap}}) {
             std::filesystem::create_directories(sys.path / device / "capabilities");
-            std::ofstream(sys.path / device / "capabilities" / "key") << bitmap << "\n";
+            std::ofstream(sys.path / device / "capabilities" / "key") << bits << "\n";
         }
-        EXPECT_EQ(gamepadPresent(sys.path), row.gamepad) << row.bitmap;
+        EXPECT_EQ(gamepadPresent(sys.path), gamepad) << bitmap;
     }
     EXPECT_FALSE(gamepadPresent("/no/such/folder"));
 }

@@ -28,8 +28,6 @@ class VirtualPad {
         joystick_ = SDL_JoystickOpen(index);
     }
     ~VirtualPad() { unplug(); }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
 
     void button(SDL_GameControllerButton b, bool down) {
         SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0);

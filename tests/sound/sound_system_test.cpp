@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "engine/random.h"
+#include "mp3/mp3_play.h"
 #include "sound/fake_mixer.h"
+#include "sound/openal_mixer.h"
+#include "sound/wave_file.h"
 
 namespace tumblix {
 namespace {
@@ -47,20 +52,12 @@ TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportT
     EXPECT_EQ(back, file);
 }
 
-// The file plays, then takes the chosen volume and rate; with the music off it stops at once
-// and the balance does not sweep.
-TEST_F(SoundSystemTest, StartUpPlaysTheFileThenTheChosenVolumeAndRateOrStopsIt) {
+// The file plays, then takes the chosen volume and rate; the balance is sent at every tick and
+// turns one step beyond 5000. With the music off it stops at once and the balance rests.
+TEST_F(SoundSystemTest, StartUpPlaysTheMusicWhoseBalanceSweepsOrStopsIt) {
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take(), (Log{"load " + kMusic, kMusic + " play loop", kMusic + " rewind",
                                  kMusic + " volume -707", kMusic + " frequency 46717"}));
-    file.EnableLoop = false;
-    sounds.applySettings(file);
-    EXPECT_EQ(mixer.take()[5], kMusic + " stop");
-    EXPECT_TRUE(sweep(3).empty());
-}
-
-TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousand) {
-    sounds.applySettings(file);
     EXPECT_EQ(sweep(2), (std::vector<int>{0, 0}));  // no step: still sent every tick
     std::vector<int> expected;
     for (int p = 0; p <= 5500; p += 500) expected.push_back(p);
@@ -68,17 +65,112 @@ TEST_F(SoundSystemTest, BalanceSweepSendsThePanThenTurnsOneStepBeyondFiveThousan
     expected.push_back(-5000);
     sounds.settings.SpeedChange = 500;
     EXPECT_EQ(sweep(static_cast<int>(expected.size())), expected);
+    file.EnableLoop = false;
+    sounds.applySettings(file);
+    EXPECT_EQ(mixer.take()[5], kMusic + " stop");
+    EXPECT_TRUE(sweep(3).empty());
 }
 
 // The drop and landing sounds' first variant plays for a draw above one half in single precision.
 TEST(SoundVariant, TheFirstPlaysAboveOneHalfAsAFloat) {
-    for (auto [r, first] : {std::pair{0.5, false},
-                            {0.50000001, false},
-                            {0.49999999, false},
-                            {0.5000001, true},
-                            {0.99, true},
-                            {0.0, false}})
-        EXPECT_EQ(firstVariant(r), first) << r;
+    const std::pair<double, bool> cases[] = {{0.5, false},        {0.50000001, false},
+                                             {0.49999999, false}, {0.5000001, true},
+                                             {0.99, true},        {0.0, false}};
+    for (auto [r, first] : cases) EXPECT_EQ(firstVariant(r), first) << r;
+}
+
+// Each sound object on its own.
+std::vector<std::string> reports;
+
+struct DMCtrlTest : ::testing::Test {
+    DMCtrlTest() {
+        reports.clear();
+        sound.DMCtrlPath("a.wav");
+        sound.DMCtrlVolume(-600);
+        sound.DMCtrlEnabled(true);
+    }
+    test::FakeMixer mixer;
+    bool soundsOn = true;
+    clsDMCtrl sound{mixer, soundsOn, [](const std::string& where) { reports.push_back(where); }};
+};
+
+// A play loads the file at its first play and after each change; sounds switched off or this
+// one disabled play nothing and keep the buffer; a file that is missing fails silently,
+// reported, at each play until it comes back.
+TEST_F(DMCtrlTest, APlayLoadsAfterEachChangeAndAMissingFileIsTriedAgainAtEachPlay) {
+    soundsOn = false;
+    sound.DMCtrlPlay();
+    soundsOn = true;
+    EXPECT_TRUE(mixer.log.empty());
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"load a.wav", "a.wav volume -600", "a.wav frequency 0",
+                                 "a.wav play once", "a.wav rewind"}));
+    EXPECT_EQ(sound.DMCtrlFreq(), 22050);  // the file's own rate
+    for (bool on : {false, true}) {
+        sound.DMCtrlEnabled(on);
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take(), (on ? Log{"a.wav play once", "a.wav rewind"} : Log{})) << on;
+    }
+    sound.DMCtrlVolume(-100);
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"a.wav stop", "a.wav released", "load a.wav", "a.wav volume -100",
+                                 "a.wav frequency 22050", "a.wav play once", "a.wav rewind"}));
+    sound.DMCtrlFreq(30000);
+    sound.DMCtrlPlay();
+    EXPECT_EQ(mixer.take(), (Log{"a.wav stop", "a.wav released", "load a.wav", "a.wav volume -100",
+                                 "a.wav frequency 30000", "a.wav play once", "a.wav rewind"}));
+    sound.DMCtrlPath("gone.wav");
+    for (Log tried : {Log{"a.wav stop", "a.wav released", "load gone.wav"}, {"load gone.wav"}}) {
+        sound.DMCtrlPlay();
+        EXPECT_EQ(std::tuple(mixer.take(), sound.bFailedDMCtrl, sound.DMCtrlFreq()),
+                  std::tuple(tried, true, 0));
+    }
+    EXPECT_EQ(reports, (Log{"DMCtrl", "DMCtrl"}));
+    mixer.files["gone.wav"] = 8000;  // the file came back
+    sound.DMCtrlPlay();
+    EXPECT_EQ(std::tuple(mixer.take()[2], sound.bFailedDMCtrl, sound.DMCtrlFreq()),
+              std::tuple("gone.wav frequency 30000", false, 30000));
+}
+
+TEST_F(DMCtrlTest, ValuesTheDeviceRefusesReleaseTheSoundUntilTheNextPlay) {
+    const std::tuple<std::int16_t, std::int32_t, bool> cases[] = {
+        // volume, frequency, accepted
+        {0, 0, true},      {-10000, 100, true}, {-10001, 0, false}, {1, 0, false},
+        {0, 200000, true}, {0, 200001, false},  {0, 99, false},     {0, -44100, false}};
+    for (auto [volume, frequency, accepted] : cases) {
+        sound.DMCtrlVolume(volume);
+        sound.DMCtrlFreq(frequency);
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take().back(), accepted ? "a.wav rewind" : "a.wav released") << volume;
+        EXPECT_FALSE(sound.bFailedDMCtrl);
+        sound.DMCtrlPlay();
+        EXPECT_EQ(mixer.take().front(), accepted ? "a.wav play once" : "load a.wav") << frequency;
+    }
+    EXPECT_EQ(reports.size(), 10u);
+}
+
+// OpenAL given no backend that can play, as on a machine without a sound card: every sound is
+// silent and failed, and nothing else changes.
+TEST(NoDevice, EverySoundIsSilentAndTheGameGoesOn) {
+    setenv("ALSOFT_DRIVERS", "no-such-backend", 1);  // before OpenAL's first call
+    QTemporaryDir dir;
+    std::string folder = dir.path().toStdString();
+    QDir(dir.path()).mkpath("sound");
+    for (std::size_t i = 0; i < kSoundCount; ++i)
+        test::writeWave(defaultSoundPath(folder, static_cast<SoundId>(i)), 1, 1, 44100, 16, 2,
+                        test::pcm16({1, 2, 3}));
+    SoundSystem sounds(std::make_unique<OpenAlMixer>());
+    sounds.applySettings(defaultSettings(folder));
+    EXPECT_EQ(sounds.settings.PathToBkgMusic, "...");
+    for (int i = 0; i < 10; ++i) {
+        Sound s = static_cast<Sound>(i);
+        sounds.play(s);
+        EXPECT_TRUE(sounds.object(s).bFailedDMCtrl);
+    }
+    MP3Play music;
+    music.FileName(defaultSoundPath(folder, SoundId::mLeft1));
+    EXPECT_EQ(music.mmPlay(), "No sound device is available.");
+    EXPECT_FALSE(music.IsPlaying());
 }
 
 }  // namespace
