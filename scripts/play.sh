@@ -3,5 +3,5 @@
 # Builds the game if needed and starts it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-./scripts/setup.sh
+./scripts/setup.sh game
 exec ./build/game/tumblix "$@"

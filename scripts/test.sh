@@ -5,7 +5,7 @@
 # Each test sets its own QT_QPA_PLATFORM (offscreen for widget tests); nothing here changes it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-./scripts/setup.sh
+./scripts/setup.sh all
 
 failed=()
 ctest --test-dir build --output-on-failure || failed+=("release tests")

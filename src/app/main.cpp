@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 #include <QThread>
 #include <QTime>
@@ -60,6 +61,13 @@ int main(int argc, char** argv) {
     checked.reset();
     QApplication::setApplicationName("Tumblix");
     QApplication::setApplicationVersion(TUMBLIX_VERSION);
+    // Every window and dialog carries the game's own icon, and the desktop finds the menu entry
+    // by this name (its windows' class, "Tumblix", is the entry's StartupWMClass).
+    QApplication::setDesktopFileName("io.github.tumblix.Tumblix");
+    QIcon icon;
+    for (const QFileInfo& picture : QDir(":/icon").entryInfoList())
+        icon.addFile(picture.filePath());
+    QApplication::setWindowIcon(icon);
     QDir::setCurrent(QApplication::applicationDirPath());
     const std::filesystem::path program = QApplication::applicationDirPath().toStdString();
     const tumblix::GameFolders folders =
