@@ -32,7 +32,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-blocks puzzle with figures of up 
 set(CPACK_PACKAGE_DESCRIPTION
     "Figures of up to sixteen squares fall into a well 15 columns wide and 31 rows deep; move, \
 rotate, drop and invert them. With Tumblix bonus figures, a ghost figure, a best-players table, \
-sounds and music, an MP3 player and a figure-sequence editor. The game's texts are in Russian.")
+sounds and music, an MP3 player and a figure-sequence editor. The game's texts are in Russian and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
