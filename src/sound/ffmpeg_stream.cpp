@@ -227,22 +227,11 @@ bool FfmpegStream::failed() const {
 
 std::size_t FfmpegStream::read(std::vector<std::int16_t>& out, std::size_t frames) {
     Decoder& d = *d_;
-    std::size_t given = 0;
-    while (given < frames) {
-        if (d.readyAt == d.ready.size()) {
-            d.ready.clear();
-            d.readyAt = 0;
-            if (d.ended) break;
-            d.decodeMore();
-            continue;
-        }
-        std::size_t n = std::min(frames - given, (d.ready.size() - d.readyAt) / 2);
-        auto from = d.ready.begin() + static_cast<std::ptrdiff_t>(d.readyAt);
-        out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(2 * n));
-        d.readyAt += 2 * n;
-        given += n;
-    }
-    return given;
+    return handOut(d.ready, d.readyAt, out, frames, [&d] {
+        if (d.ended) return false;
+        d.decodeMore();
+        return true;
+    });
 }
 
 // The resampler starts afresh with the first frame after the seek.

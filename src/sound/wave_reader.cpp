@@ -192,22 +192,7 @@ bool WaveStream::failed() const {
 }
 
 std::size_t WaveStream::read(std::vector<std::int16_t>& out, std::size_t frames) {
-    State& s = *s_;
-    std::size_t given = 0;
-    while (given < frames) {
-        if (s.readyAt == s.ready.size()) {
-            s.ready.clear();
-            s.readyAt = 0;
-            if (!s.decodeMore()) break;
-            continue;
-        }
-        const std::size_t n = std::min(frames - given, (s.ready.size() - s.readyAt) / 2);
-        auto from = s.ready.begin() + static_cast<std::ptrdiff_t>(s.readyAt);
-        out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(2 * n));
-        s.readyAt += 2 * n;
-        given += n;
-    }
-    return given;
+    return handOut(s_->ready, s_->readyAt, out, frames, [this] { return s_->decodeMore(); });
 }
 
 // To the block holding the frame, whose frames before it are then left out.

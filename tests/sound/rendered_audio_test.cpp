@@ -82,6 +82,22 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Mono samples at 44.1 kHz played as the music at the pan on a device of its own, while
+    // `meanwhile` runs.
+    template <typename F>
+    Rendered music(const std::vector<std::int16_t>& samples, std::int16_t pan, F meanwhile) {
+        std::string file = dir.filePath("music.wav").toStdString();
+        test::writeWave(file, 1, 1, 44100, 16, 2, test::pcm16(samples));
+        {
+            OpenAlMixer mixer;
+            std::int32_t freq = 0;
+            DirectSound music(mixer, freq);
+            music.PlayBkgMusic(file);
+            music.SetBkgPan(pan);
+            meanwhile(music);
+        }
+        return Rendered::read();
+    }
     // Plays on, as key presses do, until the sound loads on a device opened in the background.
     static void playUntilLoaded(clsDMCtrl& sound) {
         for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
@@ -109,14 +125,7 @@ TEST_F(RenderedAudioTest, VolumeIsInHundredthsOfADecibelSoundsOverlapAndFrequenc
 TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWasAndPansInHundredthsOfADecibel) {
     std::vector<std::int16_t> rising(88200);
     for (std::size_t i = 0; i < rising.size(); ++i) rising[i] = std::int16_t(1000 + i / 4);
-    std::string ramp = dir.filePath("ramp.wav").toStdString();
-    test::writeWave(ramp, 1, 1, 44100, 16, 2, test::pcm16(rising));
-    {
-        OpenAlMixer mixer;
-        std::int32_t freq = 0;
-        DirectSound music(mixer, freq);
-        music.PlayBkgMusic(ramp);
-        music.SetBkgPan(5000);
+    Rendered r = music(rising, 5000, [](DirectSound& music) {
         for (int step = 0; step < 3; ++step) {
             std::this_thread::sleep_for(150ms);
             if (step == 1) music.StopBkgMusic();
@@ -124,8 +133,7 @@ TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWasAndPansInHundredthsOfA
             music.ResumeBkgMusic();
         }
         std::this_thread::sleep_for(150ms);
-    }
-    Rendered r = Rendered::read();
+    });
     EXPECT_NEAR(Rendered::db(r.left, 2048) - Rendered::db(r.right, 2048), -50.0, 0.3);
     std::vector<float> heard;
     std::copy_if(r.right.begin(), r.right.end(), std::back_inserter(heard),
@@ -141,17 +149,7 @@ TEST_F(RenderedAudioTest, MusicLoopsWithoutASeamAndPansLeftInHundredthsOfADecibe
     std::vector<std::int16_t> wave(4400);
     for (std::size_t i = 0; i < wave.size(); ++i)
         wave[i] = std::int16_t(std::lround(16000 * std::cos(2 * M_PI * double(i) / 100)));
-    std::string file = dir.filePath("loop.wav").toStdString();
-    test::writeWave(file, 1, 1, 44100, 16, 2, test::pcm16(wave));
-    {
-        OpenAlMixer mixer;
-        std::int32_t freq = 0;
-        DirectSound music(mixer, freq);
-        music.PlayBkgMusic(file);
-        music.SetBkgPan(-3000);
-        std::this_thread::sleep_for(700ms);
-    }
-    Rendered r = Rendered::read();
+    Rendered r = music(wave, -3000, [](DirectSound&) { std::this_thread::sleep_for(700ms); });
     auto heard = [](float s) { return s != 0; };
     auto first = std::find_if(r.left.begin(), r.left.end(), heard) - r.left.begin();
     auto last = std::find_if(r.left.rbegin(), r.left.rend(), heard).base() - r.left.begin();
