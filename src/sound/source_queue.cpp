@@ -98,9 +98,12 @@ std::int64_t SourceQueue::offset() const {
     return offset;
 }
 
+// Back to the initial state: a stopped source may count whatever is queued on it as played.
 void SourceQueue::clear() {
-    alSourceStopv(static_cast<ALsizei>(sources_.size()), sources_.data());
+    const auto n = static_cast<ALsizei>(sources_.size());
+    alSourceStopv(n, sources_.data());
     reclaim();
+    alSourceRewindv(n, sources_.data());
 }
 
 std::int64_t SourceQueue::framesLeft(std::int64_t offset) const {

@@ -51,7 +51,7 @@ class SourceQueue {
     std::int64_t offset() const;
     std::size_t size() const { return queued_.size(); }
     bool empty() const { return queued_.empty(); }
-    // Stops and empties the queue; stopping marks every buffer played through.
+    // Stops and empties the queue, ready to be filled and played from its start.
     void clear();
     // The frames queued and not yet played, offset frames of the first being played.
     std::int64_t framesLeft(std::int64_t offset) const;
