@@ -40,6 +40,7 @@ measure() {
     mkdir -p "$dir"
     cp "$game" "$dir/tumblix"
     cp -r "$(dirname "$game")/sound" "$(dirname "$game")/alsoft.conf" "$dir/"
+    cp "$(dirname "$game")/libtumblix_decoder.so" "$dir/" 2>/dev/null || true  # FFmpeg's files
     [ -z "${PERF_MUSIC:-}" ] || cp "$PERF_MUSIC" "$dir/sound/BkgMusic.wav"
     # The first window the program maps, seen from the root window's substructure events.
     xev -root -event substructure >"$dir/xev.log" 2>/dev/null &
