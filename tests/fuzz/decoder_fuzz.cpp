@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound decoders on any bytes: our wave reader, whole and piece by piece with a seek, and
 // FFmpeg's decoding read from memory through the same opening, probing, decoding and
-// resampling as a sound file: up to a few seconds of it, then again from the start. They must never crash, and every read gives the
-// frames it says.
+// resampling as a sound file: up to a few seconds of it, then again from the start. They must
+// never crash, and every read gives the frames it says.
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
