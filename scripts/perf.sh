@@ -3,12 +3,14 @@
 # What the running game costs the machine: the real game under a virtual X server, once with no
 # sound device and once with OpenAL's null device playing the music, 10 s of a falling figure
 # after start-up. Prints for each: wake-ups a second (voluntary context switches of all the
-# program's threads), CPU in % of one core, resident memory and the time to its first window.
+# program's threads), CPU in % of one core, resident memory, the time to its first window and to
+# its main window (which follows the music's start).
 # A third run pauses the game (Esc, which also minimises it) with no sound device: then nothing
 # moves, and nothing of the game's should wake it.
 #   ./scripts/perf.sh [GAME, default build/game/tumblix] [RUNS, default 1]
 # Set PERF_SECONDS for another window than 10 s, TUMBLIX_VIRTUAL_GAMEPAD=1 to measure with a
-# gamepad plugged in (SDL's virtual one). Build the game first:
+# gamepad plugged in (SDL's virtual one), PERF_MUSIC=FILE to play that file as the music instead
+# of the game's own. Build the game first:
 #   cmake --build build --target tumblix
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -38,6 +40,8 @@ measure() {
     mkdir -p "$dir"
     cp "$game" "$dir/tumblix"
     cp -r "$(dirname "$game")/sound" "$(dirname "$game")/alsoft.conf" "$dir/"
+    cp "$(dirname "$game")/libtumblix_decoder.so" "$dir/" 2>/dev/null || true  # FFmpeg's files
+    [ -z "${PERF_MUSIC:-}" ] || cp "$PERF_MUSIC" "$dir/sound/BkgMusic.wav"
     # The first window the program maps, seen from the root window's substructure events.
     xev -root -event substructure >"$dir/xev.log" 2>/dev/null &
     spy=$!
@@ -58,11 +62,11 @@ measure() {
     [ -n "$first" ] || fail "no window within 3 s ($device)"
     kill "$spy" 2>/dev/null || true
     # The main window follows the splash; then the figure falls.
-    local main=
-    for _ in $(seq 100); do
+    local main= shown=
+    for _ in $(seq 500); do
         main=$(xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | head -1 || true)
-        [ -n "$main" ] && break
-        sleep 0.1
+        [ -n "$main" ] && { shown=$(($(now_ms) - start)); break; }
+        sleep 0.02
     done
     [ -n "$main" ] || fail "no main window ($device)"
     sleep 2
@@ -81,11 +85,11 @@ measure() {
     wait "$pid" 2>/dev/null || true
     pid=
     awk -v d="$device" -v w=$((w1 - w0)) -v c=$((c1 - c0)) -v s="$seconds" -v hz="$hz" \
-        -v rss="$rss" -v f="$first" 'BEGIN {
-            printf "%-6s %12.0f %8.1f %10.1f %14d\n", d, w / s, 100 * c / hz / s, rss / 1024, f }'
+        -v rss="$rss" -v f="$first" -v m="$shown" 'BEGIN {
+            printf "%-6s %12.0f %8.1f %10.1f %14d %13d\n", d, w / s, 100 * c / hz / s, rss / 1024, f, m }'
 }
 
-printf "%-6s %12s %8s %10s %14s\n" device wakeups/s cpu% rss_mb first_window_ms
+printf "%-6s %12s %8s %10s %14s %13s\n" device wakeups/s cpu% rss_mb first_window_ms main_window_ms
 for _ in $(seq "$runs"); do
     measure none
     measure null

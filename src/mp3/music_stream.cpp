@@ -5,22 +5,18 @@
 #include <AL/alext.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
-#include <deque>
 #include <utility>
-#include <vector>
 
 #include "sound/quiet_libraries.h"
+#include "sound/source_queue.h"
 
 namespace tumblix {
 
 namespace {
 
-// About 370 ms queued, topped up when no more than 120 ms of it are left to play (and at its
-// end, when it has played out): a few wakes a second.
-constexpr std::size_t kBuffers = 4;
-constexpr std::size_t kBufferFrames = 4096;
+// The queue (about 370 ms) is topped up when no more than 120 ms of it are left to play (and
+// at its end, when it has played out): a few wakes a second.
 constexpr std::int64_t kLowMs = 120;
 constexpr std::int64_t kShortestSleepMs = 5;
 
@@ -43,97 +39,6 @@ void closeDevice(ALCdevice*& device, ALCcontext*& context) {
     device = nullptr;
     context = nullptr;
 }
-
-// The source and its buffers in the worker's context: the frames queued, in play order.
-class SourceQueue {
-  public:
-    SourceQueue() {
-        alGenSources(1, &source_);
-        alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
-        alGenBuffers(static_cast<ALsizei>(free_.size()), free_.data());
-    }
-    ~SourceQueue() {
-        alSourceStop(source_);
-        alDeleteSources(1, &source_);
-        alDeleteBuffers(static_cast<ALsizei>(free_.size()), free_.data());
-    }
-
-    // Takes back the buffers played through; returns their frames.
-    std::int64_t reclaim() {
-        ALint done = 0;
-        alGetSourcei(source_, AL_BUFFERS_PROCESSED, &done);
-        return unqueue(done);
-    }
-    // Takes back the first count buffers of the queue; returns their frames.
-    std::int64_t unqueue(std::int64_t count) {
-        std::int64_t frames = 0;
-        for (; count > 0 && !queued_.empty(); --count) {
-            ALuint buffer = 0;
-            alSourceUnqueueBuffers(source_, 1, &buffer);
-            free_.push_back(buffer);
-            frames += queued_.front();
-            queued_.pop_front();
-        }
-        return frames;
-    }
-    // Queues what the stream gives into the free buffers; false once it has nothing more.
-    // played: the buffers at the head of the queue that have sounded should the source be found
-    // stopped, those queued while it played (a slow read can let it run dry in between).
-    bool fill(AudioStream& audio, std::size_t& played) {
-        while (!free_.empty()) {
-            pcm_.clear();
-            std::size_t frames = audio.read(pcm_, kBufferFrames);
-            if (frames == 0) return false;
-            ALuint buffer = free_.back();
-            free_.pop_back();
-            alBufferData(buffer, AL_FORMAT_STEREO16, pcm_.data(), static_cast<ALsizei>(frames * 4),
-                         audio.rate());
-            alSourceQueueBuffers(source_, 1, &buffer);
-            queued_.push_back(static_cast<std::int64_t>(frames));
-            if (state() == AL_PLAYING) played = queued_.size();
-        }
-        return true;
-    }
-    // Plays again after an underrun, which stops the source. A stopped source starts again
-    // from the head of its queue, so the first played buffers (queued before the source ran
-    // dry) are taken back first, or they would sound twice; returns their frames.
-    std::int64_t keepPlaying(std::size_t played) {
-        if (state() == AL_PLAYING) return 0;
-        std::int64_t frames = unqueue(static_cast<std::int64_t>(played));
-        if (!queued_.empty()) alSourcePlay(source_);
-        return frames;
-    }
-    // The frames played of the buffer at the head of the queue.
-    std::int64_t offset() const {
-        ALint offset = 0;
-        alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
-        return offset;
-    }
-    std::size_t size() const { return queued_.size(); }
-    ALint state() const {
-        ALint state = AL_STOPPED;
-        alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        return state;
-    }
-    // Stops and empties the queue; stopping marks every buffer played through.
-    void clear() {
-        alSourceStop(source_);
-        reclaim();
-    }
-    bool empty() const { return queued_.empty(); }
-    // The frames queued and not yet played, offset frames of the first being played.
-    std::int64_t framesLeft(std::int64_t offset) const {
-        std::int64_t frames = -offset;
-        for (std::int64_t f : queued_) frames += f;
-        return std::max<std::int64_t>(frames, 0);
-    }
-
-  private:
-    ALuint source_ = 0;
-    std::vector<ALuint> free_ = std::vector<ALuint>(kBuffers);
-    std::deque<std::int64_t> queued_;
-    std::vector<std::int16_t> pcm_;
-};
 
 // Opens the default device with a context of its own; false, with the reason in why, without.
 bool openDevice(ALCdevice*& device, ALCcontext*& context, std::string& why) {
@@ -220,7 +125,7 @@ void MusicStream::run() {
 }
 
 void MusicStream::play(std::unique_lock<std::mutex>& lock) {
-    SourceQueue queue;
+    SourceQueue queue(1);
     const std::int64_t rate = audio_->rate();
     std::int64_t from = 0;  // the frame the last seek went to
     std::int64_t done = 0;  // frames played through since then
@@ -238,7 +143,7 @@ void MusicStream::play(std::unique_lock<std::mutex>& lock) {
         done += queue.reclaim();
         // Should the source run dry from here on, all these have played.
         std::size_t played = queue.size();
-        if (more) more = queue.fill(*audio_, played);
+        if (more) more = queue.fill(*audio_);
         done += queue.keepPlaying(played);
         std::int64_t offset = queue.offset();
         std::int64_t leftMs = queue.framesLeft(offset) * 1000 / rate;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -35,6 +36,27 @@ class AudioStream {
 
   protected:
     AudioStream() = default;
+    // Hands out up to `frames` frames of the decoded samples in ready from readyAt on, calling
+    // more() for further ones whenever they run out, until it gives false.
+    template <typename More>
+    static std::size_t handOut(std::vector<std::int16_t>& ready, std::size_t& readyAt,
+                               std::vector<std::int16_t>& out, std::size_t frames, More more) {
+        std::size_t given = 0;
+        while (given < frames) {
+            if (readyAt == ready.size()) {
+                ready.clear();
+                readyAt = 0;
+                if (!more()) break;
+                continue;
+            }
+            const std::size_t n = std::min(frames - given, (ready.size() - readyAt) / 2);
+            auto from = ready.begin() + static_cast<std::ptrdiff_t>(readyAt);
+            out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(2 * n));
+            readyAt += 2 * n;
+            given += n;
+        }
+        return given;
+    }
 };
 
 }  // namespace tumblix

@@ -58,7 +58,7 @@ void DirectSound::DSInitMusic() {
 
 bool DirectSound::DSCreateMusic() {
     DSRelease();
-    Buffer = mixer_.load(MusicFile);
+    Buffer = mixer_.stream(MusicFile);
     bFailedDS = !Buffer;
     return !bFailedDS;
 }

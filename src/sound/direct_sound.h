@@ -10,8 +10,9 @@
 
 namespace tumblix {
 
-// The background music: one wave file played in a loop, with its volume, playback rate and
-// left/right balance under the game's control. Once it has failed every routine does nothing.
+// The background music: one sound file played in a loop as it is read, with its volume,
+// playback rate and left/right balance under the game's control. Once it has failed every routine
+// does nothing.
 class DirectSound {
   public:
     // freq: the main window's music frequency, set to the file's own rate by PlayBkgMusic.

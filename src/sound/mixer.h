@@ -7,8 +7,9 @@
 
 namespace tumblix {
 
-// One wave file held whole by the mixer, ready to play: a volume, a balance and a playback rate
-// of its own. The setters refuse what the device does not accept and then change nothing.
+// One sound file held by the mixer (whole, or streamed as it plays), ready to play: a volume, a
+// balance and a playback rate of its own. The setters refuse what the device does not accept and
+// then change nothing.
 class MixerBuffer {
   public:
     static constexpr int kMinVolume = -10000;  // hundredths of a decibel; 0 is full volume
@@ -52,6 +53,9 @@ class Mixer {
     virtual ~Mixer() = default;
     // The whole file as a buffer; null when the device or the file cannot be used.
     virtual std::unique_ptr<MixerBuffer> load(const std::string& path) = 0;
+    // The file played as it is read, for a long looping music: it costs the same memory
+    // whatever its length. Null as for load.
+    virtual std::unique_ptr<MixerBuffer> stream(const std::string& path) { return load(path); }
 };
 
 // Hundredths of a decibel as a linear gain; -10000 and below is silence.

@@ -29,6 +29,7 @@ bool OpenAlDevice::connected() const {
 }
 
 void OpenAlDevice::close() {
+    std::lock_guard hold(lock_);
     if (!device_) return;
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);

@@ -4,6 +4,7 @@
 #include <AL/alc.h>
 
 #include <memory>
+#include <mutex>
 
 namespace tumblix {
 
@@ -22,7 +23,11 @@ class OpenAlDevice {
     bool open() const { return device_ != nullptr; }
     // Open and still there: a device unplugged or failed reports itself disconnected.
     bool connected() const;
+    // Closes; waits for a thread of the device's sounds that holds lock().
     void close();
+    // Held by whatever touches the device's sounds from another thread than the one that
+    // closes it, and by close: a thread that holds it and finds the device open may use it.
+    std::mutex& lock() const { return lock_; }
 
   private:
     OpenAlDevice(ALCdevice* device, ALCcontext* context);
@@ -30,6 +35,7 @@ class OpenAlDevice {
     ALCdevice* device_;
     ALCcontext* context_;
     bool tellsDisconnect_;
+    mutable std::mutex lock_;
 };
 
 }  // namespace tumblix

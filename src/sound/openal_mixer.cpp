@@ -2,6 +2,7 @@
 #include "sound/openal_mixer.h"
 
 #include "sound/openal_buffer.h"
+#include "sound/openal_stream.h"
 #include "sound/path_lookup.h"
 #include "sound/wave_decoder.h"
 
@@ -41,6 +42,11 @@ std::unique_ptr<MixerBuffer> OpenAlMixer::load(const std::string& path) {
     std::optional<Pcm> pcm = decodeSound(findSoundFile(path));
     if (!pcm) return nullptr;
     return OpenAlBuffer::create(*pcm, device_);
+}
+
+std::unique_ptr<MixerBuffer> OpenAlMixer::stream(const std::string& path) {
+    if (!deviceReady()) return nullptr;
+    return OpenAlStream::create(findSoundFile(path), device_);
 }
 
 }  // namespace tumblix

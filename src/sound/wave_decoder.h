@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "sound/audio_stream.h"
 
 namespace tumblix {
 
@@ -22,5 +25,12 @@ inline constexpr std::size_t kMaxSoundFrames = 10u * 60u * 192000u;
 // Nothing when the file is missing, is not audio or holds no sound at all. Wave files of the
 // usual kinds are read without FFmpeg; other files load the decoder module.
 std::optional<Pcm> decodeSound(const std::string& path);
+
+// The whole of a stream, refused as decodeSound refuses.
+std::optional<Pcm> decodeWhole(AudioStream& stream);
+
+// The same files opened to be read piece by piece; nothing when the file is missing, not a
+// regular file or not audio.
+std::unique_ptr<AudioStream> openSound(const std::string& path);
 
 }  // namespace tumblix

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <memory>
 
 #include "sound/adpcm.h"
+#include "sound/wave_stream.h"
 
 namespace tumblix {
 
@@ -113,7 +115,102 @@ void decodePcm(const std::uint8_t* data, std::size_t size, const Format& f,
     }
 }
 
+// The frames one block gives.
+std::size_t blockFrames(const Format& f) {
+    const auto n = static_cast<std::size_t>(f.channels);
+    switch (f.tag) {
+        case kImaAdpcm:
+            return 1 + (f.blockAlign - 4 * n) / (4 * n) * 8;
+        case kMsAdpcm:
+            return 2 + (f.blockAlign - 7 * n) * 2 / n;
+        default:
+            return 1;
+    }
+}
+
 }  // namespace
+
+struct WaveStream::State {
+    explicit State(std::unique_ptr<std::istream> from) : owned(std::move(from)), in(*owned) {}
+    std::unique_ptr<std::istream> owned;
+    std::istream& in;
+    WaveFile file{in};
+    Format format;
+    std::streamoff dataAt = 0;
+    std::uint64_t bytes = 0, left = 0;  // of the sound, the part cut off by the file's end left out
+    std::vector<std::uint8_t> block;
+    std::vector<std::int16_t> ready;  // decoded samples not handed out yet, from readyAt on
+    std::size_t readyAt = 0;
+    std::size_t drop = 0;  // frames to leave out after a seek into a block
+    bool failed = false;
+
+    // Decodes the next read's worth of whole blocks onto `ready`; false at the end or a fault.
+    bool decodeMore() {
+        const Format& f = format;
+        const std::size_t step = std::max<std::size_t>(1, kReadBytes / f.blockAlign) * f.blockAlign;
+        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(left, step));
+        if (n == 0) return false;
+        block.resize(n);
+        // Cut short, the file was changed since it was opened.
+        if (!file.read(block.data(), n)) return !(failed = true);
+        left -= n;
+        if (f.tag == kPcm) decodePcm(block.data(), n, f, ready);
+        for (std::size_t at = 0; f.tag != kPcm && at < n; at += f.blockAlign) {
+            const std::size_t size = std::min(f.blockAlign, n - at);
+            if (!(f.tag == kImaAdpcm ? decodeImaBlock : decodeMsBlock)(block.data() + at, size,
+                                                                       f.channels, ready))
+                return !(failed = true);
+        }
+        const std::size_t dropped = std::min(drop, ready.size() / 2);
+        ready.erase(ready.begin(), ready.begin() + static_cast<std::ptrdiff_t>(2 * dropped));
+        drop -= dropped;
+        return true;
+    }
+};
+
+WaveStream::WaveStream(std::unique_ptr<State> s) : s_(std::move(s)) {}
+WaveStream::~WaveStream() = default;
+
+std::unique_ptr<WaveStream> WaveStream::open(const std::string& path) {
+    return open(std::make_unique<std::ifstream>(path, std::ios::binary));
+}
+
+std::unique_ptr<WaveStream> WaveStream::open(std::unique_ptr<std::istream> in) {
+    auto s = std::make_unique<State>(std::move(in));
+    if (!s->file.find(s->format, s->bytes)) return nullptr;
+    s->left = s->bytes;
+    s->dataAt = s->in.tellg();
+    return std::unique_ptr<WaveStream>(new WaveStream(std::move(s)));
+}
+
+int WaveStream::rate() const {
+    return s_->format.rate;
+}
+
+bool WaveStream::failed() const {
+    return s_->failed;
+}
+
+std::size_t WaveStream::read(std::vector<std::int16_t>& out, std::size_t frames) {
+    return handOut(s_->ready, s_->readyAt, out, frames, [this] { return s_->decodeMore(); });
+}
+
+// To the block holding the frame, whose frames before it are then left out.
+bool WaveStream::seek(std::int64_t ms) {
+    State& s = *s_;
+    const std::size_t perBlock = blockFrames(s.format);
+    const auto frame = static_cast<std::uint64_t>(std::max<std::int64_t>(ms, 0)) *
+                       static_cast<std::uint64_t>(s.format.rate) / 1000;
+    const std::uint64_t offset = std::min(frame / perBlock * s.format.blockAlign, s.bytes);
+    s.in.clear();
+    s.in.seekg(s.dataAt + static_cast<std::streamoff>(offset));
+    s.left = s.bytes - offset;
+    s.drop = static_cast<std::size_t>(frame % perBlock);
+    s.ready.clear();
+    s.readyAt = 0;
+    s.failed = false;
+    return s.in.good();
+}
 
 std::optional<Pcm> readWave(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -121,29 +218,9 @@ std::optional<Pcm> readWave(const std::string& path) {
 }
 
 std::optional<Pcm> readWave(std::istream& in) {
-    WaveFile file(in);
-    Format f;
-    std::uint64_t left = 0;
-    if (!file.find(f, left)) return std::nullopt;
-    Pcm pcm;
-    pcm.rate = f.rate;
-    const std::size_t step = std::max<std::size_t>(1, kReadBytes / f.blockAlign) * f.blockAlign;
-    std::vector<std::uint8_t> bytes(step);
-    while (left > 0) {
-        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(left, step));
-        if (!file.read(bytes.data(), n)) return std::nullopt;
-        left -= n;
-        if (f.tag == kPcm) decodePcm(bytes.data(), n, f, pcm.samples);
-        for (std::size_t at = 0; f.tag != kPcm && at < n; at += f.blockAlign) {
-            const std::size_t size = std::min(f.blockAlign, n - at);
-            if (!(f.tag == kImaAdpcm ? decodeImaBlock : decodeMsBlock)(bytes.data() + at, size,
-                                                                       f.channels, pcm.samples))
-                return std::nullopt;
-        }
-        if (pcm.frames() > kMaxSoundFrames) return std::nullopt;
-    }
-    if (pcm.frames() == 0 || pcm.frames() > kMaxSoundFrames) return std::nullopt;
-    return pcm;
+    std::unique_ptr<WaveStream> stream =
+        WaveStream::open(std::unique_ptr<std::istream>(new std::istream(in.rdbuf())));
+    return stream ? decodeWhole(*stream) : std::nullopt;
 }
 
 }  // namespace tumblix

@@ -4,11 +4,14 @@
 // it up before any test runs.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <thread>
 
@@ -79,6 +82,22 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Mono samples at 44.1 kHz played as the music at the pan on a device of its own, while
+    // `meanwhile` runs.
+    template <typename F>
+    Rendered music(const std::vector<std::int16_t>& samples, std::int16_t pan, F meanwhile) {
+        std::string file = dir.filePath("music.wav").toStdString();
+        test::writeWave(file, 1, 1, 44100, 16, 2, test::pcm16(samples));
+        {
+            OpenAlMixer mixer;
+            std::int32_t freq = 0;
+            DirectSound music(mixer, freq);
+            music.PlayBkgMusic(file);
+            music.SetBkgPan(pan);
+            meanwhile(music);
+        }
+        return Rendered::read();
+    }
     // Plays on, as key presses do, until the sound loads on a device opened in the background.
     static void playUntilLoaded(clsDMCtrl& sound) {
         for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
@@ -115,19 +134,13 @@ TEST_F(RenderedAudioTest, MusicPannedLeftLowersTheRightSide) {
 }
 
 // Switching the music on while it plays (a file picked while it was switched off) and after a
-// stop plays it on from where it was: a rising ramp keeps rising. Panned right, the left side
-// is 50 dB quieter.
+// stop, also one at once, plays it on from where it was: a rising ramp keeps rising, step by step.
+// Panned right, the left side is 50 dB quieter.
 TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWasAndPansInHundredthsOfADecibel) {
     std::vector<std::int16_t> rising(88200);
     for (std::size_t i = 0; i < rising.size(); ++i) rising[i] = std::int16_t(1000 + i / 4);
-    std::string ramp = dir.filePath("ramp.wav").toStdString();
-    test::writeWave(ramp, 1, 1, 44100, 16, 2, test::pcm16(rising));
-    {
-        OpenAlMixer mixer;
-        std::int32_t freq = 0;
-        DirectSound music(mixer, freq);
-        music.PlayBkgMusic(ramp);
-        music.SetBkgPan(5000);
+    Rendered r = music(rising, 5000, [](DirectSound& music) {
+        music.StopBkgMusic();  // as a start-up with the music switched off does
         for (int step = 0; step < 3; ++step) {
             std::this_thread::sleep_for(150ms);
             if (step == 1) music.StopBkgMusic();
@@ -135,15 +148,82 @@ TEST_F(RenderedAudioTest, ResumedMusicGoesOnFromWhereItWasAndPansInHundredthsOfA
             music.ResumeBkgMusic();
         }
         std::this_thread::sleep_for(150ms);
-    }
-    Rendered r = Rendered::read();
+    });
     EXPECT_NEAR(Rendered::db(r.left, 2048) - Rendered::db(r.right, 2048), -50.0, 0.3);
     std::vector<float> heard;
     std::copy_if(r.right.begin(), r.right.end(), std::back_inserter(heard),
                  [](float s) { return s != 0; });
-    ASSERT_GT(heard.size(), 22050u);
+    ASSERT_GT(heard.size(), 13230u);
     EXPECT_EQ(std::is_sorted_until(heard.begin(), heard.end()) - heard.begin(),
               heard.end() - heard.begin());  // where it fell back
+    float leap = 0;
+    for (std::size_t i = 1; i < heard.size(); ++i) leap = std::max(leap, heard[i] - heard[i - 1]);
+    EXPECT_LT(leap, 0.001f);  // nothing left out
+}
+
+// The music loops without a gap or a click: a cosine of 441 Hz, 44 whole periods long, comes
+// out as one unbroken cosine through the seams. Panned left, the right side is 30 dB quieter.
+TEST_F(RenderedAudioTest, MusicLoopsWithoutASeamAndPansLeftInHundredthsOfADecibel) {
+    std::vector<std::int16_t> wave(4400);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        wave[i] = std::int16_t(std::lround(16000 * std::cos(2 * M_PI * double(i) / 100)));
+    Rendered r = music(wave, -3000, [](DirectSound&) { std::this_thread::sleep_for(700ms); });
+    auto heard = [](float s) { return s != 0; };
+    auto first = std::find_if(r.left.begin(), r.left.end(), heard) - r.left.begin();
+    auto last = std::find_if(r.left.rbegin(), r.left.rend(), heard).base() - r.left.begin();
+    ASSERT_GT(last - first, 5 * 4400);
+    float steepest = 0;
+    for (auto i = first + 1; i < last; ++i)
+        steepest = std::max(steepest, std::abs(r.left[i] - r.left[i - 1]));
+    EXPECT_LT(steepest, 0.034f);  // the cosine's own: 0.0307
+    EXPECT_NEAR(Rendered::db(r.right, 2048) - Rendered::db(r.left, 2048), -30.0, 0.3);
+}
+
+// A two-hour music file costs no more memory than a short one: it plays as it is read.
+TEST_F(RenderedAudioTest, ALongMusicFilePlaysWithinTheMemoryOfItsQueue) {
+    std::string file = dir.filePath("long.wav").toStdString();
+    const std::uint32_t bytes = 2u * 3600 * 11025 * 2;
+    test::writeWave(file, 1, 1, 11025, 16, 2, {});
+    std::fstream sizes(file, std::ios::in | std::ios::out | std::ios::binary);
+    for (auto [at, size] : {std::pair{4, bytes + 36}, {40, bytes}})
+        sizes.seekp(at).write(reinterpret_cast<const char*>(&size), 4);
+    sizes.close();
+    std::filesystem::resize_file(file, 44 + bytes);  // silence, sparse on the disk
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    OpenAlMixer mixer;
+    std::int32_t freq = 0;
+    DirectSound music(mixer, freq);
+    music.PlayBkgMusic(file);
+    EXPECT_FALSE(music.bFailedDS);
+    EXPECT_EQ(freq, 11025);
+    std::this_thread::sleep_for(300ms);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 << 10);  // held whole: over 900 MB
+}
+
+// A music file removed or cut short while it plays stops it cleanly: the music falls silent,
+// counts as lost and fails at its next load.
+TEST_F(RenderedAudioTest, AMusicFileRemovedOrCutShortWhilePlayingStopsIt) {
+    for (bool removed : {true, false}) {
+        std::string file = sine(440);
+        {
+            OpenAlMixer mixer;
+            std::unique_ptr<MixerBuffer> music = mixer.stream(file);
+            ASSERT_TRUE(music);
+            music->play(true);
+            std::this_thread::sleep_for(100ms);
+            removed ? (void)std::filesystem::remove(file) : std::filesystem::resize_file(file, 20);
+            for (int i = 0; i < 1000 && !music->lost(); ++i) std::this_thread::sleep_for(10ms);
+            EXPECT_TRUE(music->lost()) << removed;
+            EXPECT_FALSE(mixer.stream(file)) << removed;
+            std::this_thread::sleep_for(100ms);
+        }
+        Rendered r = Rendered::read();
+        EXPECT_GT(Rendered::db(r.left), 20.0) << removed;
+        ASSERT_GT(r.left.size(), 1000u);
+        EXPECT_EQ(Rendered::db(r.left, r.left.size() - 1000), Rendered::db({})) << removed;
+    }
 }
 
 // A device missing at start is tried again at a load, at most once every few seconds and in
