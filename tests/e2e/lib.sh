@@ -183,7 +183,7 @@ docked_column() {
 
 # Runs CHECK until it passes, for up to 3 s, then once more to fail as it fails.
 settled() {
-    for _ in $(seq 15); do
+    for _ in $(seq 50); do
         ("$@") >/dev/null 2>&1 && return 0
         sleep 0.2
     done
