@@ -45,7 +45,6 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
     EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
               std::make_tuple(8000 + 2010 + 32, 3, 0));
-    EXPECT_EQ(text(lblCountLines(2)), "2-Lines*1 = 800");
     EXPECT_EQ(stats().back(), "1. +1004 -> 2 lines (3)");
     // Cleared, the cells that are left, then the grid over them.
     EXPECT_EQ(board.landed(rgb(9, 9, 9)), (std::set<Cell>{{7, 29}, {7, 30}}));
