@@ -19,20 +19,18 @@ TEST(GameFoldersTest, OwnFolderOnlyForAWritableCopyWithItsSoundsElseThePlayersOn
     fs::create_directories(program);
     fs::create_directories(root / "usr" / "share" / "games" / "tumblix" / "sound");
     std::string home = root / "h";
-    struct Case {
-        bool ownSounds, writable;
-        std::string xdg;
-        fs::path files;
-    };
-    for (const Case& c : {Case{false, true, "", root / "h/.local/share/tumblix"},
-                          Case{false, false, root / "x", root / "x/tumblix"},
-                          Case{true, false, "", root / "h/.local/share/tumblix"},
-                          Case{true, true, "/x", program}}) {
-        if (c.ownSounds) fs::create_directory(program / "sound");
-        GameFolders f = chooseGameFolders(program, c.writable, c.xdg.c_str(), home.c_str());
-        EXPECT_EQ(std::pair(f.files, f.perUser), std::pair(c.files, c.files != program));
-        EXPECT_TRUE(fs::is_directory(f.files));
-        EXPECT_EQ(f.data, c.ownSounds ? program : root / "usr/share/games/tumblix");
+    // Own sounds, a writable folder, XDG_DATA_HOME, and where the files go.
+    const std::tuple<bool, bool, std::string, fs::path> cases[] = {
+        {false, true, "", root / "h/.local/share/tumblix"},
+        {false, false, root / "x", root / "x/tumblix"},
+        {true, false, "", root / "h/.local/share/tumblix"},
+        {true, true, "/x", program}};
+    for (const auto& [ownSounds, writable, xdg, files] : cases) {
+        if (ownSounds) fs::create_directory(program / "sound");
+        GameFolders f = chooseGameFolders(program, writable, xdg.c_str(), home.c_str());
+        EXPECT_EQ(std::tuple(f.files, f.perUser, fs::is_directory(f.files), f.data),
+                  std::tuple(files, files != program, true,
+                             ownSounds ? program : root / "usr/share/games/tumblix"));
     }
 }
 

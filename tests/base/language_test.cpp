@@ -7,11 +7,8 @@ namespace tumblix::testing {
 namespace {
 
 TEST(Language, TheFirstDesktopLanguageTheGameHasWinsOthersGetEnglishNoneRussian) {
-    struct Case {
-        QStringList desktop;
-        QString override, expected;
-    };
-    const Case cases[] = {
+    // The desktop's languages, the one asked for on the command line, the one chosen.
+    const std::tuple<QStringList, QString, QString> cases[] = {
         {{"ru-RU", "ru-Cyrl-RU", "ru"}, "", "ru"},
         {{"en-US", "en-Latn-US", "en"}, "", "en"},
         {{"de", "de-DE", "ru", "ru-RU"}, "", "ru"},  // LANGUAGE=de:ru
@@ -27,9 +24,9 @@ TEST(Language, TheFirstDesktopLanguageTheGameHasWinsOthersGetEnglishNoneRussian)
         {{"en-US"}, "fr", "en"},
         {{"C"}, "English", "ru"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(chooseLanguage(c.desktop, c.override), c.expected)
-            << c.desktop.join(",").toStdString() << " --language " << c.override.toStdString();
+    for (const auto& [desktop, asked, expected] : cases)
+        EXPECT_EQ(chooseLanguage(desktop, asked), expected)
+            << desktop.join(",").toStdString() << " --language " << asked.toStdString();
 }
 
 }  // namespace

@@ -17,16 +17,13 @@ namespace tumblix::testing {
 namespace {
 
 TEST(Chooser, PatternsIgnoreCaseAndAPickResetsThem) {
-    struct Case {
-        const char* name;
-        const char* pattern;
-        bool match;
-    };
-    for (Case k : {Case{"LEFT1.WAV", "*.wav", true}, Case{"a.wav.bak", "*.wav", false},
-                   Case{"b.mp2", "*.wma;*.mp3;*.mp2", true}, Case{"b.mp2", " ; ", false},
-                   Case{"ab.wav", "a?.wav", true}, Case{"abc.wav", "a?.wav", false},
-                   Case{"aXbXc", "a*b*c", true}, Case{"aXbX", "a*b*c", false}})
-        EXPECT_EQ(matchesPattern(k.name, k.pattern), k.match) << k.name << " " << k.pattern;
+    using C = std::tuple<const char*, const char*, bool>;
+    for (auto [name, pattern, match] :
+         {C{"LEFT1.WAV", "*.wav", true}, C{"a.wav.bak", "*.wav", false},
+          C{"b.mp2", "*.wma;*.mp3;*.mp2", true}, C{"b.mp2", " ; ", false},
+          C{"ab.wav", "a?.wav", true}, C{"abc.wav", "a?.wav", false}, C{"aXbXc", "a*b*c", true},
+          C{"aXbX", "a*b*c", false}})
+        EXPECT_EQ(matchesPattern(name, pattern), match) << name << " " << pattern;
     EXPECT_EQ(GetFileName("/a/b/left1.WAV") + GetFileName("") + GetFileName("/a/.wav"), "left1");
     EXPECT_EQ(GetFolderPath("/a/b/left1.WAV") + "|" + GetFolderPath("noslash"), "/a/b/|");
     // A folder lies on the longest volume that holds it whole.

@@ -1,9 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <set>
-#include <tuple>
-
 #include "support/game_fixture.h"
 
 namespace tumblix::test {
@@ -85,34 +80,30 @@ TEST_F(DrawingTest, PreviewCaptionAndFutureAnnounceTheComingFigures) {
     const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255),
                 green = colors::green, yellow = colors::yellow;
     const std::string j = "0000111010000000", t = "1100000000000001", super(kSuperPattern);
-    struct Case {
-        QueueEntry next;
-        const char* score;
-        Color fill, captionColor;
-        const char* caption;  // nullptr: the caption stays hidden
-        bool sound;
-    } cases[] = {
+    // The next figure, the score shown, the fill, the caption's colour and text (none: hidden),
+    // and whether it sounds.
+    const std::tuple<QueueEntry, const char*, Color, Color, const char*, bool> cases[] = {
         {{j, 0, false}, "12", purple, 0, nullptr, false},
         {{t, 43215, true}, "12", green, yellow, "Tumblix-фигурка Bonus 4322", true},
         {{t, 30000, true}, "---", green, yellow, "Tumblix-фигурка Bonus 3000", false},
         {{super, 250000, true}, "12", red, blue, "This Is Tumblix Bonus 25000", true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.next.pattern + " " + c.score);
+    for (auto [entry, score, fill, captionColor, caption, sound] : cases) {
+        SCOPED_TRACE(entry.pattern + " " + score);
         game.panel().setVisible(Ctl::lblFirma, false);
-        game.panel().setText(Ctl::lblScore, c.score);
+        game.panel().setText(Ctl::lblScore, score);
         host.sounds.clear();
         s().ColorFigura = 0;
         auto logged = stats().size();
-        game.ShowFigureBonus(c.next);
+        game.ShowFigureBonus(entry);
         const ControlState& firma = game.panel()[Ctl::lblFirma];
         EXPECT_EQ(std::tuple(s().ColorFigura, game.panel()[Ctl::picNext].fillColor, next.fill),
-                  std::tuple(colors::white, c.fill, c.fill));
+                  std::tuple(colors::white, fill, fill));
         EXPECT_EQ(std::tuple(firma.visible, firma.text, firma.foreColor),
-                  c.caption ? std::tuple(true, std::string(c.caption), c.captionColor)
-                            : std::tuple(false, firma.text, firma.foreColor));
-        EXPECT_EQ(host.sounds, std::vector<Sound>(c.sound, Sound::mTumblix1));
-        EXPECT_EQ(stats().size() - logged, c.captionColor == blue ? 1u : 0u);
+                  caption ? std::tuple(true, std::string(caption), captionColor)
+                          : std::tuple(false, firma.text, firma.foreColor));
+        EXPECT_EQ(host.sounds, std::vector<Sound>(sound, Sound::mTumblix1));
+        EXPECT_EQ(stats().size() - logged, captionColor == blue ? 1u : 0u);
     }
     EXPECT_EQ(stats().back(), "...SUPER TUMBLIX !!!");
     // The three figures after the next one: every box cell framed, the filled ones white.

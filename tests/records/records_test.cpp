@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -67,24 +66,21 @@ TEST(RecordsFile, ScoreLineTakesTheLeadingNumberAndANameWithoutScoreIsDropped) {
 
 namespace fs = std::filesystem;
 
-struct FakeAsker final : NameAsker {
+// A game on fakes whose table lives in a folder of its own. It answers the name dialog and notes
+// the table's selections and the log lines saying that the table was not written.
+struct BestPlayersTest : GameTest, NameAsker, PanelObserver {
+    BestPlayersTest() {
+        game.setRecords(&players);
+        game.panel().setObserver(this);
+    }
+    ~BestPlayersTest() override { game.panel().setObserver(nullptr); }
     std::optional<std::string> askPlayerName() override {
         ++asked;
-        demoRunningWhenAsked |= panel->timer(Timer::tmrDemo).enabled;
+        demoRunningWhenAsked |= game.panel().timer(Timer::tmrDemo).enabled;
         if (whileAsked) whileAsked();
         return asked <= int(answers.size()) ? answers[asked - 1] : "Player";
     }
     std::string todayShortDate() override { return "24.05.2024"; }
-
-    const Panel* panel = nullptr;
-    std::vector<std::optional<std::string>> answers;  // then "Player" for ever
-    int asked = 0;
-    bool demoRunningWhenAsked = false;
-    std::function<void()> whileAsked;  // another copy's doing while the name is asked
-};
-
-// The table's selections and the log lines saying that the table was not written.
-struct SelectionLog final : PanelObserver {
     void listSelected(List l, int i) override {
         if (l == List::lstTable) picks.push_back(i);
     }
@@ -92,27 +88,19 @@ struct SelectionLog final : PanelObserver {
         if (l == List::lstStatistic && line.starts_with("Таблица рекордов не записана"))
             notSaved.push_back(line);
     }
-    std::vector<int> picks;
-    std::vector<std::string> notSaved;
-};
-
-// A game on fakes whose table lives in a folder of its own.
-struct BestPlayersTest : GameTest {
-    BestPlayersTest() {
-        asker.panel = &game.panel();
-        game.setRecords(&players);
-        game.panel().setObserver(&log);
-    }
-    ~BestPlayersTest() override { game.panel().setObserver(nullptr); }
     fs::path file() const { return dir / "TumblixFathers.txt"; }
     void writeTable(const Records& table) { saveRecordsFile(file(), table); }
     Records onDisk() const { return read(fileBytes(file())).records; }
     const auto& table() const { return game.panel().list(List::lstTable).lines; }
 
     TempFolder dir;
-    FakeAsker asker;
-    SelectionLog log;
-    BestPlayers players{game, asker, dir / "TumblixFathers.txt"};
+    std::vector<std::optional<std::string>> answers;  // then "Player" for ever
+    int asked = 0;
+    bool demoRunningWhenAsked = false;
+    std::function<void()> whileAsked;  // another copy's doing while the name is asked
+    std::vector<int> picks;
+    std::vector<std::string> notSaved;
+    BestPlayers players{game, *this, dir / "TumblixFathers.txt"};
     const std::vector<std::string> guestOnly{"1. Guest          0"};
 };
 
@@ -141,12 +129,12 @@ TEST_F(BestPlayersTest, WhatIsNotAReadableTableIsNeverReplaced) {
         EXPECT_EQ(table(), guestOnly);
         players.store(5);
         EXPECT_EQ(fs::symlink_status(file()).type(), before.type());
-        EXPECT_EQ(log.notSaved.back(), "Таблица рекордов не записана: файл " + file().string() +
-                                           " не читается, он оставлен как есть");
+        EXPECT_EQ(notSaved.back(), "Таблица рекордов не записана: файл " + file().string() +
+                                       " не читается, он оставлен как есть");
     }
     fs::remove(file());  // a table that can be read again is written again
     players.store(5);
-    EXPECT_EQ(std::tuple(log.notSaved.size(), onDisk().size()), std::tuple(2u, 2u));
+    EXPECT_EQ(std::tuple(notSaved.size(), onDisk().size()), std::tuple(2u, 2u));
 }
 
 // A longer table is cut to 99 entries; a full one pushes out its last for a better result,
@@ -161,7 +149,7 @@ TEST_F(BestPlayersTest, TableHoldsNinetyNineEntries) {
     players.store(5);  // no place shown past the 99th, and no name asked
     game.panel().setTimerEnabled(Timer::tmrDemo, true);
     players.store(1950);
-    EXPECT_EQ(std::pair(asker.asked, asker.demoRunningWhenAsked), std::pair(1, false));
+    EXPECT_EQ(std::pair(asked, demoRunningWhenAsked), std::pair(1, false));
     many.insert(many.begin() + 50, {"Player", 1950});
     many.pop_back();
     EXPECT_EQ(onDisk(), many);
@@ -175,8 +163,8 @@ TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
     const std::string ann = "Анна-Мария Петрова";  // 18 characters
     writeTable({{ann, 100000}});
     game.Form_Load();
-    asker.whileAsked = [&] { writeTable({{ann, 100000}, {"Иван", 3}}); };
-    asker.answers = {"Me"};
+    whileAsked = [&] { writeTable({{ann, 100000}, {"Иван", 3}}); };
+    answers = {"Me"};
     landIntoGameOver();
     EXPECT_EQ(onDisk(), (Records{{ann, 100000}, {"Me", s().Score / 10}, {"Иван", 3}}));
     game.tmrDown_Timer();
@@ -187,7 +175,7 @@ TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
 TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
     std::ofstream(file(), std::ios::binary) << "Ann\n 30\nBob\n 20\n";  // LF only
     game.Form_Load();
-    asker.answers = {std::nullopt, "", "Cy"};
+    answers = {std::nullopt, "", "Cy"};
     players.store(30);  // cancelled: nothing stored, the file rewritten all the same
     EXPECT_EQ(fileBytes(file()), "Ann\r\n 30 \r\nBob\r\n 20 \r\n");
     players.store(20);  // below Bob, named by the date
@@ -216,7 +204,7 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     EXPECT_EQ(shown(), std::tuple("Next Place : +0", "Place # 5", false));
     landAt(1500);  // past D and C at once
     EXPECT_EQ(shown(), std::tuple("Next Place : +296", "Place # 3", true));
-    EXPECT_EQ(log.picks, (std::vector<int>{0, 2}));
+    EXPECT_EQ(picks, (std::vector<int>{0, 2}));
 
     landAt(1600);
     landAt(2500);
@@ -236,9 +224,9 @@ TEST_F(BestPlayersTest, PlaceClimbsTheTableDuringPlay) {
     for (int i = 1; i <= 9; ++i) nine.push_back({std::to_string(i), 1000 - 100 * i});
     writeTable(nine);
     game.Form_Load();
-    log.picks.clear();
+    picks.clear();
     landAt(146);  // 350 points: past 300, 200 and 100
-    EXPECT_EQ(log.picks, (std::vector<int>{1, 6}));
+    EXPECT_EQ(picks, (std::vector<int>{1, 6}));
 }
 
 }  // namespace

@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "sequence/sequence_state.h"
 #include "support/game_fixture.h"
 
