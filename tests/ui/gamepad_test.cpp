@@ -41,7 +41,7 @@ TEST_F(WindowTest, AGamepadPlaysThroughTheKeyHandlers) {
     again.button(SDL_CONTROLLER_BUTTON_START, false);
     window->pollGamepad();
     again.button(SDL_CONTROLLER_BUTTON_START, true);
-    QTRY_VERIFY_WITH_TIMEOUT(state().GameRunning, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state().GameRunning; }, 5000));
 }
 
 }  // namespace
