@@ -137,9 +137,9 @@ constexpr ControlSpec kControls[] = {
      QT_TRANSLATE_NOOP("tumblix::MainWindow", "Этот бонус зависит от времени."), 120, 5055, 1155,
      240},
     {"lblLevel", K::Label, "fraLeft", "Level # 0",
-     "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых семи "
-     "удаленных "
-     "линий.",
+     QT_TRANSLATE_NOOP("tumblix::MainWindow",
+                       "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) "
+                       "после каждых семи удаленных линий."),
      120, 3675, 2175, 300},
     {"lblPosition", K::Label, "fraLeft", "Position",
      QT_TRANSLATE_NOOP("tumblix::MainWindow", "Ваше текущее место в таблице."), 120, 4290, 2175,
@@ -176,9 +176,3 @@ std::span<const ControlSpec> mainWindowControls() {
 }
 
 }  // namespace tumblix
-
-// The level's help text in the table above stays a plain literal; marked here for translation.
-[[maybe_unused]] constexpr const char* kLevelTag = QT_TRANSLATE_NOOP(
-    "tumblix::MainWindow",
-    "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых семи "
-    "удаленных линий.");
