@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -20,6 +21,7 @@
 #include "sound/openal_mixer.h"
 #include "sound/wave_backend.h"
 #include "sound/wave_file.h"
+#include "support/music_answer.h"
 
 std::string output;  // the backend's file
 
@@ -98,6 +100,21 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Streams the file and checks that a thread of its own opened it, after the call returned;
+    // gives the stream and the rate it told.
+    static std::pair<std::unique_ptr<MixerBuffer>, int> stream(Mixer& mixer, const std::string& f) {
+        std::promise<void> returned;
+        std::promise<std::pair<bool, int>> told;
+        const std::thread::id caller = std::this_thread::get_id();
+        auto s = mixer.stream(f, [&, back = returned.get_future().share()](std::int32_t rate) {
+            const bool later = back.wait_for(10s) == std::future_status::ready;
+            told.set_value({later && std::this_thread::get_id() != caller, rate});
+        });
+        returned.set_value();
+        auto [background, rate] = s ? told.get_future().get() : std::pair{false, 0};
+        EXPECT_TRUE(background) << f;
+        return {std::move(s), rate};
+    }
     // Plays on, as key presses do, until the sound loads on a device opened in the background.
     static void playUntilLoaded(clsDMCtrl& sound) {
         for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
@@ -127,10 +144,14 @@ TEST_F(RenderedAudioTest, MusicPannedLeftLowersTheRightSide) {
         DirectSound music(mixer, freq);
         music.PlayBkgMusic(sine(440));
         music.SetBkgPan(-3000);
+        music.SetBkgFreq(66150);  // before the file is open: taken up then
+        ASSERT_TRUE(test::awaitMusic(music));
+        EXPECT_EQ(std::pair(music.GetBkgFreq(), freq), std::pair(66150, 0));
         std::this_thread::sleep_for(150ms);
     }
     Rendered r = Rendered::read();
     EXPECT_NEAR(Rendered::db(r.right, 2048) - Rendered::db(r.left, 2048), -30.0, 0.3);
+    EXPECT_NEAR(r.pitch(), 660.0, 3.0);
 }
 
 // Switching the music on while it plays (a file picked while it was switched off) and after a
@@ -195,8 +216,8 @@ TEST_F(RenderedAudioTest, ALongMusicFilePlaysWithinTheMemoryOfItsQueue) {
     std::int32_t freq = 0;
     DirectSound music(mixer, freq);
     music.PlayBkgMusic(file);
-    EXPECT_FALSE(music.bFailedDS);
-    EXPECT_EQ(freq, 11025);
+    ASSERT_TRUE(test::awaitMusic(music));
+    EXPECT_EQ(std::pair(music.bFailedDS, freq), std::pair(false, 11025));
     std::this_thread::sleep_for(300ms);
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 << 10);  // held whole: over 900 MB
@@ -209,14 +230,14 @@ TEST_F(RenderedAudioTest, AMusicFileRemovedOrCutShortWhilePlayingStopsIt) {
         std::string file = sine(440);
         {
             OpenAlMixer mixer;
-            std::unique_ptr<MixerBuffer> music = mixer.stream(file);
-            ASSERT_TRUE(music);
+            auto [music, rate] = stream(mixer, file);
+            ASSERT_EQ(rate, 44100);
             music->play(true);
             std::this_thread::sleep_for(100ms);
             removed ? (void)std::filesystem::remove(file) : std::filesystem::resize_file(file, 20);
             for (int i = 0; i < 1000 && !music->lost(); ++i) std::this_thread::sleep_for(10ms);
             EXPECT_TRUE(music->lost()) << removed;
-            EXPECT_FALSE(mixer.stream(file)) << removed;
+            EXPECT_EQ(stream(mixer, file).second, 0) << removed;
             std::this_thread::sleep_for(100ms);
         }
         Rendered r = Rendered::read();
@@ -281,6 +302,7 @@ TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
 }  // namespace tumblix
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);  // the music's answers come through its events
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir dir;
     output = tumblix::test::useWaveBackend(dir);
