@@ -172,7 +172,6 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
                                         music + " stop", music + " frequency 27050"}));
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
-    EXPECT_EQ(c<QLabel>("lblFile")->text(), "LEFT1.WAV");  // until the answer
     ASSERT_TRUE(test::awaitMusic(sounds.music));
     EXPECT_EQ(std::tuple(c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
               std::tuple("Empty", 5000));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <chrono>
 #include <thread>
 
 #include "sound/direct_sound.h"
@@ -12,10 +11,9 @@ namespace tumblix::test {
 // Runs the window thread's events until the music's file was opened or found unplayable;
 // false if no answer came within a generous bound.
 inline bool awaitMusic(const DirectSound& music) {
-    for (int i = 0; i < 2000 && music.opening(); ++i) {
-        QCoreApplication::processEvents();
-        if (music.opening()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    for (int i = 0; i < 2000 && music.opening(); ++i)
+        QCoreApplication::processEvents(),
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return !music.opening();
 }
 
