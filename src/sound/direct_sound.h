@@ -20,7 +20,8 @@ class DirectSound {
   public:
     // Told on the music's thread whether the file played opens as sound.
     using Answered = std::function<void(bool opened)>;
-    // freq: the main window's music frequency, set to the file's own rate by PlayBkgMusic.
+    // freq: the main window's music frequency, set to the file's own rate once it is opened,
+    // unless SetBkgFreq chose one since PlayBkgMusic.
     DirectSound(Mixer& mixer, std::int32_t& freq, FailureReport report = nullptr);
     ~DirectSound();
     DirectSound(const DirectSound&) = delete;
