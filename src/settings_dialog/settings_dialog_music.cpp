@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <limits>
 
@@ -50,8 +51,8 @@ void frmSettings::sldFreq_MouseUp() {
     sounds_.settings.freq = sldFreq->value();
 }
 
-// A new music file plays at once from its beginning at its own rate, whether or not the music
-// is switched off.
+// A new music file plays from its beginning at its own rate as soon as it is opened, whether or
+// not the music is switched off.
 void frmSettings::cmdOpen_Click() {
     SoundState& s = sounds_.settings;
     frmOpen::shared().AddictPattern.clear();
@@ -63,14 +64,16 @@ void frmSettings::cmdOpen_Click() {
     if (picked.NameFile.isEmpty()) return;
     lblFile->setText(QString::fromStdString(ShortenPath(picked.NameFile.toStdString(), 35)));
     s.PathToBkgMusic = picked.PathToFile.toStdString();
-    sounds_.music.PlayBkgMusic(s.PathToBkgMusic);
-    if (sounds_.music.bFailedDS) {
-        lblFile->setText("Empty");
-        sldFreq->setCodeValue(0);
-    } else {
+    sounds_.music.PlayBkgMusic(s.PathToBkgMusic, [this, shown = QPointer(this)](bool opened) {
+        if (!shown) return;
+        if (!opened) {
+            lblFile->setText("Empty");
+            sldFreq->setCodeValue(0);
+            return;
+        }
         sldFreq->setCodeValue(sounds_.music.GetBkgFreq());
         sounds_.music.SetBkgVolume(static_cast<std::int16_t>(sldVolBackgrnd->value()));
-    }
+    });
 }
 
 void frmSettings::sldChange_Scroll() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,10 +14,14 @@ namespace tumblix {
 
 // The background music: one sound file played in a loop as it is read, with its volume,
 // playback rate and left/right balance under the game's control. Once it has failed every routine
-// does nothing.
+// does nothing. A file is opened in the background; the answer comes back to the thread that
+// made the music, through its event loop.
 class DirectSound {
   public:
-    // freq: the main window's music frequency, set to the file's own rate by PlayBkgMusic.
+    // Told on the music's thread whether the file played opens as sound.
+    using Answered = std::function<void(bool opened)>;
+    // freq: the main window's music frequency, set to the file's own rate once it is opened,
+    // unless SetBkgFreq chose one since PlayBkgMusic.
     DirectSound(Mixer& mixer, std::int32_t& freq, FailureReport report = nullptr);
     ~DirectSound();
     DirectSound(const DirectSound&) = delete;
@@ -23,11 +29,15 @@ class DirectSound {
 
     // The volume last given to SetBkgVolume, kept even while the music is failed.
     std::int16_t MusicVolume = 0;
-    // True when the music failed to load or to start.
+    // True when the music failed to load or to start; false while its file is being opened.
     bool bFailedDS = false;
 
-    // Loads the file and plays it looping from its beginning.
-    void PlayBkgMusic(const std::string& file);
+    // Plays the file looping from its beginning once it is opened, which the call does not wait
+    // for: the calls made meanwhile take effect in their order. A failed opening fails the music
+    // and is reported; then answered, unless another file or a release came first.
+    void PlayBkgMusic(const std::string& file, Answered answered = nullptr);
+    // True from PlayBkgMusic until its answer came.
+    bool opening() const { return opening_; }
     // Stops; the music stays loaded and keeps its position.
     void StopBkgMusic();
     // Plays on from where it stopped.
@@ -40,8 +50,8 @@ class DirectSound {
     void DSRelease();
 
   private:
-    void DSInitMusic();
-    bool DSCreateMusic();
+    // The answer to the call-th opening: the file's own rate, or 0.
+    void answer(std::uint64_t call, std::int32_t rate);
     // The loaded music while it has not failed.
     MixerBuffer* music() const { return bFailedDS ? nullptr : Buffer.get(); }
 
@@ -50,6 +60,10 @@ class DirectSound {
     FailureReport report_;
     std::string MusicFile;
     std::unique_ptr<MixerBuffer> Buffer;
+    QObject answers_;         // the answers run in its thread, and never once it is gone
+    std::uint64_t call_ = 0;  // counts the openings and releases
+    bool opening_ = false, freqChosen_ = false;
+    Answered answered_;
 };
 
 }  // namespace tumblix

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -53,9 +54,17 @@ class Mixer {
     virtual ~Mixer() = default;
     // The whole file as a buffer; null when the device or the file cannot be used.
     virtual std::unique_ptr<MixerBuffer> load(const std::string& path) = 0;
+    // Told once a streamed file is open, from any thread: its own rate, or 0 when it cannot play.
+    using Opened = std::function<void(std::int32_t rate)>;
     // The file played as it is read, for a long looping music: it costs the same memory
-    // whatever its length. Null as for load.
-    virtual std::unique_ptr<MixerBuffer> stream(const std::string& path) { return load(path); }
+    // whatever its length. It may be opened in the background, the caller never waiting for it;
+    // `opened` is told once, before the buffer is gone. Null, and nothing told, when the device
+    // cannot be used.
+    virtual std::unique_ptr<MixerBuffer> stream(const std::string& path, Opened opened) {
+        std::unique_ptr<MixerBuffer> b = load(path);
+        if (b) opened(b->frequency());
+        return b;
+    }
 };
 
 // Hundredths of a decibel as a linear gain; -10000 and below is silence.

@@ -44,9 +44,9 @@ std::unique_ptr<MixerBuffer> OpenAlMixer::load(const std::string& path) {
     return OpenAlBuffer::create(*pcm, device_);
 }
 
-std::unique_ptr<MixerBuffer> OpenAlMixer::stream(const std::string& path) {
+std::unique_ptr<MixerBuffer> OpenAlMixer::stream(const std::string& path, Opened opened) {
     if (!deviceReady()) return nullptr;
-    return OpenAlStream::create(findSoundFile(path), device_);
+    return OpenAlStream::create(path, device_, std::move(opened));
 }
 
 }  // namespace tumblix

@@ -37,7 +37,7 @@ class OpenAlMixer final : public Mixer {
     OpenAlMixer& operator=(const OpenAlMixer&) = delete;
 
     std::unique_ptr<MixerBuffer> load(const std::string& path) override;
-    std::unique_ptr<MixerBuffer> stream(const std::string& path) override;
+    std::unique_ptr<MixerBuffer> stream(const std::string& path, Opened opened) override;
     // True while a device is open and connected; otherwise takes up a device opened in the
     // background or starts a try when one is due.
     bool deviceReady();

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "sound/path_lookup.h"
 #include "sound/wave_decoder.h"
 
 namespace tumblix {
@@ -18,22 +19,16 @@ constexpr std::int64_t kShortestSleepMs = 5;
 }  // namespace
 
 std::unique_ptr<OpenAlStream> OpenAlStream::create(const std::string& path,
-                                                   std::shared_ptr<const OpenAlDevice> device) {
+                                                   std::shared_ptr<const OpenAlDevice> device,
+                                                   Mixer::Opened opened) {
     std::unique_ptr<OpenAlStream> s(new OpenAlStream(path, std::move(device)));
-    std::promise<int> opening;
-    std::future<int> opened = opening.get_future();
-    s->worker_ =
-        std::thread([p = s.get(), o = std::move(opening)]() mutable { p->run(std::move(o)); });
-    const int rate = opened.get();
-    if (rate <= 0) return nullptr;
-    s->rate_ = s->frequency_ = rate;
-    return s->applyGains() ? std::move(s) : nullptr;
+    if (s->ended_ || !s->applyGains()) return nullptr;
+    s->worker_ = std::thread([p = s.get(), o = std::move(opened)] { p->run(o); });
+    return s;
 }
 
 OpenAlStream::OpenAlStream(std::string path, std::shared_ptr<const OpenAlDevice> device)
     : OpenAlVoice(0, std::move(device)), path_(std::move(path)) {
-    std::error_code error;
-    size_ = std::filesystem::file_size(path_, error);
     std::lock_guard hold(device_->lock());
     alGetError();
     queue_ = std::make_unique<SourceQueue>(2);
@@ -43,6 +38,7 @@ OpenAlStream::OpenAlStream(std::string path, std::shared_ptr<const OpenAlDevice>
 
 // The sources and buffers of a closed device went with it.
 OpenAlStream::~OpenAlStream() {
+    stop_ = true;  // an opening still going on gives up
     {
         std::lock_guard hold(device_->lock());
         quit_ = true;
@@ -78,9 +74,17 @@ void OpenAlStream::stop() {
     });
 }
 
-void OpenAlStream::run(std::promise<int> opened) {
-    audio_ = ended_ ? nullptr : openSound(path_);
-    opened.set_value(audio_ ? audio_->rate() : 0);
+void OpenAlStream::run(const Mixer::Opened& opened) {
+    path_ = findSoundFile(path_);
+    std::error_code error;
+    size_ = std::filesystem::file_size(path_, error);
+    audio_ = openSound(path_, &stop_);
+    if (audio_)
+        together([&] {
+            rate_ = audio_->rate();
+            applyPitch();
+        });
+    opened(audio_ ? audio_->rate() : 0);
     std::unique_lock lock(device_->lock());
     while (audio_ && !quit_ && device_->open()) {
         const bool rewind = std::exchange(rewind_, false);

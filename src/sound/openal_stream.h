@@ -4,7 +4,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -23,10 +22,11 @@ namespace tumblix {
 // short or damaged while it plays stops the sound, which then counts as lost.
 class OpenAlStream final : public OpenAlVoice {
   public:
-    // Made on the device, whose context is current; waits only for the file's opening. Null
-    // when the file cannot be opened as sound or OpenAL refuses the sources.
+    // Made on the device, whose context is current; returns at once, the worker looks the file
+    // up and opens it, then tells opened. Null when OpenAL refuses the sources.
     static std::unique_ptr<OpenAlStream> create(const std::string& path,
-                                                std::shared_ptr<const OpenAlDevice> device);
+                                                std::shared_ptr<const OpenAlDevice> device,
+                                                Mixer::Opened opened);
     ~OpenAlStream() override;
 
     bool lost() const override { return ended_ || OpenAlVoice::lost(); }
@@ -37,20 +37,20 @@ class OpenAlStream final : public OpenAlVoice {
 
   private:
     OpenAlStream(std::string path, std::shared_ptr<const OpenAlDevice> device);
-    void run(std::promise<int> opened);
+    void run(const Mixer::Opened& opened);
     // Decodes the next count buffers' worth into chunks, on from the beginning at the end;
     // false when the file can no longer be read.
     bool read(std::size_t count);
     // The file is still there as it was opened.
     bool unchanged() const;
 
-    std::string path_;
+    std::string path_;  // the worker's once it runs
     std::uintmax_t size_ = 0;
     std::unique_ptr<AudioStream> audio_;             // the worker's
     std::vector<std::vector<std::int16_t>> chunks_;  // the worker's
     std::unique_ptr<SourceQueue> queue_;  // under the device's lock, like the flags below
     bool quit_ = false, rewind_ = false, wanted_ = false;
-    std::atomic<bool> ended_{false};
+    std::atomic<bool> ended_{false}, stop_{false};
     std::condition_variable wake_;
     std::thread worker_;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tumblix {
 
@@ -35,13 +36,22 @@ bool OpenAlVoice::applyGains() {
 }
 
 bool OpenAlVoice::applyFrequency(std::int32_t hz) {
-    std::int32_t f = hz == 0 ? rate_ : hz;
+    bool ok = true;
+    return together([&] {
+               const std::int32_t was = std::exchange(asked_, hz);
+               if (!(ok = applyPitch())) asked_ = was;
+           }) &&
+           ok;
+}
+
+bool OpenAlVoice::applyPitch() {
+    if (rate_ <= 0) return true;
+    std::int32_t f = asked_ == 0 ? rate_ : asked_;
     float pitch = static_cast<float>(static_cast<double>(f) / rate_);
-    bool ok = together([&] {
-        for (ALuint s : sources_) alSourcef(s, AL_PITCH, pitch);
-    });
-    if (ok) frequency_ = f;
-    return ok;
+    for (ALuint s : sources_) alSourcef(s, AL_PITCH, pitch);
+    if (alGetError() != AL_NO_ERROR) return false;
+    frequency_ = f;
+    return true;
 }
 
 }  // namespace tumblix

@@ -32,6 +32,9 @@ class OpenAlVoice : public MixerBuffer {
     bool applyFrequency(std::int32_t hz) override;
     bool applyPan(int pan) override;
     bool applyGains();
+    // Sets the pitch for the frequency asked, under the device's lock; nothing while the sound's
+    // own rate is not known yet.
+    bool applyPitch();
 
     // Runs a change of both sources within one mixing step, so they never drift apart, under
     // the device's lock; on a closed device, nothing.
@@ -48,10 +51,11 @@ class OpenAlVoice : public MixerBuffer {
 
     std::shared_ptr<const OpenAlDevice> device_;
     std::array<ALuint, 2> sources_{};
-    int rate_;  // the sound's own
+    int rate_;  // the sound's own, 0 until known; under the device's lock
     std::atomic<std::int32_t> frequency_;
 
   private:
+    std::int32_t asked_ = 0;  // the frequency last accepted, 0 for the own rate
     int volume_ = 0;
     int pan_ = 0;
 };

@@ -61,12 +61,13 @@ void SoundSystem::release() {
     music.DSRelease();
 }
 
-// The music starts at the file's own rate (PlayBkgMusic reports it in freq) and changes to the
-// chosen rate a moment later.
+// The music starts at the chosen rate; a file that cannot play leaves the path "..." once its
+// answer came.
 void SoundSystem::startMusic() {
     std::int32_t chosen = settings.freq;
-    music.PlayBkgMusic(settings.PathToBkgMusic);
-    if (music.bFailedDS) settings.PathToBkgMusic = "...";
+    music.PlayBkgMusic(settings.PathToBkgMusic, [this](bool opened) {
+        if (!opened) settings.PathToBkgMusic = "...";
+    });
     if (!settings.EnableLoop) music.StopBkgMusic();
     music.SetBkgVolume(settings.VolumeBkgMusic);
     music.SetBkgFreq(chosen);

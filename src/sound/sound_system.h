@@ -34,7 +34,7 @@ class SoundSystem {
     // At the program's end: the ten sounds in their order of creation, then the music.
     void release();
     // Plays the music file, stops it again when the music is off, then applies the chosen
-    // volume and frequency; a music that cannot play leaves the path "...".
+    // volume and frequency; a music that cannot play leaves the path "..." once it is known.
     void startMusic();
     // One gravity tick of the music's balance sweep.
     void sweepBalance();

@@ -31,11 +31,11 @@ std::optional<Pcm> decodeSound(const std::string& path) {
     return stream ? decodeWhole(*stream) : std::nullopt;
 }
 
-std::unique_ptr<AudioStream> openSound(const std::string& path) {
+std::unique_ptr<AudioStream> openSound(const std::string& path, const std::atomic<bool>* stop) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return nullptr;
     if (std::unique_ptr<AudioStream> wave = WaveStream::open(path)) return wave;
-    return AudioStream::open(path);
+    return AudioStream::open(path, nullptr, stop);
 }
 
 }  // namespace tumblix

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,7 +31,8 @@ std::optional<Pcm> decodeSound(const std::string& path);
 std::optional<Pcm> decodeWhole(AudioStream& stream);
 
 // The same files opened to be read piece by piece; nothing when the file is missing, not a
-// regular file or not audio.
-std::unique_ptr<AudioStream> openSound(const std::string& path);
+// regular file or not audio. *stop, while true, ends a slow opening early.
+std::unique_ptr<AudioStream> openSound(const std::string& path,
+                                       const std::atomic<bool>* stop = nullptr);
 
 }  // namespace tumblix

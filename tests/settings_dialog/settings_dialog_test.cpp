@@ -17,6 +17,7 @@
 #include "settings_dialog/event_sounds.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/click.h"
+#include "support/music_answer.h"
 #include "support/settings_values.h"
 #include "widgets/slider.h"
 
@@ -155,6 +156,7 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
     mixer->take();
     const std::string music = path("Music.wav").toStdString();
     QStringList listed = pickFile([&] { click(c("cmdOpen")); }, "Music.wav");
+    ASSERT_TRUE(test::awaitMusic(sounds.music));
     EXPECT_EQ(std::tuple(listed, c<QCheckBox>("chkEnable")->isChecked(), sounds.settings.EnableLoop,
                          sounds.settings.PathToBkgMusic, c<QLabel>("lblFile")->text(),
                          c<Slider>("sldFreq")->value()),
@@ -170,6 +172,7 @@ TEST_F(Dialogs, ANewMusicFilePlaysAtOnceThoughSwitchedOff) {
                                         music + " stop", music + " frequency 27050"}));
     // A file that cannot play shows "Empty"; the chooser's close box changes nothing.
     pickFile([&] { click(c("cmdOpen")); }, "LEFT1.WAV");
+    ASSERT_TRUE(test::awaitMusic(sounds.music));
     EXPECT_EQ(std::tuple(c<QLabel>("lblFile")->text(), c<Slider>("sldFreq")->value()),
               std::tuple("Empty", 5000));
     QString opened;  // a failed music file opens the chooser above the program's folder

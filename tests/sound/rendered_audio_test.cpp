@@ -20,6 +20,7 @@
 #include "sound/openal_mixer.h"
 #include "sound/wave_backend.h"
 #include "sound/wave_file.h"
+#include "support/music_answer.h"
 
 std::string output;  // the backend's file
 
@@ -98,6 +99,14 @@ struct RenderedAudioTest : ::testing::Test {
         }
         return Rendered::read();
     }
+    // Streams the file; gives the rate told by the thread that opened it, -1 for this one.
+    static int rateOf(Mixer& mixer, const std::string& f, std::unique_ptr<MixerBuffer>& s) {
+        std::promise<int> told;
+        s = mixer.stream(f, [&, caller = std::this_thread::get_id()](std::int32_t rate) {
+            told.set_value(std::this_thread::get_id() == caller ? -1 : rate);
+        });
+        return s ? told.get_future().get() : -1;
+    }
     // Plays on, as key presses do, until the sound loads on a device opened in the background.
     static void playUntilLoaded(clsDMCtrl& sound) {
         for (int i = 0; i < 1000 && sound.bFailedDMCtrl; ++i)
@@ -127,10 +136,12 @@ TEST_F(RenderedAudioTest, MusicPannedLeftLowersTheRightSide) {
         DirectSound music(mixer, freq);
         music.PlayBkgMusic(sine(440));
         music.SetBkgPan(-3000);
+        music.SetBkgFreq(66150);  // before the file is open: taken up then
         std::this_thread::sleep_for(150ms);
     }
     Rendered r = Rendered::read();
     EXPECT_NEAR(Rendered::db(r.right, 2048) - Rendered::db(r.left, 2048), -30.0, 0.3);
+    EXPECT_NEAR(r.pitch(), 660.0, 3.0);
 }
 
 // Switching the music on while it plays (a file picked while it was switched off) and after a
@@ -195,8 +206,8 @@ TEST_F(RenderedAudioTest, ALongMusicFilePlaysWithinTheMemoryOfItsQueue) {
     std::int32_t freq = 0;
     DirectSound music(mixer, freq);
     music.PlayBkgMusic(file);
-    EXPECT_FALSE(music.bFailedDS);
-    EXPECT_EQ(freq, 11025);
+    ASSERT_TRUE(test::awaitMusic(music));
+    EXPECT_EQ(std::pair(music.bFailedDS, freq), std::pair(false, 11025));
     std::this_thread::sleep_for(300ms);
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 << 10);  // held whole: over 900 MB
@@ -209,14 +220,14 @@ TEST_F(RenderedAudioTest, AMusicFileRemovedOrCutShortWhilePlayingStopsIt) {
         std::string file = sine(440);
         {
             OpenAlMixer mixer;
-            std::unique_ptr<MixerBuffer> music = mixer.stream(file);
-            ASSERT_TRUE(music);
+            std::unique_ptr<MixerBuffer> music, again;
+            ASSERT_EQ(rateOf(mixer, file, music), 44100);
             music->play(true);
             std::this_thread::sleep_for(100ms);
             removed ? (void)std::filesystem::remove(file) : std::filesystem::resize_file(file, 20);
             for (int i = 0; i < 1000 && !music->lost(); ++i) std::this_thread::sleep_for(10ms);
             EXPECT_TRUE(music->lost()) << removed;
-            EXPECT_FALSE(mixer.stream(file)) << removed;
+            EXPECT_EQ(rateOf(mixer, file, again), 0) << removed;
             std::this_thread::sleep_for(100ms);
         }
         Rendered r = Rendered::read();
@@ -281,6 +292,7 @@ TEST_F(RenderedAudioTest, ADeviceLostIsTriedAgainAndTheSoundsComeBack) {
 }  // namespace tumblix
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);  // the music's answers come through its events
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir dir;
     output = tumblix::test::useWaveBackend(dir);

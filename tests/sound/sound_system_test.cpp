@@ -10,6 +10,7 @@
 #include "sound/fake_mixer.h"
 #include "sound/openal_mixer.h"
 #include "sound/wave_file.h"
+#include "support/music_answer.h"
 
 namespace tumblix {
 namespace {
@@ -161,6 +162,7 @@ TEST(NoDevice, EverySoundIsSilentAndTheGameGoesOn) {
                         test::pcm16({1, 2, 3}));
     SoundSystem sounds(std::make_unique<OpenAlMixer>());
     sounds.applySettings(defaultSettings(folder));
+    ASSERT_TRUE(test::awaitMusic(sounds.music));
     EXPECT_EQ(sounds.settings.PathToBkgMusic, "...");
     for (int i = 0; i < 10; ++i) {
         Sound s = static_cast<Sound>(i);
