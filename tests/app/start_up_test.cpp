@@ -20,7 +20,7 @@ TEST(StartUpTest, SplashSoundsWaitForTheSecondsDigitThenMainWindow) {
         std::string steps;
     };
     const Case cases[] = {{{17, 17, 27, 19}, 99, "splash sounds 17 17 idle 27 idle 19 gone main"},
-                          {{4, 4}, 2, "splash sounds 4 4 idle 4 idle 4 gone main"}};
+                          {{4, 4, 4, 4, 4, 5}, 2, "splash sounds 4 4 idle 4 idle 4 gone main"}};
     for (const Case& c : cases) {
         std::string steps;
         std::size_t read = 0;
