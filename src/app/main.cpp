@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLocale>
 #include <QThread>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/display.h"
@@ -16,6 +18,7 @@
 #include "app/key_repeat.h"
 #include "app/settings_path.h"
 #include "app/signal_close.h"
+#include "app/start_up.h"
 #include "base/language.h"
 #include "base/main_module.h"
 #include "engine/random.h"
@@ -28,19 +31,6 @@
 #include "ui/main_window.h"
 #include "ui/settings_hook.h"
 #include "ui/splash_window.h"
-
-namespace {
-// Keeps the splash window up until the last digit of the clock's seconds changes.
-void waitForNextSecond() {
-    int digit = QTime::currentTime().second() % 10;
-    QElapsedTimer guard;
-    guard.start();
-    while (QTime::currentTime().second() % 10 == digit && guard.elapsed() < 1100) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-}  // namespace
 
 int main(int argc, char** argv) {
     std::string language;
@@ -85,32 +75,58 @@ int main(int argc, char** argv) {
         return QCoreApplication::translate("tumblix::WriteError", text).toStdString();
     };
 
-    auto splash = std::make_unique<tumblix::SplashWindow>(TUMBLIX_VERSION);
-    splash->show();
-    splash->repaint();
-    QApplication::processEvents();
-    tumblix::SoundSystem sounds(std::make_unique<tumblix::OpenAlMixer>(),
-                                &tumblix::ReportDirectXFailure);
-    // SDL loads only once a gamepad is plugged in: here, while the splash shows, or later.
+    // Declared in this order so that they go in the reverse one when the game ends.
+    std::unique_ptr<tumblix::SplashWindow> splash;
+    std::optional<tumblix::SoundSystem> sounds;
+    // SDL loads only once a gamepad is plugged in: while the splash shows, or later.
     auto openGamepad = [] { return tumblix::SdlGamepad::open(tumblix::desktopKeyRepeat()); };
     std::unique_ptr<tumblix::SdlGamepad> gamepad;
-    if (tumblix::gamepadPresent() || std::getenv("TUMBLIX_VIRTUAL_GAMEPAD"))
-        gamepad = openGamepad();
-    waitForNextSecond();
-    splash.reset();
-
-    tumblix::MersenneRandom random(
-        static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
+    std::optional<tumblix::MersenneRandom> random;
     tumblix::SystemClock clock;
-    tumblix::SequenceState sequence(random, clock, [] { QApplication::beep(); });
-    tumblix::MainWindow frmMain(random, clock, QString::fromStdString(folders.files.string()));
-    frmMain.setSounds(&sounds);
-    tumblix::installSettingsDialog(frmMain, sounds, sequence);
-    frmMain.setSettingsFile(tumblix::settingsFilePath(folders.files));
-    frmMain.setDataFolder(folders.data);
-    if (folders.perUser) frmMain.setTableFolder(folders.files.string());
-    tumblix::SignalClose signalClose([&frmMain] { frmMain.close(); });
-    frmMain.start();
-    frmMain.setGamepad(std::move(gamepad), openGamepad);
+    std::optional<tumblix::SequenceState> sequence;
+    std::optional<tumblix::MainWindow> frmMain;
+    std::optional<tumblix::SignalClose> signalClose;
+    QElapsedTimer guard;
+    tumblix::startUp({
+        .showSplash =
+            [&] {
+                splash = std::make_unique<tumblix::SplashWindow>(TUMBLIX_VERSION);
+                splash->show();
+                splash->repaint();
+                QApplication::processEvents();
+            },
+        .createSounds =
+            [&] {
+                sounds.emplace(std::make_unique<tumblix::OpenAlMixer>(),
+                               &tumblix::ReportDirectXFailure);
+                if (tumblix::gamepadPresent() || std::getenv("TUMBLIX_VIRTUAL_GAMEPAD"))
+                    gamepad = openGamepad();
+            },
+        .clockSeconds = [] { return QTime::currentTime().second(); },
+        .idle =
+            [&guard] {
+                if (!guard.isValid()) guard.start();
+                if (guard.elapsed() >= 1100) return false;
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+                QThread::msleep(10);
+                return true;
+            },
+        .removeSplash = [&splash] { splash.reset(); },
+        .showMainWindow =
+            [&] {
+                random.emplace(
+                    static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
+                sequence.emplace(*random, clock, [] { QApplication::beep(); });
+                frmMain.emplace(*random, clock, QString::fromStdString(folders.files.string()));
+                frmMain->setSounds(&*sounds);
+                tumblix::installSettingsDialog(*frmMain, *sounds, *sequence);
+                frmMain->setSettingsFile(tumblix::settingsFilePath(folders.files));
+                frmMain->setDataFolder(folders.data);
+                if (folders.perUser) frmMain->setTableFolder(folders.files.string());
+                signalClose.emplace([&frmMain] { frmMain->close(); });
+                frmMain->start();
+                frmMain->setGamepad(std::move(gamepad), openGamepad);
+            },
+    });
     return app.exec();
 }
