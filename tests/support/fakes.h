@@ -22,7 +22,7 @@ struct FakeRandom final : Random {
     void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
     double next() override {
         ++draws;
-        if (script.empty()) return source ? source() : fallback;
+        if (script.empty()) return fallback;
         double v = script.front();
         script.pop_front();
         return v;
@@ -33,7 +33,6 @@ struct FakeRandom final : Random {
     void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
     double fallback;
-    std::function<double()> source;  // when set, it replaces the fallback
     std::deque<double> script;
     int draws = 0;
 };

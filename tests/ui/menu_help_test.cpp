@@ -67,7 +67,6 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                   "lblCountLines(1) lblCountLines(2) lblCountLines(3) lblCountLines(4) picNext "
                   "lblFirma lblSumBonus lblLevel lblPosition lblRemain lblNextPlace lblAutors "
                   "lblTimeBonus lblTotalScore ");
-        EXPECT_EQ(texts[36], "Суммарный бонус за время.");
         EXPECT_EQ(texts[30],
                   "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается "
                   ") после каждых семи удаленных линий.");

