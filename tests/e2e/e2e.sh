@@ -137,7 +137,7 @@ installed)
         sleep 1
         grep -q lib/games/tumblix/libtumblix_decoder.so "/proc/$pid/maps" ||
             fail "the installed game did not load its decoder module"
-        close_window Tumblix && wait_exit
+        close_game
     fi
     ;;
 dialogs)
@@ -187,8 +187,7 @@ outline)
             case $colour in ff00ff | 000000) fail "($1, $2) is $colour, not the frame" ;; esac
         fi
     done
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
+    close_game
     ;;
 sound)
     sleep 1.4
@@ -196,8 +195,7 @@ sound)
     for _ in 1 2 3; do xdotool key Left; sleep 0.25; done
     sleep 0.3
     ! grep -E 'libav|libtumblix_decoder' "/proc/$pid/maps" || fail "FFmpeg was loaded for wave files"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
+    close_game
     read -r level quiet < <("$probe" "$work/out.wav" 0.2 1.2) || fail "no sound was written"
     read -r _ clicks < <("$probe" "$work/out.wav" 1.3 9) || fail "the recording is too short"
     awk -v l="$level" 'BEGIN { exit !(l > -40) }' || fail "no music from the start ($level dB)"
@@ -237,7 +235,7 @@ dock)
     title_height
     click_menu 0 lower  # Auto
     settled docked_column
-    close_window Tumblix && wait_exit
+    close_game
     start_game && wait_drawn
     settled docked_column
     if [ -n "${E2E_WM:-}" ]; then
@@ -249,7 +247,7 @@ dock)
         xdotool windowactivate "$main"
         settled docked_column
     fi
-    close_window Tumblix && wait_exit
+    close_game
     ;;
 record)
     play_to_game_over
@@ -261,8 +259,7 @@ record)
     grab "$lower" lower1
     same score0 score1 || fail "the score does not show --- again"
     same lower0 lower1 || fail "the well is not empty"
-    close_window Tumblix || fail "close request not sent"
-    wait_exit
+    close_game
     # The name, a score above 0, then the default entry.
     table=$(head -3 "$work/TumblixFathers.txt" | tr -d '\r ' | tr '\n' ' ')
     [[ $table =~ ^UnNamed\ [1-9][0-9]*\ Guest\ $ ]] || fail "best-players file: $table"
@@ -270,7 +267,7 @@ record)
     [ -z "$noise" ] || fail "without a sound device the game wrote: $noise"
     start_game env TUMBLIX_SOUND_DEBUG=1
     wait_drawn
-    close_window Tumblix && wait_exit
+    close_game
     grep -q '^AL lib' "$work/out.log" && grep -q '^ALSA lib' "$work/out.log" ||
         fail "TUMBLIX_SOUND_DEBUG=1 showed no messages of OpenAL and ALSA: $(cat "$work/out.log")"
     ;;

@@ -124,6 +124,11 @@ close_window() {
     w=$(shown_window "$1")
     [ -n "$w" ] && "$x11tool" "$w"
 }
+# Asks the main window to close and waits for the program's end; a refused request fails.
+close_game() {
+    close_window Tumblix || fail "close request not sent"
+    wait_exit
+}
 
 # Prints the id of a shown window titled TITLE once there is one; fails after SECS seconds.
 wait_window() {
