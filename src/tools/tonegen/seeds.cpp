@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tumblix_tone_seeds FOLDER: the sound decoder's seed corpus for fuzzing, short tones in every
 // format the game plays, files that change rate and channels part way, and damaged copies of some.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,13 @@ std::string bytesOf(const std::string& path) {
 
 void put(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Writes size as the little-endian size field of the first chunk named id.
+void declare(std::string& bytes, const char* id, std::uint32_t size) {
+    std::size_t at = bytes.find(id);
+    if (at == std::string::npos || at + 8 > bytes.size()) return;
+    for (int i = 0; i < 4; ++i) bytes[at + 4 + i] = static_cast<char>(size >> (8 * i));
 }
 
 }  // namespace
@@ -48,6 +56,11 @@ int main(int argc, char** argv) {
         for (std::size_t i = 7; i < bytes.size(); i += 97) bytes[i] ^= 0x10;
         put(dir + "/flipped-" + name, bytes);
     }
+    // A short file whose tag and data chunks declare gigabytes: reading it must cost what it holds.
+    std::string huge = bytesOf(dir + "/ms.wav");
+    declare(huge, "LIST", 0xf9ffff19);
+    declare(huge, "data", 1476397056);
+    put(dir + "/adpcm-declares-1.4GB.wav", huge.substr(0, 161));
     if (!ok) std::fprintf(stderr, "cannot write the seeds into %s\n", dir.c_str());
     return ok ? 0 : 1;
 }
