@@ -15,11 +15,6 @@ namespace tumblix {
 
 namespace {
 
-// The queue (about 370 ms) is topped up when no more than 120 ms of it are left to play (and
-// at its end, when it has played out): a few wakes a second.
-constexpr std::int64_t kLowMs = 120;
-constexpr std::int64_t kShortestSleepMs = 5;
-
 std::int64_t steadyMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -152,8 +147,7 @@ void MusicStream::play(std::unique_lock<std::mutex>& lock) {
         seen_ = {(from + done + offset) * 1000 / rate, steadyMs(), leftMs, sounding};
         if (seek_) continue;
         if (!sounding) return;
-        wake_.wait_for(lock, std::chrono::milliseconds(
-                                 std::max(leftMs - (more ? kLowMs : 0), kShortestSleepMs)));
+        wake_.wait_for(lock, SourceQueue::sleepFor(leftMs, more));
     }
 }
 

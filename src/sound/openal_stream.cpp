@@ -12,12 +12,6 @@
 
 namespace tumblix {
 
-namespace {
-// The queue is topped up when no more than this is left to play, a few times a second.
-constexpr std::int64_t kLowMs = 120;
-constexpr std::int64_t kShortestSleepMs = 5;
-}  // namespace
-
 std::unique_ptr<OpenAlStream> OpenAlStream::create(const std::string& path,
                                                    std::shared_ptr<const OpenAlDevice> device,
                                                    Mixer::Opened opened) {
@@ -106,8 +100,7 @@ void OpenAlStream::run(const Mixer::Opened& opened) {
         queue_->keepPlaying(played);
         const std::int64_t hz = std::max(frequency_.load(), 1);
         const std::int64_t leftMs = queue_->framesLeft(queue_->offset()) * 1000 / hz;
-        wake_.wait_for(lock,
-                       std::chrono::milliseconds(std::max(leftMs - kLowMs, kShortestSleepMs)));
+        wake_.wait_for(lock, SourceQueue::sleepFor(leftMs));
     }
     ended_ = true;
 }

@@ -125,4 +125,9 @@ std::int64_t SourceQueue::framesLeft(std::int64_t offset) const {
     return std::max<std::int64_t>(frames, 0);
 }
 
+std::chrono::milliseconds SourceQueue::sleepFor(std::int64_t leftMs, bool more) {
+    constexpr std::int64_t kLowMs = 120, kShortestMs = 5;
+    return std::chrono::milliseconds(std::max(leftMs - (more ? kLowMs : 0), kShortestMs));
+}
+
 }  // namespace tumblix

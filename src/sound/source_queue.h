@@ -3,6 +3,7 @@
 
 #include <AL/al.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -55,6 +56,10 @@ class SourceQueue {
     void clear();
     // The frames queued and not yet played, offset frames of the first being played.
     std::int64_t framesLeft(std::int64_t offset) const;
+    // How long the thread that fills the queue may sleep with leftMs of it still to play: until
+    // 120 ms are left (a few wakes a second) or, with nothing more to queue, until it has played
+    // out; a few milliseconds at least.
+    static std::chrono::milliseconds sleepFor(std::int64_t leftMs, bool more = true);
 
   private:
     std::vector<ALuint> sources_;
