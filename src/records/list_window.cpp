@@ -11,10 +11,12 @@ ListWindow::ListWindow(QWidget* mainWindow, const char* name, const QString& cap
     : ToolWindow(mainWindow, name, caption) {
     list_ = new QListWidget(this);
     list_->setObjectName(listName);
-    QFont mono("Courier New");
+    // Courier New where it is installed, else a face of its widths, else the desktop's
+    // fixed-pitch font: scores line up in a column in any case.
+    QFont mono;
+    mono.setFamilies({"Courier New", "Liberation Mono", "Nimbus Mono PS", "Cousine",
+                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
     mono.setStyleHint(QFont::TypeWriter);
-    mono.setFixedPitch(true);
-    if (!QFontInfo(mono).fixedPitch()) mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSize(9);
     list_->setFont(mono);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

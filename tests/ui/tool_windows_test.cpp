@@ -17,6 +17,10 @@ namespace {
 TEST_F(WindowTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     ListWindow& stat = window->statistic();
     QListWidget& list = stat.list();  // holding the game's first log lines
+    for (auto* l : {&list, &window->tumbliFathers().list()})
+        EXPECT_EQ(std::pair(l->font().families().front().toStdString(),
+                            QFontInfo(l->font()).fixedPitch()),
+                  std::pair(std::string("Courier New"), true));
     stat.activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
