@@ -153,7 +153,8 @@ TEST_F(BestPlayersTest, TableHoldsNinetyNineEntries) {
     many.insert(many.begin() + 50, {"Player", 1950});
     many.pop_back();
     EXPECT_EQ(onDisk(), many);
-    EXPECT_EQ(table()[9] + table()[50], "10.10             199051.Player         1950");
+    EXPECT_EQ(table()[8] + table()[9] + table()[50],
+              "9. 9              199110.10             199051.Player         1950");
 }
 
 // A result another copy of the game wrote while the name was asked is kept: the table is read

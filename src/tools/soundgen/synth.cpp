@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace soundgen {
 
@@ -35,34 +36,47 @@ void normalize(Track& track, double peak) {
     for (float& s : track) s = static_cast<float>(s * peak / top);
 }
 
-namespace {
-void put(std::FILE* f, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) std::fputc(static_cast<int>((v >> (8 * i)) & 0xFF), f);
+std::string waveFile(const WaveFormat& format, std::string_view data) {
+    std::string b;
+    auto put = [&b](std::size_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    std::size_t fmtSize = 16 + (format.extra.empty() ? 0 : 2 + format.extra.size());
+    b += "RIFF";
+    put(20 + fmtSize + data.size(), 4);
+    b += "WAVEfmt ";
+    put(fmtSize, 4);
+    put(format.tag, 2);
+    put(format.channels, 2);
+    put(format.rate, 4);
+    put(std::size_t{format.rate} * format.blockAlign, 4);
+    put(format.blockAlign, 2);
+    put(format.bits, 2);
+    if (!format.extra.empty()) put(format.extra.size(), 2), b += format.extra;
+    b += "data";
+    put(data.size(), 4);
+    return b += data;
 }
-}  // namespace
+
+std::string pcm16(const std::vector<std::int16_t>& samples) {
+    std::string out;
+    for (std::int16_t s : samples)
+        out += static_cast<char>(s & 0xFF), out += static_cast<char>(s >> 8);
+    return out;
+}
 
 bool writeWav(const char* path, const Track& track, int channels) {
+    std::vector<std::int16_t> samples;
+    for (float s : track)
+        samples.push_back(
+            static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f)));
+    auto ch = static_cast<std::uint16_t>(channels);
+    std::string bytes =
+        waveFile({1, ch, kRate, 16, static_cast<std::uint16_t>(2 * ch), {}}, pcm16(samples));
     std::FILE* f = std::fopen(path, "wb");
     if (!f) return false;
-    auto dataBytes = static_cast<std::uint32_t>(track.size() * 2);
-    auto ch = static_cast<std::uint32_t>(channels);
-    std::fputs("RIFF", f);
-    put(f, 36 + dataBytes, 4);
-    std::fputs("WAVEfmt ", f);
-    put(f, 16, 4);
-    put(f, 1, 2);  // PCM
-    put(f, ch, 2);
-    put(f, kRate, 4);
-    put(f, kRate * 2 * ch, 4);
-    put(f, 2 * ch, 2);
-    put(f, 16, 2);
-    std::fputs("data", f);
-    put(f, dataBytes, 4);
-    for (float s : track) {
-        long v = std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f);
-        put(f, static_cast<std::uint32_t>(v) & 0xFFFF, 2);
-    }
-    return std::fclose(f) == 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
 }
 
 }  // namespace soundgen

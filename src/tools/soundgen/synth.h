@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace soundgen {
@@ -43,6 +45,20 @@ class LowPass {
 
 // Scales the track so its loudest sample reaches peak.
 void normalize(Track& track, double peak);
+
+// A wave file's format fields; extra: a codec's own format bytes, if any.
+struct WaveFormat {
+    std::uint16_t tag, channels;
+    std::uint32_t rate;
+    std::uint16_t bits, blockAlign;
+    std::string extra;
+};
+
+// A whole wave file: its header, the format chunk and one data chunk holding data.
+std::string waveFile(const WaveFormat& format, std::string_view data);
+
+// 16-bit little-endian bytes of the samples.
+std::string pcm16(const std::vector<std::int16_t>& samples);
 
 // Writes a 16-bit PCM wave file; false when the file cannot be written.
 bool writeWav(const char* path, const Track& track, int channels);
