@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "base/language.h"
 #include "base/main_module.h"
 #include "engine/random.h"
 #include "support/fakes.h"
@@ -25,6 +26,29 @@ TEST(MainModuleTest, TextHelpersCountedLoopsAndRoundingHalfToEven) {
     EXPECT_EQ(std::pair(r.draws, handled), std::pair(60, 2602));
     for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}})
         EXPECT_EQ(roundHalfEven(v), n) << v;
+}
+
+TEST(Language, TheFirstDesktopLanguageTheGameHasWinsOthersGetEnglishNoneRussian) {
+    // The desktop's languages (the third LANGUAGE=de:ru), the one asked for on the command
+    // line, the one chosen.
+    const std::tuple<QStringList, QString, QString> cases[] = {
+        {{"ru-RU", "ru-Cyrl-RU", "ru"}, "", "ru"},
+        {{"en-US", "en-Latn-US", "en"}, "", "en"},
+        {{"de", "de-DE", "ru", "ru-RU"}, "", "ru"},
+        {{"en_GB", "ru"}, "", "en"},
+        {{"de-DE", "de"}, "", "en"},
+        {{"pt-BR", "C"}, "", "en"},
+        {{"C"}, "", "ru"},
+        {{"POSIX"}, "", "ru"},
+        {{}, "", "ru"},
+        {{"ru-RU"}, "en", "en"},
+        {{"de-DE"}, "ru", "ru"},
+        {{"C"}, "en", "en"},
+        {{"en-US"}, "fr", "en"},
+        {{"C"}, "English", "ru"}};
+    for (const auto& [desktop, asked, expected] : cases)
+        EXPECT_EQ(chooseLanguage(desktop, asked), expected)
+            << desktop.join(",").toStdString() << " --language " << asked.toStdString();
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <algorithm>
 #include <functional>
-#include <optional>
 #include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "files/bounded_read.h"
 #include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 #include "settings/value_text.h"
-#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace tumblix::test {
@@ -152,6 +148,25 @@ TEST(ValueText, NumberTakesTheLeadingDecimalNumberAndBooleansAreWordsOrNumbers) 
 
 using Source = LoadedSettings::Source;
 namespace fs = std::filesystem;
+
+// Runs the checks as an ordinary user: here, or when the tests run as the administrator, whom
+// file permissions do not bind, in a child process as "nobody", whose failures fail the test
+// and are shown. What the checks touch must be open to that user.
+void asOrdinaryUser(const std::function<void()>& checks) {
+    if (::geteuid() != 0) return checks();
+    EXPECT_EXIT(
+        {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+            ::testing::TestPartResultArray failed;  // the checks report only their failures
+            (::testing::ScopedFakeTestPartResultReporter(&failed), checks());
+            for (int i = 0; i < failed.size(); ++i) {
+                const ::testing::TestPartResult& r = failed.GetTestPartResult(i);
+                std::fprintf(stderr, "%s:%d: %s\n", r.file_name(), r.line_number(), r.message());
+            }
+            std::_Exit(failed.size() > 0 ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 // A good file, named after the computer, reads as it is. Whatever else was there is kept under
 // another name, and the file in its place reads as the settings in force, saved at exit.
