@@ -6,7 +6,6 @@
 namespace tumblix::test {
 namespace {
 
-using LandingTest = GameTest;
 using Op = RecordingCanvas::Op;
 
 // Steps a display timer until it stops, noting a label's colour after each step.
@@ -21,7 +20,7 @@ std::vector<Color> runTimer(Game& game, Timer t, Ctl label) {
 
 // The cells written, the landing sound, the new figure and the queue's shift are pinned by the
 // other landing tests.
-TEST_F(LandingTest, LandingPutsTheButtonsBackAndErasesNoLandedCell) {
+TEST_F(GameTest, LandingPutsTheButtonsBackAndErasesNoLandedCell) {
     s().DownButtonColor = rgb(4, 5, 6);
     game.panel().setVisible(Ctl::lblFirma, true);
     s().FigureQueue[1].pattern = std::string(randomKindPattern(4));
@@ -35,7 +34,7 @@ TEST_F(LandingTest, LandingPutsTheButtonsBackAndErasesNoLandedCell) {
     EXPECT_FALSE(board.erased(s().BoardBackColor).contains({13, 30}));
 }
 
-TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
+TEST_F(GameTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     well({"...............", "###.###########", "#..............", "###.###########"});
     s().FigureColor = rgb(9, 9, 9);
     s().FigureClicks = 3;
@@ -57,7 +56,7 @@ TEST_F(LandingTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
 
 // The label of the rows just removed blinks in its frame's colour for six steps; a removal
 // meanwhile starts them again on its own label.
-TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
+TEST_F(GameTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
     const Color f = 0xC0C0C0, b = colors::black;
     const std::vector<Color> six{f, b, f, b, f, b};
     game.panel().setBackColor(Ctl::fraLines, f);
@@ -78,7 +77,7 @@ TEST_F(LandingTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
 // A game draws 7 or 8 kinds (8 on a draw over 0.5), its first figure's colour 154 + 100 r a
 // channel, the control buttons' palette colour 1..15 and its lists' back colours; each landing
 // colours the next figure 105 + 150 r.
-TEST_F(LandingTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
+TEST_F(GameTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
     random.push({0.5, 0.9, 0.0, 0.0, 0.0});
     game.Form_Load();
     EXPECT_EQ(std::tuple(s().FigureKinds, s().FigureColor, s().DownButtonColor),
@@ -98,7 +97,7 @@ TEST_F(LandingTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
 
 // A game's log opens with three lines, and "...Tumblix figure" when its first figure is one,
 // which the count leaves out. Only a landing's lines and the report's end select the last line.
-TEST_F(LandingTest, TheLogOpensEachGameAndSelectsOnlyALandingsLines) {
+TEST_F(GameTest, TheLogOpensEachGameAndSelectsOnlyALandingsLines) {
     struct : PanelObserver {
         const Panel* panel;
         std::string picked;
@@ -126,7 +125,7 @@ TEST_F(LandingTest, TheLogOpensEachGameAndSelectsOnlyALandingsLines) {
 
 // A Tumblix figure dealt into the queue is announced when it is next, logged and counted when
 // it starts falling, and paid when it lands.
-TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
+TEST_F(GameTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
     s().FigureQueue[0] = {std::string(kSuperPattern), 250000, true};
     random.push({0.9});
     random.dealTumblix("1100000000000001", 0.5);  // 30000 + 10000.5 rounds to even: 4000
@@ -147,7 +146,7 @@ TEST_F(LandingTest, TumblixFigureIsAnnouncedLoggedAndPaid) {
 
 // A new level flashes the window and the level label in random palette colours for 16 steps;
 // then the window is black and the label takes its level's colour.
-TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes) {
+TEST_F(GameTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes) {
     clearRows(4);
     clearRows(4);
     // The eighth row counts toward level 2.
@@ -175,29 +174,25 @@ TEST_F(LandingTest, SeventhRowRaisesTheLevelMidRemovalUpToTheTopSpeedAndFlashes)
     EXPECT_EQ(runTimer(game, Timer::tmrLevel, Ctl::lblLevel), flash);
 }
 
-TEST_F(LandingTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStart) {
+// "Нет" closing the window is the best-players tests'.
+TEST_F(GameTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStartAndYesStartsAFreshOne) {
     s().board.set(9, 0, 1);  // under the empty first column of the coming J
     s().FigureClicks = 2;
     land();
     EXPECT_EQ(host.asked, 0);
 
-    landIntoGameOver();
-    EXPECT_EQ(std::make_pair(host.asked, host.closed), std::make_pair(1, 1));
-    std::vector<std::string> report(stats().end() - 9, stats().end());
-    EXPECT_EQ(report, (std::vector<std::string>{"", "*****************", "*** Game Over ***",
-                                                "*****************", "Steps = 2", "Clicks = 2",
-                                                "Tumblix = 0", "-----------------", ""}));
-}
-
-TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     host.newGameAnswer = true;
+    std::vector<std::string> report;
+    host.onAsk = [&] { report.assign(stats().end() - 9, stats().end()); };
     s().Speed = 45;
     s().Level = 3;
     s().LevelLines = 4;
     s().TumblixBonusSum = 5000;
-    s().FigureQueue[2] = {std::string(randomKindPattern(2)), 30000,
-                          true};  // next when the game ends
+    s().FigureQueue[2] = {std::string(randomKindPattern(2)), 30000, true};  // next at the end
     landIntoGameOver();
+    EXPECT_EQ(report, (std::vector<std::string>{"", "*****************", "*** Game Over ***",
+                                                "*****************", "Steps = 2", "Clicks = 2",
+                                                "Tumblix = 0", "-----------------", ""}));
     // The emptied well and "---" are the end-to-end game-over case's.
     EXPECT_EQ(
         std::tuple(host.asked, host.closed, stats().size(),
@@ -209,10 +204,9 @@ TEST_F(LandingTest, AnsweringYesStartsAFreshGame) {
     EXPECT_EQ(s().TickCount, 1);  // running again
 }
 
-using DrawingTest = GameTest;
 using Cells = std::set<Cell>;
 
-TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
+TEST_F(GameTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     s().BoardBackColor = rgb(9, 9, 9);
     put({"#...", "....", "....", "...."}, 4, 30);
     game.DrawFigure();  // the J drawn at the start stood at (9, 0)
@@ -228,7 +222,7 @@ TEST_F(DrawingTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
 }
 
 // The grid's colour of first place is the best-players tests', its count the landing tests'.
-TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheGridDashDot) {
+TEST_F(GameTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheGridDashDot) {
     s().board.set(4, 30, rgb(1, 2, 3));
     s().board.set(18, 0, rgb(4, 5, 6));
     game.DrawBoard();
@@ -252,7 +246,7 @@ TEST_F(DrawingTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheG
     EXPECT_TRUE(board.calls.empty());
 }
 
-TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
+TEST_F(GameTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     well({"...#...........", "...#..........."});
     s().FigureColor = rgb(7, 7, 7);
     put(kBar, 6, 0);
@@ -280,7 +274,7 @@ TEST_F(DrawingTest, GhostShowsWhereTheFigureWouldLandPerSetting) {
     EXPECT_EQ(board.framed(rgb(7, 7, 7)), ghost);
 }
 
-TEST_F(DrawingTest, PreviewCaptionAndFutureAnnounceTheComingFigures) {
+TEST_F(GameTest, PreviewCaptionAndFutureAnnounceTheComingFigures) {
     const Color purple = rgb(150, 52, 252), red = rgb(255, 0, 0), blue = rgb(0, 0, 255),
                 green = colors::green, yellow = colors::yellow;
     const std::string j = "0000111010000000", t = "1100000000000001", super(kSuperPattern);

@@ -59,14 +59,12 @@ TEST(Board, FigureStaysInsideAndOffFilledCellsAndARowIsFullWithFifteenCells) {
     EXPECT_TRUE(!b.at(5, 0) && b.at(5, 1) && !b.rowFull(29));
 }
 
-using TickTest = GameTest;
-
 // The window sleeps until the tick the game names: the ticks before it change nothing shown
 // (board, preview, panel controls), and that tick does. While the time bonus counts down that
 // is every tick; then the next fall step, 150 - Speed ticks after the last, or every tick
 // while the figure drops. The time bonus's countdown, paused while dropping, is paid by the
 // landing below.
-TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
+TEST_F(GameTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     struct : PanelObserver {
         int changes = 0;
         void controlChanged(Ctl) override { ++changes; }
@@ -99,7 +97,7 @@ TEST_F(TickTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     game.panel().setObserver(nullptr);
 }
 
-TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
+TEST_F(GameTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
     land();  // before the first tick: 201 points for time, 3.2 for the eight cells of the two
              // patterns loaded at the start
     for (int i = 0; i < 50; ++i) game.tmrDown_Timer();
@@ -115,7 +113,7 @@ TEST_F(TickTest, LandingPaysTheTimeBonusLeftAndAddsItToTheTotal) {
 
 // A refused rotation does not shift the figure; a sideways move tests only the target column,
 // so jumping over a filled cell is allowed.
-TEST_F(TickTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBoard) {
+TEST_F(GameTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBoard) {
     s().board.set(11, 11, 3);  // a turn that fits is the demo's test
     const std::array<std::string_view, 4> flat = {"....", "####", "....", "...."};
     // Lying down the bar would need column 3, standing up the flat one would reach row 31, and
@@ -136,7 +134,7 @@ TEST_F(TickTest, RotationAndSidewaysMovesAreRefusedWhenACellWouldLeaveOrHitTheBo
 
 // Inversion needs a free box inside the columns and above the floor; it sounds and is not
 // counted as a click.
-TEST_F(TickTest, InversionNeedsAFreeBoxInsideTheColumnsAboveTheFloorAndIsNoClick) {
+TEST_F(GameTest, InversionNeedsAFreeBoxInsideTheColumnsAboveTheFloorAndIsNoClick) {
     const std::array<std::string_view, 4> none = {"....", "....", "....", "...."},
                                           full = {"####", "####", "####", "####"};
     // The box, where it stands, a filled cell under an empty one of the box, and the answer.

@@ -169,8 +169,8 @@ TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
     landIntoGameOver();
     EXPECT_EQ(onDisk(), (Records{{ann, 100000}, {"Me", s().Score / 10}, {"Иван", 3}}));
     game.tmrDown_Timer();
-    EXPECT_EQ(std::tuple(table()[0], table()[2], s().TickCount),
-              std::tuple("1. " + ann + "100000", "3. Иван           3", 0));
+    EXPECT_EQ(std::tuple(table()[0], table()[2], s().TickCount, host.closed),
+              std::tuple("1. " + ann + "100000", "3. Иван           3", 0, 1));
 }
 
 TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {

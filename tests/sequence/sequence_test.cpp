@@ -11,7 +11,7 @@ struct Seq : ::testing::Test {
         for (int i = 0; i < n; ++i) out.push_back(seq.Head());
         return out;
     }
-    MersenneRandom random{11};
+    FakeRandom random;
     FakeClock clock;
     int beeps = 0;
     clsSeq seq{random, clock, [this] { ++beeps; }};
@@ -37,20 +37,15 @@ TEST_F(Seq, CyclicOrderGoesOnAcrossEditsAndBadRemovalsBeep) {
 
 // A draw d picks position round(d * n + 1), halves to the even one, the last at most: position 1
 // comes with 0.5/n, the middle ones with 1/n, the last with 1.5/n.
-TEST(SeqRandom, DrawsRoundHalfToEvenOntoThePositions) {
-    FakeRandom r;
-    FakeClock clock;
-    clsSeq s{r, clock};
-    for (std::uint8_t i = 1; i <= 4; ++i) s.PutItem(i);
-    r.push({0.0, 0.124, 0.125, 0.375, 0.376, 0.624, 0.625, 0.9999});
+TEST_F(Seq, DrawsRoundHalfToEvenOntoThePositions) {
+    for (std::uint8_t i = 1; i <= 4; ++i) seq.PutItem(i);
+    random.push({0.0, 0.124, 0.125, 0.375, 0.376, 0.624, 0.625, 0.9999});
     std::vector<int> got;
-    for (int i = 0; i < 8; ++i) got.push_back(s.GetRandom());
+    for (int i = 0; i < 8; ++i) got.push_back(seq.GetRandom());
     EXPECT_EQ(got, (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4}));
 }
 
-using SequenceGame = GameTest;
-
-TEST_F(SequenceGame, TheQueueDealsTheSequenceFromTheNextEnteringFigure) {
+TEST_F(GameTest, TheQueueDealsTheSequenceFromTheNextEnteringFigure) {
     MersenneRandom r{3};
     SequenceState sequence{r, clock};
     for (std::uint8_t k : {0, 2, 6}) sequence.FigureSequence.PutItem(k);
