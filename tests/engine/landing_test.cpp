@@ -48,10 +48,8 @@ TEST_F(GameTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     // Cleared, the cells that are left, then the grid over them.
     EXPECT_EQ(board.landed(rgb(9, 9, 9)), (std::set<Cell>{{7, 29}, {7, 30}}));
     EXPECT_EQ(board.ops(Op::Line).size(), 49u);
-    auto first = [&](Op op) {
-        return std::ranges::find(board.calls, op, &RecordingCanvas::Call::op) - board.calls.begin();
-    };
-    EXPECT_GT(first(Op::Line), first(Op::Clear));
+    EXPECT_GT(std::ranges::find(board.calls, Op::Line, &RecordingCanvas::Call::op),
+              std::ranges::find(board.calls, Op::Clear, &RecordingCanvas::Call::op));
 }
 
 // The label of the rows just removed blinks in its frame's colour for six steps; a removal

@@ -104,18 +104,6 @@ struct BestPlayersTest : GameTest, NameAsker, PanelObserver {
     const std::vector<std::string> guestOnly{"1. Guest          0"};
 };
 
-TEST_F(BestPlayersTest, TableReadAtGameStart) {
-    game.Form_Load();  // no file yet: the default one is written
-    EXPECT_EQ(std::tuple(fileBytes(file()), table(), text(Ctl::lblPosition)),
-              std::tuple("Guest\r\n0\r\n", guestOnly, "Place # 2"));
-
-    std::ofstream(file()).close();  // an empty table: first place from the start
-    game.Form_Load();
-    EXPECT_EQ(std::tuple(table().size(), text(Ctl::lblPosition)), std::tuple(0ul, "Place # 1"));
-    players.store(7);
-    EXPECT_EQ(fileBytes(file()), "Player\r\n 7 \r\n");
-}
-
 // A table too large, or no regular file at all, is read as unreadable: never waited on,
 // never written over, and the lost result is said in the log.
 TEST_F(BestPlayersTest, WhatIsNotAReadableTableIsNeverReplaced) {
@@ -173,7 +161,13 @@ TEST_F(BestPlayersTest, ResultsOfOtherCopiesAreKeptAndNoEndsTheGame) {
               std::tuple("1. " + ann + "100000", "3. Иван           3", 0, 1));
 }
 
-TEST_F(BestPlayersTest, NamesEqualScoresDatesAndCancelledDialogs) {
+TEST_F(BestPlayersTest, DefaultAndEmptyTablesNamesEqualScoresDatesAndCancelledDialogs) {
+    game.Form_Load();  // no file yet: the default one is written
+    EXPECT_EQ(std::tuple(fileBytes(file()), table(), text(Ctl::lblPosition)),
+              std::tuple("Guest\r\n0\r\n", guestOnly, "Place # 2"));
+    std::ofstream(file()).close();  // an empty table: first place from the start
+    game.Form_Load();
+    EXPECT_EQ(std::tuple(table().size(), text(Ctl::lblPosition)), std::tuple(0ul, "Place # 1"));
     std::ofstream(file(), std::ios::binary) << "Ann\n 30\nBob\n 20\n";  // LF only
     game.Form_Load();
     answers = {std::nullopt, "", "Cy"};

@@ -98,7 +98,9 @@ TEST(SettingsFormat, EachLineFollowsItsReadingRule) {
 }
 
 // Written back: a default sound path in full, and lines read in the Cyrillic code page as UTF-8.
-TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
+// A path with a line break in it is written as "..." and so reads back as the default: each of
+// the twelve path lines, with either break, keeps the file at its 66 lines.
+TEST(SettingsFormat, PathsAsTheyAreWrittenBackAndOneThatCannotStandOnOneLineAsNone) {
     std::string text = format(*parse(join(kDefaultLines)));
     EXPECT_NE(text.find("\n" + kFolder + "/sound/drop2.WAV\r\nTrue\r\n"), std::string::npos);
     std::vector<std::string> lines = kDefaultLines;
@@ -107,12 +109,7 @@ TEST(SettingsFormat, PathsAsTheyAreWrittenBack) {
     Settings s = *parse(join(lines));
     EXPECT_EQ(s.sounds[0].DMCtrlPath, "/звук/влево.wav");
     EXPECT_NE(format(s).find("\r\nC:\\Музыка.wav\r\n"), std::string::npos);
-}
-
-// A path with a line break in it is written as "..." and so reads back as the default: each of
-// the twelve path lines, with either break, keeps the file at its 66 lines.
-TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
-    Settings s = defaultSettings(kFolder);  // each switch beside another kept on
+    s = defaultSettings(kFolder);  // each switch beside another kept on
     s.EnableSoundControl = s.MP3Enable = s.bDrawSetka = s.sounds[9].DMCtrlEnabled = false;
     s.SpeedChange = -300;
     std::vector<std::string*> paths = {&s.PathToBkgMusic, &s.MP3Path};
@@ -120,7 +117,7 @@ TEST(SettingsFormat, APathThatCannotStandOnOneLineIsWrittenAsNone) {
     for (std::string* path : paths)
         for (const char* broken : {"/a\nb.wav", "/a\rb.wav", "/ab.wav\r"}) {
             std::string kept = std::exchange(*path, broken);
-            std::string text = format(s);
+            text = format(s);
             *path = kept;
             EXPECT_EQ(parse(text), s) << text;
         }
