@@ -183,8 +183,11 @@ TEST(TickDriverTest, RunsTheTicksDueInTheirPhase) {
 }
 
 // A game whose panel's gravity timer starts and stops the driver, as the window wires it.
-struct Play : PanelObserver {
-    Play() { game.Form_Load(), game.panel().setObserver(this); }
+struct Play : PanelObserver, GameRig<MersenneRandom> {
+    Play() {
+        random = MersenneRandom{2024};
+        game.Form_Load(), game.panel().setObserver(this);
+    }
     ~Play() override { game.panel().setObserver(nullptr); }
     bool gravity() { return game.panel().timer(Timer::tmrDown).enabled; }
     void timerChanged(Timer t) override {
@@ -203,14 +206,6 @@ struct Play : PanelObserver {
                   : keys.Form_KeyUp(-key);
     }
 
-    MersenneRandom random{2024};
-    FakeClock clock;
-    FakeHost host;
-    RecordingCanvas board, next, future;
-    Game game{random, clock, host, {board, next, future}};
-    ControlButtons buttons{game};
-    Menu menu{game, buttons};
-    Keyboard keys{game, buttons, menu};
     FakeSteadyClock steady;
     TickDriver driver{steady, [this] { game.tmrDown_Timer(); }};
 };

@@ -19,9 +19,22 @@ namespace tumblix::test {
 inline constexpr std::array<std::string_view, 4> kBar = {".#..", ".#..", ".#..", ".#.."};
 inline constexpr std::array<std::string_view, 4> kJ = {".##.", ".#..", ".#..", "...."};
 
-// A started game on fakes. The generator's fallback 0 makes every queued figure a J (kind 0,
-// never a Tumblix figure) and every sound choice the second one.
-class GameTest : public ::testing::Test {
+// A game on fakes with its controls, drawing its numbers from R.
+template <class R>
+struct GameRig {
+    R random;
+    FakeClock clock;
+    FakeHost host;
+    RecordingCanvas board, next, future;
+    Game game{random, clock, host, {board, next, future}};
+    ControlButtons buttons{game};
+    Menu menu{game, buttons};
+    Keyboard keys{game, buttons, menu};
+};
+
+// A started game. The generator's fallback 0 makes every queued figure a J (kind 0, never a
+// Tumblix figure) and every sound choice the second one.
+class GameTest : public ::testing::Test, public GameRig<FakeRandom> {
   protected:
     GameTest() {
         game.Form_Load();
@@ -61,19 +74,7 @@ class GameTest : public ::testing::Test {
         put(kBar, 6, 0);
         land();
     }
-
-    FakeRandom random;
-    FakeClock clock;
-    FakeHost host;
-    RecordingCanvas board, next, future;
-    Game game{random, clock, host, {board, next, future}};
 };
-
-class ControlsTest : public GameTest {
-  protected:
-    ControlButtons buttons{game};
-    Menu menu{game, buttons};
-    Keyboard keys{game, buttons, menu};
-};
+using ControlsTest = GameTest;
 
 }  // namespace tumblix::test
