@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <algorithm>
 
 #include "app/game_folders.h"
 #include "app/start_up.h"

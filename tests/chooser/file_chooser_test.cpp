@@ -1,11 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QListWidget>
-#include <QTemporaryDir>
 
 #include "chooser/file_chooser.h"
 #include "chooser/file_names.h"

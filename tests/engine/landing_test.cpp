@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <algorithm>
 
 #include "support/game_fixture.h"

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <algorithm>
-#include <random>
 
 #include "engine/tick_driver.h"
 #include "support/game_fixture.h"

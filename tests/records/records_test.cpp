@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <functional>
-#include <limits>
-#include <sstream>
-
 #include "files/bounded_read.h"
 #include "records/best_players.h"
 #include "records/records_file.h"

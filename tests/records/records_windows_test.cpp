@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-#include <optional>
 
 #include "records/enter_name_dialog.h"
 #include "records/game_over_dialog.h"

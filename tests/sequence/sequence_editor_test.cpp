@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QLabel>
-#include <memory>
 
-#include "engine/random.h"
 #include "sequence/sequence_editor.h"
 #include "sequence/sequence_state.h"
 #include "support/click.h"

@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <functional>
-#include <sstream>
-
-#include "files/bounded_read.h"
 #include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <compare>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <set>
-#include <string_view>
 #include <tuple>
-#include <vector>
 
 #include "engine/canvas.h"
 #include "engine/host.h"

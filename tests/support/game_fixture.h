@@ -3,11 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "control/control_buttons.h"
 #include "control/keyboard.h"
 #include "control/menu.h"
