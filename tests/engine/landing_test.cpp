@@ -21,30 +21,30 @@ std::vector<Color> runTimer(Game& game, Timer t, Ctl label) {
 
 // The cells written, the landing sound, the new figure and the queue's shift are pinned by the
 // other landing tests.
-TEST_F(GameTest, LandingPutsTheButtonsBackAndErasesNoLandedCell) {
-    s().DownButtonColor = rgb(4, 5, 6);
-    game.panel().setVisible(Ctl::lblFirma, true);
+TEST_F(GameTest, LandingErasesNoLandedCell) {
     s().FigureQueue[1].pattern = std::string(randomKindPattern(4));
     game.settings().iFantom = 2;
     put(kBar, 12, 3);
     game.UpdateFantom();  // the ghost where the bar lands
     land();
-    EXPECT_EQ(std::pair(game.panel()[Ctl::cmdDown].backColor, game.panel()[Ctl::lblFirma].visible),
-              std::pair(rgb(4, 5, 6), false));
     // Neither the falling figure nor the new one's ghost paints over the landed bottom cell.
     EXPECT_FALSE(board.erased(s().BoardBackColor).contains({13, 30}));
 }
 
+// A landing puts the buttons' colour back and hides the Tumblix caption.
 TEST_F(GameTest, SeparateFullRowsCountTogetherAndTheBoardIsRepainted) {
     well({"...............", "###.###########", "#..............", "###.###########"});
     s().FigureColor = rgb(9, 9, 9);
     s().FigureClicks = 3;
+    s().DownButtonColor = rgb(4, 5, 6);
+    game.panel().setVisible(Ctl::lblFirma, true);
     put(kBar, 6, 0);
     land();
     EXPECT_EQ(s().board.picture(28), "...............\n...#...........\n#..#...........\n");
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mDown2, Sound::mDelLin1}));
-    EXPECT_EQ(std::make_tuple(s().Score, s().Clicks, s().FigureClicks),
-              std::make_tuple(8000 + 2010 + 32, 3, 0));
+    EXPECT_EQ(std::tuple(s().Score, s().Clicks, s().FigureClicks,
+                         game.panel()[Ctl::cmdDown].backColor, game.panel()[Ctl::lblFirma].visible),
+              std::tuple(8000 + 2010 + 32, 3, 0, rgb(4, 5, 6), false));
     EXPECT_EQ(stats().back(), "1. +1004 -> 2 lines (3)");
     // Cleared, the cells that are left, then the grid over them.
     EXPECT_EQ(board.landed(rgb(9, 9, 9)), (std::set<Cell>{{7, 29}, {7, 30}}));
@@ -205,7 +205,7 @@ TEST_F(GameTest, GameEndsOnlyWhenTheNewFigureOverlapsAtTheStartAndYesStartsAFres
 
 using Cells = std::set<Cell>;
 
-TEST_F(GameTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
+TEST_F(GameTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyanOnTheBoardAndGrid) {
     s().BoardBackColor = rgb(9, 9, 9);
     put({"#...", "....", "....", "...."}, 4, 30);
     game.DrawFigure();  // the J drawn at the start stood at (9, 0)
@@ -218,10 +218,10 @@ TEST_F(GameTest, FigureErasesItsLastSquaresThenFramesTheNewOnesInCyan) {
     game.DrawFigure();
     game.DrawFigure();
     EXPECT_EQ(board.erased(rgb(9, 9, 9)), (Cells{{4, 30}}));
-}
-
-// The grid's colour of first place is the best-players tests', its count the landing tests'.
-TEST_F(GameTest, BoardIsClearedThenEachLandedCellDrawnWithACyanBorderThenTheGridDashDot) {
+    // The board is cleared, then each landed cell drawn with a cyan border, then the grid
+    // dash-dotted. The grid's colour of first place is the best-players tests', its count the
+    // landing tests'.
+    board.reset();
     s().board.set(4, 30, rgb(1, 2, 3));
     s().board.set(18, 0, rgb(4, 5, 6));
     game.DrawBoard();

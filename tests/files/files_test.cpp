@@ -10,7 +10,7 @@
 namespace tumblix::test {
 namespace {
 
-TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWasAndSaysWhy) {
+TEST(Files, AtomicWritesReplaceOrLeaveTheFileAndSayWhyAndBoundedReadsCutOnlyPastTheBound) {
     TempFolder folder;
     auto file = folder / "settings.ini";
     auto put = [&](const char* text) {
@@ -35,14 +35,9 @@ TEST(AtomicFile, ReplacesTheFileOrLeavesItAsItWasAndSaysWhy) {
               "на месте файла папка|нет прав на запись|нет прав на запись|папка не найдена|"
               "папка не найдена|диск только для чтения|нет места на диске|нет места на диске|"
               "ошибка ввода-вывода|ошибка 16 (Device or resource busy)");
-}
-
-using Status = FileText::Status;
-
-// A file of exactly the bound is read whole; one byte more is cut. Missing, unreadable and
-// irregular files are the settings' and the best-players table's cases.
-TEST(BoundedRead, AFileOfTheBoundIsWholeAndOneByteMoreIsCut) {
-    TempFolder folder;
+    // A file of exactly the bound is read whole; one byte more is cut. Missing, unreadable and
+    // irregular files are the settings' and the best-players table's cases.
+    using Status = FileText::Status;
     std::ofstream(folder / "f", std::ios::binary) << "12345";
     FileText whole = readBoundedFile(folder / "f", 5), cut = readBoundedFile(folder / "f", 4);
     EXPECT_EQ(std::tuple(whole.status, whole.text, cut.status, cut.text),

@@ -19,8 +19,9 @@ namespace {
 
 // A gamepad or joystick has a button from 0x120 to 0x13f in the key bitmap the kernel writes
 // (64-bit words, the highest first); mice and pens have none. A mouse always stands
-// beside the device, and a machine without the folder has no gamepad.
-TEST(InputDevicesTest, AGamepadIsFoundByItsButtons) {
+// beside the device, and a machine without the folder has no gamepad. The watch calls back when
+// a device node comes.
+TEST(InputDevicesTest, AGamepadIsFoundByItsButtonsAndTheWatchSeesADeviceCome) {
     // South, east, north, west, start, ...; a joystick's trigger (0x120); 0x11f; a pen (0x140).
     for (auto [bitmap, gamepad] : {std::pair{"7cdb000000000000 0 0 0 0", true},
                                    {"100000000 0 0 0 0", true},
@@ -34,10 +35,6 @@ TEST(InputDevicesTest, AGamepadIsFoundByItsButtons) {
         EXPECT_EQ(gamepadPresent(sys.path), gamepad) << bitmap;
     }
     EXPECT_FALSE(gamepadPresent("/no/such/folder"));
-}
-
-// The watch calls back when a device node comes.
-TEST(InputDevicesTest, TheWatchSeesADeviceCome) {
     test::TempFolder dev;
     int changes = 0;
     InputDeviceWatch watch([&] { ++changes; }, dev.path.c_str());
@@ -85,7 +82,7 @@ void play(std::initializer_list<Read> reads) {
 // after the delay at the interval, at most three repeats for a very late read; a release comes
 // before a press; the arrow pressed last takes the repeat over, Space and Esc end it and never
 // repeat.
-TEST(PadKeysTest, ArrowsRepeatAtTheDesktopRate) {
+TEST(PadKeysTest, ArrowsRepeatAtTheDesktopRateAndTheStickHasADeadZone) {
     play({{0, "l", -32768, 0, "L+"},       {299, "", -32768, 0, ""},
           {300, "", -32768, 0, "L+"},      {350, "", -32768, 0, "L+"},
           {1000, "", -32768, 0, "L+L+L+"}, {1050, "", -32768, 0, "L+"},
@@ -96,11 +93,8 @@ TEST(PadKeysTest, ArrowsRepeatAtTheDesktopRate) {
           {5000, "", 0, 0, "R-U-_-E-"},    {5000, "ruBS", 0, 0, "R+U+_+E+"},
           {5400, "d", 0, 0, "R-U-_-E-D+"}, {5700, "d", 0, 0, "D+"},
           {5710, "", 0, 0, "D-"},          {6500, "", 0, 0, ""}});
-}
-
-// The stick presses its arrow past a third of its travel and lets go under a quarter; the
-// axis pushed further chooses, and the stick pushed up presses nothing.
-TEST(PadKeysTest, TheStickHasADeadZone) {
+    // The stick presses its arrow past a third of its travel and lets go under a quarter; the
+    // axis pushed further chooses, and the stick pushed up presses nothing.
     play({{0, "", 10900, 0, ""},
           {0, "", 11000, 0, "R+"},
           {0, "", 8300, 0, ""},

@@ -17,7 +17,7 @@ ReadRecords read(const std::string& bytes) {
     return readRecords(in);
 }
 
-TEST(RecordsFile, WritesCleanUtf8WithCrLfAndReadsItOrTheWindowsCyrillicCodePage) {
+TEST(RecordsFile, WritesCleanUtf8WithCrLfAndReadsItTheCyrillicCodePageAndLeadingNumbers) {
     const Records table{{"Иван", 1234}, {"Guest", 0}, {"Минус", -5}};
     std::ostringstream out;
     writeRecords(out, table);
@@ -39,11 +39,8 @@ TEST(RecordsFile, WritesCleanUtf8WithCrLfAndReadsItOrTheWindowsCyrillicCodePage)
     writeRecords(out, {{"a\r\nb\x01", 2}, {"x\xFFy\xED\xA0\x80", 1}, {"Иван😀", 0}});
     EXPECT_EQ(read(out.str()).records,
               (Records{{"ab", 2}, {"x\uFFFDy\uFFFD\uFFFD\uFFFD", 1}, {"Иван😀", 0}}));
-}
-
-// The score line takes its leading number, kept to 64 bits; a name without its score at the
-// end drops only that name.
-TEST(RecordsFile, ScoreLineTakesTheLeadingNumberAndANameWithoutScoreIsDropped) {
+    // The score line takes its leading number, kept to 64 bits; a name without its score at
+    // the end drops only that name.
     constexpr auto max = std::numeric_limits<std::int64_t>::max(), min = -max - 1;
     std::vector<std::int64_t> scores;
     for (const Record& r :

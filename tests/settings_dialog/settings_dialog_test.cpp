@@ -63,7 +63,7 @@ class Dialogs : public ::testing::Test, public SettingsValues {
 
 // The dialog opens on the stored values, the ticked boxes meaning off; each control, worked
 // once, stores its own value.
-TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsOwn) {
+TEST_F(Dialogs, OpensOnTheStoredValuesEachControlStoresItsOwnAndEnterPressesNoButton) {
     auto on = [&](const char* box) { return c<QAbstractButton>(box)->isChecked(); };
     auto at = [&](const char* slider) { return c<Slider>(slider)->value(); };
     EXPECT_EQ(std::tuple(c<QLabel>("lblFirstVar")->text(), c<QLabel>("lblFile")->text(),
@@ -83,11 +83,8 @@ TEST_F(Dialogs, OpensOnTheStoredValuesWithShortenedNamesAndEachControlStoresItsO
                          sounds.settings.SpeedChange, c<QLineEdit>("txtChange")->text(),
                          sounds.settings.ForLoop, inversion.DMCtrlVolume(), inversion.DMCtrlFreq()),
               std::tuple(true, true, 2, -2500, 30000, 0, "0", 0, -1000, 70000));
-}
-
-// No button is the default: Enter in a box or on the list neither opens the sequence editor
-// nor closes the dialog.
-TEST_F(Dialogs, EnterPressesNoButton) {
+    // No button is the default: Enter in a box or on the list neither opens the sequence editor
+    // nor closes the dialog.
     for (const char* name : {"txtChange", "chkSoundControl", "cmbListEvents"}) {
         c(name)->setFocus();
         int editors = answerModal<frmSeq>([&] { QTest::keyClick(c(name), Qt::Key_Return); },
