@@ -75,10 +75,9 @@ TEST_F(GameTest, TicksUntilShownNamesTheNextTickThatChangesWhatIsShown) {
     EXPECT_EQ(game.ticksUntilShown(), 1);
     while (s().TimeCounter <= 200 || s().TickCount != 0) tick();
     // Speed, dropping, ticks already run in the step, ticks named.
-    for (auto [speed, dropping, ran, ahead] : {std::tuple{0, false, 0, 150},
-                                               {0, false, 40, 110},
-                                               {150, false, 0, 1},
-                                               {45, true, 0, 1}}) {
+    const std::tuple<int, bool, int, int> steps[] = {
+        {0, false, 0, 150}, {0, false, 40, 110}, {150, false, 0, 1}, {45, true, 0, 1}};
+    for (auto [speed, dropping, ran, ahead] : steps) {
         SCOPED_TRACE(speed + ran);
         s().Speed = speed;
         s().Dropping = dropping;

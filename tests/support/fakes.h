@@ -14,7 +14,6 @@ namespace tumblix::test {
 
 // Hands out the scripted numbers first, then the fallback value forever.
 struct FakeRandom final : Random {
-    explicit FakeRandom(double fallback = 0.0) : fallback(fallback) {}
     void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
     double next() override {
         ++draws;
@@ -28,7 +27,7 @@ struct FakeRandom final : Random {
     // super figure draws no cell) and this bonus draw.
     void dealTumblix(std::string_view pattern, double bonusDraw = 0.0);
 
-    double fallback;
+    double fallback = 0.0;
     std::deque<double> script;
     int draws = 0;
 };
@@ -55,11 +54,7 @@ struct FakeHost final : GameHost {
     int asked = 0, closed = 0, sweeps = 0;
 };
 
-// A board cell: playfield column 4..18, row 0..30.
-struct Cell {
-    int column, row;
-    auto operator<=>(const Cell&) const = default;
-};
+using Cell = std::pair<int, int>;  // a board cell: playfield column 4..18, row 0..30
 
 // Remembers every call together with the fill colour and line style in force at the time.
 struct RecordingCanvas final : Canvas {

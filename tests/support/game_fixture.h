@@ -39,9 +39,7 @@ class GameTest : public ::testing::Test, public GameRig<FakeRandom> {
 
     GameState& s() { return game.state(); }
     const std::string& text(Ctl c) const { return game.panel()[c].text; }
-    const std::vector<std::string>& stats() const {
-        return game.panel().list(List::lstStatistic).lines;
-    }
+    const auto& stats() const { return game.panel().list(List::lstStatistic).lines; }
     void well(const std::vector<std::string_view>& rows) { s().board = Board::fromPicture(rows); }
     void put(const std::array<std::string_view, 4>& rows, int x, int y) {
         s().Figure = boxFromRows(rows);
