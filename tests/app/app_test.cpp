@@ -13,14 +13,10 @@ namespace {
 // has changed (not the tens, not the whole seconds), and before the main window; a splash that
 // waits too long goes anyway.
 TEST(StartUpTest, SplashSoundsWaitForTheSecondsDigitThenMainWindow) {
-    struct Case {
-        std::vector<int> seconds;
-        int patience;
-        std::string steps;
-    };
-    const Case cases[] = {{{17, 17, 27, 19}, 99, "splash sounds 17 17 idle 27 idle 19 gone main"},
-                          {{4, 4, 4, 4, 4, 5}, 2, "splash sounds 4 4 idle 4 idle 4 gone main"}};
-    for (const Case& c : cases) {
+    const std::tuple<std::vector<int>, int, std::string> cases[] = {
+        {{17, 17, 27, 19}, 99, "splash sounds 17 17 idle 27 idle 19 gone main"},
+        {{4, 4, 4, 4, 4, 5}, 2, "splash sounds 4 4 idle 4 idle 4 gone main"}};
+    for (const auto& [seconds, patience, expected] : cases) {
         std::string steps;
         std::size_t read = 0;
         int idled = 0;
@@ -29,14 +25,14 @@ TEST(StartUpTest, SplashSoundsWaitForTheSecondsDigitThenMainWindow) {
                  .createSounds = step(" sounds"),
                  .clockSeconds =
                      [&] {
-                         int s = c.seconds[std::min(read++, c.seconds.size() - 1)];
+                         int s = seconds[std::min(read++, seconds.size() - 1)];
                          (steps += ' ') += std::to_string(s);
                          return s;
                      },
-                 .idle = [&] { return ++idled <= c.patience && (steps += " idle", true); },
+                 .idle = [&] { return ++idled <= patience && (steps += " idle", true); },
                  .removeSplash = step(" gone"),
                  .showMainWindow = step(" main")});
-        EXPECT_EQ(steps, c.steps);
+        EXPECT_EQ(steps, expected);
     }
 }
 

@@ -55,26 +55,20 @@ TEST(KeyRepeatTest, TheXServersDelayAndInterval) {
 // One read of the pad: its time, the buttons held (l r u d: the D-pad; A B X S: A, B, X and
 // Start), the stick, and the keys it gives (L R U D: the arrows, _ Space, E Esc; + press,
 // - release).
-struct Read {
-    std::int64_t t;
-    const char* buttons;
-    int x, y;
-    const char* keys;
-};
+using Read = std::tuple<std::int64_t, std::string, int, int, const char*>;
 
 void play(std::initializer_list<Read> reads) {
     PadKeys keys({300, 50});
-    for (const Read& r : reads) {
+    for (const auto& [t, buttons, x, y, want] : reads) {
         PadState s;
-        const std::string pad = "lrudABXS";
-        for (char c : std::string(r.buttons)) s.held[pad.find(c)] = true;
-        s.stickX = r.x, s.stickY = r.y;
+        for (char c : buttons) s.held[std::string_view("lrudABXS").find(c)] = true;
+        s.stickX = x, s.stickY = y;
         std::string got;
-        keys.update(s, r.t, [&](int code, bool down) {
+        keys.update(s, t, [&](int code, bool down) {
             got += code == 32 ? '_' : code == 27 ? 'E' : "LURD"[code - 37];
             got += down ? '+' : '-';
         });
-        EXPECT_EQ(got, r.keys) << "at " << r.t;
+        EXPECT_EQ(got, want) << "at " << t;
     }
 }
 
