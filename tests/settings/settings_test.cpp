@@ -160,7 +160,7 @@ void asOrdinaryUser(const std::function<void()>& checks) {
 
 // A good file, named after the computer, reads as it is. Whatever else was there is kept under
 // another name, and the file in its place reads as the settings in force, saved at exit.
-TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart) {
+TEST(SettingsFile, ABadFileIsSetAsideAndReplacedWhatCannotBeReplacedLeavesTheDefaults) {
     TempFolder folder;
     fs::permissions(folder.path, fs::perms::all);  // open to the ordinary user
     auto file = folder / settingsFileName("?b/o\\x");
@@ -203,20 +203,17 @@ TEST(SettingsFile, ABadFileIsSetAsideAndReplacedByTheDefaultsOrItsGoodFirstPart)
             EXPECT_TRUE(saveSettingsFile(file, loaded.settings));
         }
     });
-}
-
-TEST(SettingsFile, WhatCannotBeReplacedLeavesTheDefaultsInForce) {
-    TempFolder folder;
-    // A folder where the file should be: it can be neither read nor replaced.
-    auto file = folder / "Tmbxbox.ini";
-    fs::create_directory(file);
-    for (auto [place, source] : {std::pair{file, Source::Unreadable},
+    // A folder where the file should be can be neither read nor replaced, and one in a missing
+    // folder cannot be written: the defaults stay in force.
+    auto box = folder / "Tmbxbox.ini";
+    fs::create_directory(box);
+    for (auto [place, source] : {std::pair{box, Source::Unreadable},
                                  std::pair{folder / "none/Tmbxbox.ini", Source::BuiltIn}}) {
         LoadedSettings loaded = loadSettingsFile(place, "/game");
         EXPECT_EQ(std::tuple(loaded.source, loaded.settings, bool(saveSettingsFile(place, {}))),
                   std::tuple(source, defaultSettings("/game"), false));
     }
-    EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_TRUE(fs::is_directory(box));
 }
 
 }  // namespace
