@@ -214,12 +214,7 @@ TEST(TickDriverTest, BatchedTicksPlayTheSameGameAsATickByTickTimer) {
     auto between = [&gen](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
     const int keys[] = {vk::Left,  vk::Right,  vk::Up,          vk::Down,
                         vk::Space, vk::Escape, Play::kMinimise, 0};
-    struct Input {
-        std::int64_t at;
-        int key;
-        double x;
-    };
-    std::vector<Input> script;
+    std::vector<std::tuple<std::int64_t, int, double>> script;  // when, key, x
     std::vector<std::int64_t> wakes;  // every input, and the display frames between
     std::int64_t at = 0;
     for (int i = 0; i < 200; ++i) {
@@ -230,7 +225,7 @@ TEST(TickDriverTest, BatchedTicksPlayTheSameGameAsATickByTickTimer) {
                               key == vk::Escape || key == Play::kMinimise ? vk::Escape : -key, 0});
     }
     for (std::int64_t frame = 0; frame < at; frame += between(1000, 60'000)) wakes.push_back(frame);
-    for (const Input& in : script) wakes.push_back(in.at);
+    for (const auto& in : script) wakes.push_back(std::get<0>(in));
     std::sort(wakes.begin(), wakes.end());
     Play byTicks, batched;
     byTicks.host.newGameAnswer = batched.host.newGameAnswer = true;
@@ -244,15 +239,15 @@ TEST(TickDriverTest, BatchedTicksPlayTheSameGameAsATickByTickTimer) {
     };
     batched.driver.start();  // woken by frames at uneven moments, and by every input
     auto frame = wakes.begin();
-    for (const Input& in : script) {
-        ticksUntil(in.at);
+    for (auto [when, key, x] : script) {
+        ticksUntil(when);
         bool was = byTicks.gravity();
-        byTicks.act(in.key, in.x);
-        if (!was && byTicks.gravity()) due = in.at + 2000;
-        for (; *frame < in.at; ++frame) batched.steady.now = *frame, batched.driver.catchUp();
-        batched.steady.now = in.at;
-        if (in.key != Play::kMinimise) batched.driver.catchUp();
-        batched.act(in.key, in.x);
+        byTicks.act(key, x);
+        if (!was && byTicks.gravity()) due = when + 2000;
+        for (; *frame < when; ++frame) batched.steady.now = *frame, batched.driver.catchUp();
+        batched.steady.now = when;
+        if (key != Play::kMinimise) batched.driver.catchUp();
+        batched.act(key, x);
     }
 
     const GameState &a = byTicks.game.state(), &b = batched.game.state();
