@@ -5,17 +5,15 @@
 #include <QLabel>
 
 #include "sequence/sequence_editor.h"
-#include "sequence/sequence_state.h"
 #include "support/click.h"
-#include "support/still_clock.h"
+#include "support/settings_values.h"
 
 namespace tumblix::testing {
 namespace {
 
 TEST(SequenceEditor, SlotsFollowTheListAndTheButtonsItsLength) {
-    MersenneRandom random{5};
-    StillClock clock;
-    SequenceState seq{random, clock};
+    SettingsValues values;  // the sequence on a seeded generator and a still clock
+    SequenceState& seq = values.sequence;
     seq.SequenceOn = true;  // an empty list cannot be on
     auto editor = std::make_unique<frmSeq>(nullptr, seq);
     auto b = [&](const QString& name) { return editor->findChild<QAbstractButton*>(name); };

@@ -46,8 +46,7 @@ TEST_F(Seq, DrawsRoundHalfToEvenOntoThePositions) {
 }
 
 TEST_F(GameTest, TheQueueDealsTheSequenceFromTheNextEnteringFigure) {
-    MersenneRandom r{3};
-    SequenceState sequence{r, clock};
+    SequenceState sequence{random, clock};  // dealt in order, not drawn
     for (std::uint8_t k : {0, 2, 6}) sequence.FigureSequence.PutItem(k);
     game.chooser().setSequence(&sequence);
     random.fallback = 0.5;  // random figures: Tumblix figures, never J, I or O
