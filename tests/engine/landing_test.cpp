@@ -84,11 +84,12 @@ TEST_F(GameTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
     random.push({0.6, 0.0, 0.5, 0.99, 0.999});
     random.fallback = 0.9;  // the eighth kind: a bar
     game.Form_Load();
-    EXPECT_EQ(
-        std::tuple(s().FigureKinds, s().FigureColor, s().DownButtonColor,
-                   game.panel()[Ctl::lstTable].backColor,
-                   game.panel()[Ctl::lstStatistic].backColor),
-        std::tuple(8, rgb(154, 204, 253), qbColor(15), rgb(135, 180, 230), rgb(135, 45, 225)));
+    EXPECT_EQ(std::tuple(
+                  s().FigureKinds, s().FigureColor, s().DownButtonColor,
+                  game.panel()[Ctl::lstTable].backColor, game.panel()[Ctl::lstStatistic].backColor,
+                  game.panel()[Ctl::lblNextPlace].foreColor, game.panel()[Ctl::lblTotal].foreColor),
+              std::tuple(8, rgb(154, 204, 253), qbColor(15), rgb(135, 180, 230), rgb(135, 45, 225),
+                         rgb(180, 90, 150), rgb(90, 90, 250)));
     land();
     EXPECT_EQ(std::pair(s().FigureColor, s().FigureQueue[4].pattern),
               std::pair(rgb(240, 240, 240), std::string(randomKindPattern(7))));
