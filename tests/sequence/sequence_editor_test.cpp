@@ -8,8 +8,8 @@
 #include "engine/random.h"
 #include "sequence/sequence_editor.h"
 #include "sequence/sequence_state.h"
-#include "support/click.h"
-#include "support/still_clock.h"
+#include "support/answer_modal.h"
+#include "support/settings_values.h"
 
 namespace tumblix::testing {
 namespace {

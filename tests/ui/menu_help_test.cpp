@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "support/answer_modal.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
 #include "ui/splash_window.h"

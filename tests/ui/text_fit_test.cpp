@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,11 +14,8 @@
 #include "records/enter_name_dialog.h"
 #include "records/future_window.h"
 #include "records/game_over_dialog.h"
-#include "records/list_window.h"
 #include "sequence/sequence_editor.h"
 #include "settings_dialog/settings_dialog.h"
-#include "support/answer_modal.h"
-#include "support/settings_values.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
 #include "ui/splash_window.h"

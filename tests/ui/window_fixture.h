@@ -5,13 +5,10 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-#include <vector>
 
-#include "engine/random.h"
 #include "records/list_window.h"
-#include "support/still_clock.h"
+#include "support/answer_modal.h"
+#include "support/settings_values.h"
 #include "ui/main_window.h"
 
 namespace tumblix::testing {
