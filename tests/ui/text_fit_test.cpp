@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The help tour, the about, splash and help windows, and every window's texts shown whole.
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -46,10 +46,10 @@ std::pair<QRect, int> textRoom(QWidget* w) {
 QStringList cutTexts(QWidget& window) {
     QStringList cut;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        auto* label = qobject_cast<QLabel*>(w);
-        auto* button = qobject_cast<QAbstractButton*>(w);
-        QString text = label ? label->text() : button ? button->text() : QString();
-        if (text.isEmpty() || !w->isVisible()) continue;
+        QString text = w->property("text").toString();
+        bool shown =
+            w->isVisible() && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w));
+        if (text.isEmpty() || !shown) continue;
         auto [room, flags] = textRoom(w);
         QSize need = w->fontMetrics().boundingRect(room, flags, text).size();
         if (need.width() > room.width() || need.height() > room.height()) cut << w->objectName();
@@ -61,20 +61,15 @@ QStringList cutTexts(QWidget& window) {
 // pages) that are in Russian.
 QStringList russianTexts(QWidget& window) {
     QStringList found;
-    auto take = [&](const QString& text) {
-        if (text.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]"))) found << text;
-    };
     QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    widgets << &window;
-    for (QWidget* w : widgets) {
-        for (const QString& text : {w->windowTitle(), w->toolTip(), w->property("tag").toString()})
-            take(text);
-        if (auto* label = qobject_cast<QLabel*>(w)) take(label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) take(button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w)) take(group->title());
-        if (auto* frame = qobject_cast<FrameBox*>(w)) take(frame->caption());
+    for (QWidget* w : widgets << &window) {
+        QStringList texts;
+        for (const char* name : {"windowTitle", "toolTip", "tag", "text", "title"})
+            texts << w->property(name).toString();
+        if (auto* frame = qobject_cast<FrameBox*>(w)) texts << frame->caption();
         if (auto* box = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < box->count(); ++i) take(box->itemText(i));
+            for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+        found << texts.filter(QRegularExpression("[\\x{0400}-\\x{04FF}]"));
     }
     return found;
 }
@@ -139,6 +134,125 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
             expectWhole(chooser);
             chooser.close();
         });
+}
+
+bool filledWith(QWidget* w, Qt::GlobalColor c) {
+    QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage filled(shown.size(), QImage::Format_RGB32);
+    filled.fill(c);
+    return shown == filled;
+}
+
+TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses) {
+    // The end of a game takes its page away without ending the tour.
+    enum class End { Last, CloseButton, CloseBox, GameOver };
+    for (auto [end, last, pages] : {std::tuple{End::Last, 37, 37},
+                                    {End::CloseButton, 3, 3},
+                                    {End::CloseBox, 1, 1},
+                                    {End::GameOver, 2, 37}}) {
+        std::vector<std::string> lit;
+        std::vector<QString> texts;
+        Panel before = panel();
+        window->sounds.clear();
+        int shown = answerModal<HelpWindow>(
+            [&] { QTest::mouseClick(button("chkHelp"), Qt::LeftButton); },
+            [&](HelpWindow& w) {
+                texts.push_back(w.findChild<QPlainTextEdit*>("txtText")->toPlainText());
+                for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
+                    if (panel()[static_cast<Ctl>(i)].backColor == colors::white)
+                        lit.emplace_back(ctlName(static_cast<Ctl>(i)));
+                for (const char* picture : {"picTumblix", "picNext"})
+                    EXPECT_TRUE(lit.back() != picture ||
+                                filledWith(window->control(picture), Qt::white));
+                bool at = static_cast<int>(texts.size()) == last;
+                if (at && end == End::CloseBox) return (void)w.close();
+                if (at && end == End::GameOver) return window->closeGameWindows();
+                w.findChild<QPushButton*>(at && end == End::CloseButton ? "cmdClose" : "cmdNext")
+                    ->click();
+            });
+        SCOPED_TRACE(pages);
+        // A sound a page; the board drawn again after its page.
+        EXPECT_EQ(std::tuple(shown, window->sounds.size(), button("chkHelp")->isChecked(),
+                             filledWith(board(), Qt::black)),
+                  std::tuple(pages, static_cast<std::size_t>(pages), false, false));
+        for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
+            EXPECT_EQ(panel()[static_cast<Ctl>(i)].backColor,
+                      static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
+                                                           : before[static_cast<Ctl>(i)].backColor)
+                << ctlName(static_cast<Ctl>(i));
+        EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
+        if (end != End::Last) continue;
+        // One lit control per page, in the window's order, frames and bars left out.
+        std::string order;
+        for (const std::string& name : lit) order += name + " ";
+        EXPECT_EQ(order,
+                  "lstTable picTumblix fraControl cmdDown cmdLeftRight(2) cmdLeftRight(0) "
+                  "cmdRotate(0) cmdSpace lblPause frmMenu chkMP3 chkExit chkFuture chkAuto chkStat "
+                  "chkRec chkSet chkDemo chkHelp chkPause fraScore lblScore fraLines "
+                  "lblCountLines(1) lblCountLines(2) lblCountLines(3) lblCountLines(4) picNext "
+                  "lblFirma lblSumBonus lblLevel lblPosition lblRemain lblNextPlace lblAutors "
+                  "lblTimeBonus lblTotalScore ");
+        EXPECT_EQ(texts[30],
+                  "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается "
+                  ") после каждых семи удаленных линий.");
+    }
+}
+
+// The about window types a character every 30 ms.
+TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
+    AboutWindow about(nullptr);
+    EXPECT_EQ(about.tmrScroll().isActive() ? about.tmrScroll().interval() : 0, 30);
+    about.tmrScroll().stop();
+    about.show();
+    const int n = static_cast<int>(about.ScrollText.size());
+    EXPECT_EQ(
+        std::pair(about.ScrollText.section("\r\n", 0, 0), about.windowTitle()),
+        std::pair(QApplication::applicationName(), "About " + QApplication::applicationName()));
+    for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
+    EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
+              std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
+    about.tmrScroll_Timer();
+    EXPECT_FALSE(about.isVisible());
+    AboutWindow typing(nullptr);  // its own timer types
+    typing.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !typing.scrollShown().isEmpty(); }));
+}
+
+TEST(SplashWindowTest, ShowsTheProgramItsVersionAndItsFixedTexts) {
+    SplashWindow splash("1.2.3");
+    QString texts;
+    for (const char* name : {"lblProductName", "lblVersion", "lblWarning", "lblPlatform",
+                             "lblLicenseTo", "lblCompanyProduct"})
+        texts += splash.findChild<QLabel*>(name)->text() + "|";
+    EXPECT_EQ(texts,
+              "Tumblix|Version 1.2.3|Warning|Platform Win9x, WinNT + DirectX 8.0|LicenseTo|"
+              "CompanyProduct|");
+}
+
+// A help window under a window system whose frame is 30 pixels high.
+struct FramedHelpWindow : HelpWindow {
+    using HelpWindow::HelpWindow;
+    int outerHeight() const override { return height() + 30; }
+};
+
+// The help window unrolls every 15 ms. That "Next" leaves the tour on is the tour's test.
+TEST(HelpWindowTest, UnrollsEvery15MsToJustOver3030TwipsOuterHeight) {
+    FramedHelpWindow help(nullptr);
+    help.strText = "x";
+    // "Далее", which leaves the tour on, has the keyboard.
+    int heights = answerModal<HelpWindow>(
+        [&] { EXPECT_FALSE(help.showPage()); },
+        [](HelpWindow& w) {
+            EXPECT_EQ(w.tmrResize().interval(), 15);
+            for (int steps = 0; w.tmrResize().isActive() && steps < 100; ++steps)
+                w.tmrResize_Timer();
+            // The outer height just over 3030 twips: less than one step (100 twips) more.
+            EXPECT_EQ(std::tuple(w.tmrResize().isActive(), w.width(), w.height() + 30 > 3030 / 15,
+                                 w.height() + 30 <= 3130 / 15 + 1),
+                      std::tuple(false, 4800 / 15, true, true));
+            QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        });
+    EXPECT_EQ(heights, 1);
 }
 
 }  // namespace
