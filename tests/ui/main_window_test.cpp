@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include <fstream>
-
 #include "chooser/file_chooser.h"
 #include "mp3/mp3_window.h"
 #include "sequence/sequence_editor.h"
-#include "settings/settings_reader.h"
-#include "settings/settings_writer.h"
+#include "settings/settings_file.h"
 #include "settings_dialog/settings_dialog.h"
 #include "ui/settings_hook.h"
 #include "ui/window_fixture.h"
@@ -227,9 +224,9 @@ TEST_F(WindowTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
 
 TEST_F(WindowTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadableFile) {
     const std::filesystem::path ini = folder.path().toStdString() + "/Tmbx.ini";
-    auto savedSettings = [&] {
-        std::ifstream in(ini, std::ios::binary);
-        return parseSettings(in, folder.path().toStdString());
+    auto saved = [&] {
+        window->SaveSettings();
+        return loadSettingsFile(ini, folder.path().toStdString()).settings;
     };
     Settings start;
     start.mainWindow = {1000, 2000};
@@ -237,24 +234,20 @@ TEST_F(WindowTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadabl
     start.frmFuture = Point{3001, 4001};
     start.iFantom = 2;  // the grid and the ghost come back through the game
     start.bDrawSetka = false;
-    std::ofstream file(ini, std::ios::binary);
-    formatSettings(file, start);
-    file.close();
+    ASSERT_TRUE(saveSettingsFile(ini, start));
     window->setSettingsFile(ini);
     window->LoadSettings();
-    window->SaveSettings();  // nothing moved: the very twips come back
-    Settings saved = savedSettings().value();
-    EXPECT_EQ(std::tuple(window->pos(), window->statistic().isVisible(), saved.frmFuture,
-                         saved.frmStatistic, saved.iFantom, saved.bDrawSetka),
+    Settings out = saved();  // nothing moved: the very twips come back
+    EXPECT_EQ(std::tuple(window->pos(), window->statistic().isVisible(), out.frmFuture,
+                         out.frmStatistic, out.iFantom, out.bDrawSetka),
               std::tuple(QPoint(67, 133), false, start.frmFuture, std::nullopt, 2, false));
 
     window->game().settings() = GameSettings{0, true};  // as the settings dialog sets them
     QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
-    window->SaveSettings();
-    saved = savedSettings().value();
+    out = saved();
     EXPECT_EQ(std::tuple(button("chkAuto")->isChecked(), panel()[Ctl::chkStat].value,
-                         saved.mainWindow, *saved.frmFuture, *saved.frmStatistic,
-                         *saved.frmTumbliFathers, *saved.frmMP3, saved.iFantom, saved.bDrawSetka),
+                         out.mainWindow, *out.frmFuture, *out.frmStatistic, *out.frmTumbliFathers,
+                         *out.frmMP3, out.iFantom, out.bDrawSetka),
               std::tuple(false, 1, Point{1000, 2000}, Point{7755, 2000}, Point{7755, 3500},
                          Point{7755, 8100}, Point{7755, 6800}, 0, true));
     // A settings file that cannot be read is never written over.
