@@ -106,26 +106,21 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
-        auto toggle = [&] {
-            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
-        };
         panel().setTimerEnabled(Timer::tmrDown, true);
-        // Ticked, running (which gates the keys: the keyboard tests), gravity, the control frame
-        // (which covers "Pause"), "Pause", Esc still pressed, minimised; the side windows go
-        // down and come back with the main window.
-        auto shown = [&] {
-            return std::tuple(button("chkPause")->isChecked(), state().GameRunning,
-                              gravity.isActive(), window->control("fraControl")->isVisible(),
-                              window->control("lblPause")->isVisible(), window->menu().EscPressed,
-                              window->isMinimized(), window->statistic().isMinimized(),
-                              window->tumbliFathers().isMinimized(),
-                              window->statistic().isVisible());
-        };
-        toggle();
-        EXPECT_EQ(shown(), std::tuple(true, false, false, false, true, false, esc, esc, esc, true));
-        toggle();
-        EXPECT_EQ(shown(),
-                  std::tuple(false, true, true, true, true, false, false, false, false, true));
+        for (bool paused : {true, false}) {
+            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
+            // Ticked, running (which gates the keys: the keyboard tests), gravity, the control
+            // frame (which covers "Pause"), "Pause", Esc still pressed, minimised; the side
+            // windows go down and come back with the main window.
+            const bool down = esc && paused;
+            EXPECT_EQ(
+                std::tuple(button("chkPause")->isChecked(), state().GameRunning, gravity.isActive(),
+                           window->control("fraControl")->isVisible(),
+                           window->control("lblPause")->isVisible(), window->menu().EscPressed,
+                           window->isMinimized(), window->statistic().isMinimized(),
+                           window->tumbliFathers().isMinimized(), window->statistic().isVisible()),
+                std::tuple(paused, !paused, !paused, !paused, true, false, down, down, down, true));
+        }
     }
     QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
     EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
