@@ -9,11 +9,6 @@
 namespace tumblix::testing {
 namespace {
 
-void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat) {
-    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(to, &event);
-}
-
 // A refused rotation counts and sounds. A held arrow moves once a repeat.
 TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
@@ -22,7 +17,7 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     EXPECT_EQ(std::tuple(state().Figure, state().FigureClicks, window->sounds),
               std::tuple(standing, 1L, std::vector{Sound::mRotate1}));
     standI(9, 5);
-    for (int i = 0; i < 3; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Left, i > 0);
+    for (int i = 0; i < 3; ++i) QTest::simulateEvent(board(), true, Qt::Key_Left, {}, {}, i > 0);
     QTest::keyClick(window->control("lblScore"), Qt::Key_Right);  // whatever has the focus
     // Any other key shows the about window, a letter, Shift and F5 alike; keys there stay there.
     int abouts =
@@ -48,15 +43,15 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
 
 TEST_F(WindowTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
     standI(9, 20);
-    sendKey(board(), QEvent::KeyPress, Qt::Key_Down, false);
-    for (int i = 0; i < 5; ++i) sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
+    QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, false);
+    for (int i = 0; i < 5; ++i) QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, true);
     EXPECT_EQ(std::tuple(state().Dropping, button("cmdDown")->isEnabled(), state().FigureClicks,
                          window->sounds.size()),
               std::tuple(true, false, 1L, 1u));
 
     while (state().Dropping) window->game().tmrDown_Timer();
     EXPECT_EQ(std::pair(button("cmdDown")->isEnabled(), state().FigureY), std::pair(true, 0));
-    sendKey(board(), QEvent::KeyPress, Qt::Key_Down, true);
+    QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, true);
     EXPECT_TRUE(state().Dropping);
 }
 
@@ -74,12 +69,6 @@ TEST_F(WindowTest, BoardPointerMovesTheFigureAndButtonsRotateAndDrop) {
     EXPECT_TRUE(state().Dropping);
 }
 
-void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton b,
-               Qt::MouseButtons held) {
-    QMouseEvent event(type, at, to->mapToGlobal(at), b, held, Qt::NoModifier);
-    QApplication::sendEvent(to, &event);
-}
-
 // Any mouse button works a control button: its press acts once, whatever the pointer and the
 // other buttons do while it is held, and its release gives the button its colour back.
 TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
@@ -95,14 +84,13 @@ TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
             window->sounds.clear();
             QPushButton* b = button(name);
             QPoint in = b->rect().center(), out(-30, -30);
-            sendMouse(b, QEvent::MouseButtonPress, in, mouse, mouse);
-            for (QPoint at : {out, in, out, in})
-                sendMouse(b, QEvent::MouseMove, at, Qt::NoButton, mouse);
-            sendMouse(b, QEvent::MouseButtonPress, in, other, mouse | other);
-            sendMouse(b, QEvent::MouseButtonRelease, in, other, mouse);
+            QTest::mousePress(b, mouse);
+            for (QPoint at : {out, in, out, in}) QTest::mouseMove(b, at);
+            QTest::mousePress(b, other);
+            QTest::mouseRelease(b, other);
             EXPECT_EQ(std::pair(panel()[ctl].backColor != state().DownButtonColor, window->sounds),
                       std::pair(true, std::vector{sound}));  // still held; it acted once
-            sendMouse(b, QEvent::MouseButtonRelease, in, mouse, Qt::NoButton);
+            QTest::mouseRelease(b, mouse);
             EXPECT_EQ(panel()[ctl].backColor, state().DownButtonColor);
         }
         standI(9, 5);
