@@ -99,10 +99,15 @@ TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColou
     EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
 }
 
-// The pause button stops gravity and gates the keys without minimising; Esc also minimises
-// the window, and a second press of either resumes. Minimising the window pauses, and restoring
-// it leaves the pause.
-TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
+// Every input first runs the gravity ticks due while no frame came (a pause, by a minimise too,
+// runs them itself: the tick driver's test). The pause button stops gravity and gates the keys
+// without minimising; Esc also minimises the window, and a second press of either resumes.
+// Minimising the window pauses, and restoring it leaves the pause: no timer runs, no tick falls.
+TEST_F(WindowTest, InputsCatchUpWithGravityAndPauseButtonEscAndMinimisingStopIt) {
+    panel().setTimerEnabled(Timer::tmrDown, true);
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
+    EXPECT_GE(window->ticks, 14);
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
@@ -126,16 +131,6 @@ TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
     EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
-}
-
-// Every input first runs the gravity ticks due while no frame came (a pause, by a minimise too,
-// runs them itself: the tick driver's test); while paused none fall due and no timer runs.
-TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
-    panel().setTimerEnabled(Timer::tmrDown, true);
-    QTest::qSleep(30);
-    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
-    EXPECT_GE(window->ticks, 14);
-    key(Qt::Key_Escape);
     for (int t = 0; t < static_cast<int>(Timer::Count); ++t)
         EXPECT_FALSE(window->timer(static_cast<Timer>(t)).isActive()) << t;
     int ticks = window->ticks;
@@ -183,7 +178,7 @@ TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
 }
 
 // Clicks in the statistics window leave the keyboard with the game.
-TEST_F(WindowTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
+TEST_F(WindowTest, SideWindowsLeaveTheKeyboardWithTheGameAndClosedReleaseTheirButtons) {
     ListWindow& stat = window->statistic();
     QListWidget& list = stat.list();  // holding the game's first log lines
     for (auto* l : {&list, &window->tumbliFathers().list()})
@@ -199,9 +194,8 @@ TEST_F(WindowTest, ClicksInASideWindowLeaveTheKeyboardWithTheGame) {
     standI(9, 5);
     QTest::keyClick(list.viewport(), Qt::Key_Left);
     EXPECT_EQ(state().FigureX, 8);
-}
 
-TEST_F(WindowTest, ClosingASideWindowHidesItAndReleasesItsMenuButton) {
+    // Closing a side window hides it and releases its menu button.
     ListWindow& best = window->tumbliFathers();
     ASSERT_EQ(button("chkRec")->isChecked(), true);
     best.close();

@@ -50,9 +50,7 @@ class WindowTest : public ::testing::Test {
         state().FigureClicks = 0;
     }
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(board(), k, mods);
-    }
+    void key(Qt::Key k) { QTest::keyClick(board(), k); }
 
     QTemporaryDir folder;
     MersenneRandom random{7};
