@@ -10,7 +10,7 @@ namespace tumblix::testing {
 namespace {
 
 // A refused rotation counts and sounds. A held arrow moves once a repeat.
-TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
+TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnce) {
     standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
     FigureBox standing = state().Figure;
     key(Qt::Key_Up);
@@ -39,12 +39,11 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRuns) {
     key(Qt::Key_Space);
     EXPECT_EQ(std::pair(state().Figure != before, window->sounds.back()),
               std::pair(true, Sound::mInverse1));
-}
 
-TEST_F(WindowTest, AHeldDownDropsOnceAndTheNextFigureOnlyAfterTheLanding) {
+    // A held Down drops once, and the next figure only after the landing.
     standI(9, 20);
-    QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, false);
-    for (int i = 0; i < 5; ++i) QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, true);
+    window->sounds.clear();
+    for (int i = 0; i < 6; ++i) QTest::simulateEvent(board(), true, Qt::Key_Down, {}, {}, i > 0);
     EXPECT_EQ(std::tuple(state().Dropping, button("cmdDown")->isEnabled(), state().FigureClicks,
                          window->sounds.size()),
               std::tuple(true, false, 1L, 1u));
