@@ -60,10 +60,9 @@ TEST_F(WindowTest, BoardPointerMovesTheFigureAndButtonsRotateAndDrop) {
     // The middle of playfield column 2 (box column 5), in the board's 3760 units.
     const QPoint column2(static_cast<int>((2 * 250 + 125) * pic->width() / 3760.0), 50);
     QTest::mouseMove(pic, column2);
-    EXPECT_EQ(state().FigureX, 5);
     QTest::mouseClick(pic, Qt::LeftButton, {}, column2);
-    EXPECT_EQ(std::pair(state().FigureClicks, window->sounds.back()),
-              std::pair(2L, Sound::mRotate1));
+    EXPECT_EQ(std::tuple(state().FigureX, state().FigureClicks, window->sounds.back()),
+              std::tuple(5, 2L, Sound::mRotate1));
     QTest::mouseClick(pic, Qt::RightButton, {}, column2);
     EXPECT_TRUE(state().Dropping);
 }

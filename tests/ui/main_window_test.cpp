@@ -57,10 +57,9 @@ TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
     for (auto [m, top, left] : {std::tuple{WindowMetrics{19, 112, 27}, 24, 0},
                                 {WindowMetrics{20, 120, 28}, 24, 4},
                                 {WindowMetrics{21, 123, 29}, 27, 0},
-                                {WindowMetrics{25, 131, 33}, 29, 4}}) {
-        ShapeOffsets o = shapeOffsets(m);
-        EXPECT_EQ(std::pair(o.top, o.left), std::pair(top, left)) << m.captionHeight;
-    }
+                                {WindowMetrics{25, 131, 33}, 29, 4}})
+        EXPECT_EQ(std::pair(shapeOffsets(m).top, shapeOffsets(m).left), std::pair(top, left))
+            << m.captionHeight;
     QRegion r = roundRectRegion(10, 10, 110, 60, 40, 20);
     for (auto [x, y, dx, dy, across, down] : {std::tuple{10, 10, 1, 1, 20, 8},
                                               {109, 10, -1, 1, 20, 8},
@@ -217,12 +216,12 @@ TEST_F(WindowTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadabl
         window->SaveSettings();
         return loadSettingsFile(ini, folder.path().toStdString()).settings;
     };
-    Settings start;
-    start.mainWindow = {1000, 2000};
-    start.frmStatistic.reset();
-    start.frmFuture = Point{3001, 4001};
-    start.iFantom = 2;  // the grid and the ghost come back through the game
-    start.bDrawSetka = false;
+    // The grid and the ghost come back through the game.
+    const Settings start{.mainWindow = {1000, 2000},
+                         .frmStatistic = std::nullopt,
+                         .frmFuture = Point{3001, 4001},
+                         .iFantom = 2,
+                         .bDrawSetka = false};
     ASSERT_TRUE(saveSettingsFile(ini, start));
     window->setSettingsFile(ini);
     window->LoadSettings();

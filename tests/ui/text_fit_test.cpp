@@ -204,11 +204,10 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     EXPECT_EQ(about.tmrScroll().isActive() ? about.tmrScroll().interval() : 0, 30);
     about.tmrScroll().stop();
     about.show();
-    const int n = static_cast<int>(about.ScrollText.size());
     EXPECT_EQ(
         std::pair(about.ScrollText.section("\r\n", 0, 0), about.windowTitle()),
         std::pair(QApplication::applicationName(), "About " + QApplication::applicationName()));
-    for (int k = 1; k <= n + 151; ++k) about.tmrScroll_Timer();
+    for (int k = 1; k <= about.ScrollText.size() + 151; ++k) about.tmrScroll_Timer();
     EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
               std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     about.tmrScroll_Timer();
