@@ -9,13 +9,8 @@
 namespace tumblix::testing {
 namespace {
 
-// A refused rotation counts and sounds. A held arrow moves once a repeat.
+// A held arrow moves once a repeat.
 TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnce) {
-    standI(3, 5);  // the bar stands in column 4: lying flat it would reach into the margin
-    FigureBox standing = state().Figure;
-    key(Qt::Key_Up);
-    EXPECT_EQ(std::tuple(state().Figure, state().FigureClicks, window->sounds),
-              std::tuple(standing, 1L, std::vector{Sound::mRotate1}));
     standI(9, 5);
     for (int i = 0; i < 3; ++i) QTest::simulateEvent(board(), true, Qt::Key_Left, {}, {}, i > 0);
     QTest::keyClick(window->control("lblScore"), Qt::Key_Right);  // whatever has the focus
@@ -27,13 +22,14 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnc
                                      w.close();
                                  });
     EXPECT_EQ(std::pair(abouts, state().FigureX), std::pair(3, 7));  // 9 - 3 + 1
+    key(Qt::Key_Up);                                                 // the bar lies flat
 
     key(Qt::Key_Escape);  // pauses
     FigureBox before = state().Figure;
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down}) key(k);
     // The moves before the pause are all that count.
     EXPECT_EQ(std::tuple(state().FigureX, state().Figure, state().Dropping, state().FigureClicks),
-              std::tuple(7, before, false, 4L));
+              std::tuple(7, before, false, 5L));
 
     key(Qt::Key_Escape);  // resumes
     key(Qt::Key_Space);
@@ -54,22 +50,9 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnc
     EXPECT_TRUE(state().Dropping);
 }
 
-TEST_F(WindowTest, BoardPointerMovesTheFigureAndButtonsRotateAndDrop) {
-    standI(9, 5);
-    QWidget* pic = board();
-    // The middle of playfield column 2 (box column 5), in the board's 3760 units.
-    const QPoint column2(static_cast<int>((2 * 250 + 125) * pic->width() / 3760.0), 50);
-    QTest::mouseMove(pic, column2);
-    QTest::mouseClick(pic, Qt::LeftButton, {}, column2);
-    EXPECT_EQ(std::tuple(state().FigureX, state().FigureClicks, window->sounds.back()),
-              std::tuple(5, 2L, Sound::mRotate1));
-    QTest::mouseClick(pic, Qt::RightButton, {}, column2);
-    EXPECT_TRUE(state().Dropping);
-}
-
 // Any mouse button works a control button: its press acts once, whatever the pointer and the
 // other buttons do while it is held, and its release gives the button its colour back.
-TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
+TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsOnceAPressAndTheBoardMovesTurnsDrops) {
     for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         Qt::MouseButton other = mouse == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
         for (auto [name, ctl, sound] :
@@ -98,6 +81,17 @@ TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsAndAPressActsOnce) {
         state().Dropping = false;
         panel().setEnabled(Ctl::cmdDown, true);
     }
+    // The pointer over the board moves the figure; its left button turns, its right one drops.
+    standI(9, 5);
+    QWidget* pic = board();
+    // The middle of playfield column 2 (box column 5), in the board's 3760 units.
+    const QPoint column2(static_cast<int>((2 * 250 + 125) * pic->width() / 3760.0), 50);
+    QTest::mouseMove(pic, column2);
+    QTest::mouseClick(pic, Qt::LeftButton, {}, column2);
+    EXPECT_EQ(std::tuple(state().FigureX, state().FigureClicks, window->sounds.back()),
+              std::tuple(5, 2L, Sound::mRotate1));
+    QTest::mouseClick(pic, Qt::RightButton, {}, column2);
+    EXPECT_TRUE(state().Dropping);
 }
 
 // A gamepad plays through the keyboard's key handlers: Left moves and lights its button, and a

@@ -74,16 +74,14 @@ QStringList russianTexts(QWidget& window) {
 }
 
 // The language the run expects the windows in (see CMakeLists.txt); Russian unless told.
-bool english() {
-    return qEnvironmentVariable("TEXT_FIT_LANGUAGE") == "en";
-}
+const bool english = qEnvironmentVariable("TEXT_FIT_LANGUAGE") == "en";
 
 // Every text shows whole; in English, none is left in Russian.
 void expectWhole(QWidget& window) {
     window.show();
     QApplication::processEvents();
     EXPECT_EQ(cutTexts(window).join(" ").toStdString(), "") << window.objectName().toStdString();
-    EXPECT_EQ(english() ? russianTexts(window).join(" | ").toStdString() : "", "")
+    EXPECT_EQ(english ? russianTexts(window).join(" | ").toStdString() : "", "")
         << window.objectName().toStdString();
 }
 
@@ -111,7 +109,7 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
     panel().setText(Ctl::lblFirma, "Tumblix-фигурка Bonus 4322");
     panel().setVisible(Ctl::lblFirma, true);
     EXPECT_EQ(qobject_cast<QLabel*>(window->control("lblFirma"))->text(),
-              english() ? "Tumblix figure Bonus 4322" : "Tumblix-фигурка Bonus 4322");
+              english ? "Tumblix figure Bonus 4322" : "Tumblix-фигурка Bonus 4322");
     for (QWidget* w : std::initializer_list<QWidget*>{
              &splash, window.get(), &window->future(), &window->tumbliFathers(),
              &window->statistic(), &window->mp3(), &about, &settings, &editor, &name, &over})
@@ -177,11 +175,12 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
         EXPECT_EQ(std::tuple(shown, window->sounds.size(), button("chkHelp")->isChecked(),
                              filledWith(board(), Qt::black)),
                   std::tuple(pages, static_cast<std::size_t>(pages), false, false));
-        for (int i = 0; i < static_cast<int>(Ctl::Count); ++i)
-            EXPECT_EQ(panel()[static_cast<Ctl>(i)].backColor,
-                      static_cast<Ctl>(i) == Ctl::lstTable ? colors::black
-                                                           : before[static_cast<Ctl>(i)].backColor)
-                << ctlName(static_cast<Ctl>(i));
+        for (int i = 0; i < static_cast<int>(Ctl::Count); ++i) {
+            Ctl c = static_cast<Ctl>(i);
+            EXPECT_EQ(panel()[c].backColor,
+                      c == Ctl::lstTable ? colors::black : before[c].backColor)
+                << ctlName(c);
+        }
         EXPECT_TRUE(texts[0].startsWith("Лучшие игроки. Если запустить tumblix_ui_tests на "));
         if (end != End::Last) continue;
         // Frames and bars left out.
