@@ -21,6 +21,7 @@
 #include "ui/splash_window.h"
 #include "ui/window_fixture.h"
 #include "widgets/frame_box.h"
+#include "widgets/twips.h"
 
 namespace tumblix::testing {
 namespace {
@@ -85,6 +86,12 @@ void expectWhole(QWidget& window) {
         << window.objectName().toStdString();
 }
 
+// A help window under a window system whose frame is 30 pixels high.
+struct FramedHelpWindow : HelpWindow {
+    using HelpWindow::HelpWindow;
+    int outerHeight() const override { return height() + 30; }
+};
+
 using TextFit = WindowTest;
 
 // Runs once per screen resolution (see CMakeLists.txt).
@@ -115,16 +122,27 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
              &window->statistic(), &window->mp3(), &about, &settings, &editor, &name, &over})
         expectWhole(*w);
 
-    HelpWindow help(window.get());
+    // The help window, under a window system whose frame is 30 pixels high, unrolls every 15 ms
+    // to an outer height just over 3030 twips: less than one step (100 twips) more. "Далее",
+    // which leaves the tour on, has the keyboard.
+    FramedHelpWindow help(window.get());
     help.strText = window->control("lblFirma")->property("tag").toString();
-    answerModal<HelpWindow>(
-        [&] { help.showPage(); },
-        [](HelpWindow& w) {
-            while (w.tmrResize().isActive()) w.tmrResize_Timer();
+    const Twips tw = Twips::of(help);
+    int pages = answerModal<HelpWindow>(
+        [&] { EXPECT_FALSE(help.showPage()); },
+        [&](HelpWindow& w) {
+            EXPECT_EQ(w.tmrResize().interval(), 15);
+            for (int steps = 0; w.tmrResize().isActive() && steps < 100; ++steps)
+                w.tmrResize_Timer();
             expectWhole(w);
-            EXPECT_EQ(w.findChild<QPlainTextEdit*>("txtText")->verticalScrollBar()->maximum(), 0);
-            w.close();
+            EXPECT_EQ(
+                std::tuple(w.tmrResize().isActive(), w.width(), w.height() + 30 > tw.y(3030),
+                           w.height() + 30 <= tw.y(3130) + 1,
+                           w.findChild<QPlainTextEdit*>("txtText")->verticalScrollBar()->maximum()),
+                std::tuple(false, tw.x(4800), true, true, 0));
+            QTest::keyClick(w.focusWidget(), Qt::Key_Space);
         });
+    EXPECT_EQ(pages, 1);
 
     // The chooser as "Select" opens it: it belongs to the MP3 window.
     answerModal<frmOpen>(
@@ -214,32 +232,6 @@ TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
     AboutWindow typing(nullptr);  // its own timer types
     typing.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !typing.scrollShown().isEmpty(); }));
-}
-
-// A help window under a window system whose frame is 30 pixels high.
-struct FramedHelpWindow : HelpWindow {
-    using HelpWindow::HelpWindow;
-    int outerHeight() const override { return height() + 30; }
-};
-
-// The help window unrolls every 15 ms. That "Next" leaves the tour on is the tour's test.
-TEST(HelpWindowTest, UnrollsEvery15MsToJustOver3030TwipsOuterHeight) {
-    FramedHelpWindow help(nullptr);
-    help.strText = "x";
-    // "Далее", which leaves the tour on, has the keyboard.
-    int heights = answerModal<HelpWindow>(
-        [&] { EXPECT_FALSE(help.showPage()); },
-        [](HelpWindow& w) {
-            EXPECT_EQ(w.tmrResize().interval(), 15);
-            for (int steps = 0; w.tmrResize().isActive() && steps < 100; ++steps)
-                w.tmrResize_Timer();
-            // The outer height just over 3030 twips: less than one step (100 twips) more.
-            EXPECT_EQ(std::tuple(w.tmrResize().isActive(), w.width(), w.height() + 30 > 3030 / 15,
-                                 w.height() + 30 <= 3130 / 15 + 1),
-                      std::tuple(false, 4800 / 15, true, true));
-            QTest::keyClick(w.focusWidget(), Qt::Key_Space);
-        });
-    EXPECT_EQ(heights, 1);
 }
 
 }  // namespace
