@@ -23,7 +23,7 @@ int stepsIn(const QRegion& r, QPoint from, QPoint step) {
 // The shape is the title strip, the outer frames with rounded corners and the bars between;
 // the board frame's edges at the real window system's title height are the end-to-end
 // outline case's.
-TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
+TEST_F(WindowTest, TheWindowIsShapedByItsCaptionFramesAndBarsAndKeepsItsSize) {
     QRegion mask = window->mask();
     // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
     // the widest corners one pixel further left); its top-left corner is cut round by an
@@ -48,12 +48,9 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     window->resize(size + QSize(120, 80));
     QApplication::processEvents();
     EXPECT_EQ(window->size(), size);
-}
-
-// The client stands 24 pixels down, 2 more under a caption taller than 20 pixels, and half the
-// smallest window's extra width across; the title strip and the bars are cut square, and each
-// corner of a frame round by an ellipse of its own width and height.
-TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
+    // The client stands 24 pixels down, 2 more under a caption taller than 20 pixels, and half
+    // the smallest window's extra width across; the title strip and the bars are cut square, and
+    // each corner of a frame round by an ellipse of its own width and height.
     for (auto [m, top, left] : {std::tuple{WindowMetrics{19, 112, 27}, 24, 0},
                                 {WindowMetrics{20, 120, 28}, 24, 4},
                                 {WindowMetrics{21, 123, 29}, 27, 0},
@@ -76,7 +73,7 @@ TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
 // click on them is the mouse test's). The control buttons take
 // a random palette colour each game: on the colours where their black arrows do not read well
 // the captions turn white, and a caption colour that reads well stays.
-TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
+TEST_F(WindowTest, ArrowButtonsReachDownAndReadWellAndTickedMenuButtonsLookPressedIn) {
     QWidget* frame = window->control("fraControl");
     const QRect rotate = window->control("cmdRotate(0)")->geometry(),
                 down = window->control("cmdDown")->geometry();
@@ -96,6 +93,17 @@ TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColou
     EXPECT_EQ(shown, "WWWWWW---W------");
     panel().setForeColor(Ctl::cmdDown, colors::yellow);
     EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
+    // The ticked menu buttons look pressed in on every back colour.
+    for (Ctl c : {Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkMP3, Ctl::chkPause}) {
+        // The button's two-pixel top edge.
+        auto edge = [b = button(std::string(ctlName(c)).c_str())] {
+            return b->grab().toImage().copy(0, 0, b->width(), 2);
+        };
+        panel().setValue(c, 0);
+        QImage up = edge();
+        panel().setValue(c, 1);
+        EXPECT_NE(edge(), up) << ctlName(c);
+    }
 }
 
 // Every input first runs the gravity ticks due while no frame came (a pause, by a minimise too,
@@ -178,13 +186,12 @@ TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
 
 // Clicks in the statistics window leave the keyboard with the game.
 TEST_F(WindowTest, SideWindowsLeaveTheKeyboardWithTheGameAndClosedReleaseTheirButtons) {
-    ListWindow& stat = window->statistic();
-    QListWidget& list = stat.list();  // holding the game's first log lines
+    QListWidget& list = window->statistic().list();  // holding the game's first log lines
     for (auto* l : {&list, &window->tumbliFathers().list()})
         EXPECT_EQ(std::pair(l->font().families().front().toStdString(),
                             QFontInfo(l->font()).fixedPitch()),
                   std::pair(std::string("Courier New"), true));
-    stat.activateWindow();
+    window->statistic().activateWindow();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     EXPECT_EQ(std::pair(list.hasFocus(), window->focusWidget()), std::pair(false, board()));
@@ -244,19 +251,6 @@ TEST_F(WindowTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadabl
     window->LoadSettings();
     window->SaveSettings();
     EXPECT_TRUE(std::filesystem::is_fifo(ini));
-}
-
-TEST_F(WindowTest, TickedMenuButtonsLookPressedInOnEveryBackColour) {
-    for (Ctl c : {Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkMP3, Ctl::chkPause}) {
-        // The button's two-pixel top edge.
-        auto edge = [b = button(std::string(ctlName(c)).c_str())] {
-            return b->grab().toImage().copy(0, 0, b->width(), 2);
-        };
-        panel().setValue(c, 0);
-        QImage up = edge();
-        panel().setValue(c, 1);
-        EXPECT_NE(edge(), up) << ctlName(c);
-    }
 }
 
 }  // namespace

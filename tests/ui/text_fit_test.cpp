@@ -104,9 +104,17 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
     EXPECT_EQ(texts,
               "Tumblix|Version 1.2.3|Warning|Platform Win9x, WinNT + DirectX 8.0|LicenseTo|"
               "CompanyProduct|");
+    // The about window types a character every 30 ms, waits 151 ticks and closes.
     AboutWindow about(window.get());
+    EXPECT_EQ(about.tmrScroll().isActive() ? about.tmrScroll().interval() : 0, 30);
     about.tmrScroll().stop();
-    for (int k = 0; k < about.ScrollText.size(); ++k) about.tmrScroll_Timer();
+    about.show();
+    EXPECT_EQ(
+        std::pair(about.ScrollText.section("\r\n", 0, 0), about.windowTitle()),
+        std::pair(QApplication::applicationName(), "About " + QApplication::applicationName()));
+    for (int k = 1; k <= about.ScrollText.size() + 151; ++k) about.tmrScroll_Timer();
+    EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
+              std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
     SettingsValues values;
     frmSettings settings(window.get(), values);
     frmSeq editor(window.get(), values.sequence);
@@ -121,6 +129,12 @@ TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
              &splash, window.get(), &window->future(), &window->tumbliFathers(),
              &window->statistic(), &window->mp3(), &about, &settings, &editor, &name, &over})
         expectWhole(*w);
+    about.tmrScroll_Timer();
+    AboutWindow typing(nullptr);  // its own timer types
+    typing.show();
+    EXPECT_EQ(std::pair(about.isVisible(),
+                        QTest::qWaitFor([&] { return !typing.scrollShown().isEmpty(); })),
+              std::pair(false, true));
 
     // The help window, under a window system whose frame is 30 pixels high, unrolls every 15 ms
     // to an outer height just over 3030 twips: less than one step (100 twips) more. "Далее",
@@ -213,25 +227,6 @@ TEST_F(WindowTest, TheHelpTourVisitsEachControlLitWhiteAndEndsAsThePlayerChooses
                   "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается "
                   ") после каждых семи удаленных линий.");
     }
-}
-
-// The about window types a character every 30 ms.
-TEST(AboutWindowTest, TypesTheTextThenWaits151TicksThenCloses) {
-    AboutWindow about(nullptr);
-    EXPECT_EQ(about.tmrScroll().isActive() ? about.tmrScroll().interval() : 0, 30);
-    about.tmrScroll().stop();
-    about.show();
-    EXPECT_EQ(
-        std::pair(about.ScrollText.section("\r\n", 0, 0), about.windowTitle()),
-        std::pair(QApplication::applicationName(), "About " + QApplication::applicationName()));
-    for (int k = 1; k <= about.ScrollText.size() + 151; ++k) about.tmrScroll_Timer();
-    EXPECT_EQ(std::pair(about.scrollShown(), about.isVisible()),
-              std::pair(QString(about.ScrollText).replace("\r\n", "\n"), true));
-    about.tmrScroll_Timer();
-    EXPECT_FALSE(about.isVisible());
-    AboutWindow typing(nullptr);  // its own timer types
-    typing.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !typing.scrollShown().isEmpty(); }));
 }
 
 }  // namespace
