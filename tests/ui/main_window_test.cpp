@@ -147,7 +147,7 @@ TEST_F(WindowTest, InputsCatchUpWithGravityAndPauseButtonEscAndMinimisingStopIt)
 }
 
 // The pointer along the upper menu row lights Pause, Help, Demo, Set and Exit in turn.
-TEST_F(WindowTest, ThePointerAlongTheUpperMenuRowLightsItsButtonsInOrder) {
+TEST_F(WindowTest, ThePointerLightsTheUpperMenuRowInOrderAndAGamesEndClosesTheSettings) {
     QWidget* pause = window->control("chkPause");
     std::vector<std::string_view> lit;
     for (QPoint at = pause->mapTo(window.get(), pause->rect().center()); at.x() < window->width();
@@ -160,9 +160,8 @@ TEST_F(WindowTest, ThePointerAlongTheUpperMenuRowLightsItsButtonsInOrder) {
     }
     EXPECT_EQ(lit, (std::vector<std::string_view>{"chkPause", "chkHelp", "chkDemo", "chkSet",
                                                   "chkExit"}));
-}
 
-TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+    // "Set" opens the settings dialog, which the end of a game takes away with its editor.
     SettingsValues values;
     values.sequence.SequenceOn = true;
     installSettingsDialog(*window, values.sounds, values.sequence);

@@ -37,9 +37,7 @@ class WindowTest : public ::testing::Test {
     GameState& state() { return window->game().state(); }
     Panel& panel() { return window->game().panel(); }
     QWidget* board() { return &window->board(); }
-    QPushButton* button(const char* name) {
-        return qobject_cast<QPushButton*>(window->control(name));
-    }
+    auto* button(const char* name) { return qobject_cast<QPushButton*>(window->control(name)); }
 
     // Puts an I figure standing in box column 1 at (x, y) on an empty board.
     void standI(int x, int y) {
