@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
-#include <QKeyEvent>
 
 #include "gamepad/virtual_pad.h"
 #include "ui/about_window.h"

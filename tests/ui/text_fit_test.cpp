@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help tour, the about, splash and help windows, and every window's texts shown whole.
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
