@@ -8,7 +8,7 @@
 namespace tumblix::testing {
 namespace {
 
-// A held arrow moves once a repeat.
+// A held arrow moves once a repeat, Up turns; while paused no key moves the figure.
 TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnce) {
     standI(9, 5);
     for (int i = 0; i < 3; ++i) QTest::simulateEvent(board(), true, Qt::Key_Left, {}, {}, i > 0);
@@ -21,8 +21,8 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnc
                                      w.close();
                                  });
     EXPECT_EQ(std::pair(abouts, state().FigureX), std::pair(3, 7));  // 9 - 3 + 1
-    key(Qt::Key_Up);                                                 // the bar lies flat
 
+    key(Qt::Key_Up);      // the bar lies flat
     key(Qt::Key_Escape);  // pauses
     FigureBox before = state().Figure;
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down}) key(k);

@@ -93,8 +93,9 @@ struct FramedHelpWindow : HelpWindow {
 
 using TextFit = WindowTest;
 
-// Runs once per screen resolution (see CMakeLists.txt).
-TEST_F(TextFit, EveryWindowShowsTheWholeTextOfEachLabelAndButton) {
+// The splash's texts, the about and help windows' timing, and every window's texts shown whole;
+// runs once per screen resolution and language (see CMakeLists.txt).
+TEST_F(TextFit, EveryWindowShowsItsWholeTextsAndTheAboutAndHelpWindowsKeepTheirTimes) {
     SplashWindow splash("1.2.3");
     QString texts;
     for (const char* name : {"lblProductName", "lblVersion", "lblWarning", "lblPlatform",
