@@ -20,9 +20,6 @@ TEST_F(ButtonsTest, SidewaysButtonsMoveOnlyWhenTheFigureFits) {
     EXPECT_EQ(
         std::tuple(s().FigureX, s().FigureClicks, host.sounds.size(), back(Ctl::cmdLeftRight2)),
         std::tuple(9, 0L, 0u, colors::green));
-    buttons.cmdLeftRight_MouseDown(0);  // where the moves go is the demo's test
-    buttons.cmdLeftRight_MouseDown(2);
-    EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::mLeft1, Sound::mRight1}));
 }
 
 // The upper row lights green from left to right, one button a step, then stops. The pointer
@@ -83,17 +80,14 @@ TEST_F(ButtonsTest, MouseOverTheBoardJumpsTheFigureToTheColumnUnderIt) {
 // A key's release gives its buttons their colour back; Left and Right both horizontal ones.
 TEST_F(ButtonsTest, KeyReleasesRestoreTheirButtons) {
     const Ctl all[] = {Ctl::cmdLeftRight0, Ctl::cmdLeftRight2, Ctl::cmdRotate0, Ctl::cmdSpace};
-    for (auto [key, restored] : {std::pair{vk::Left, "1100"},
-                                 {vk::Right, "1100"},
-                                 {vk::Up, "0010"},
-                                 {vk::Space, "0001"},
-                                 {vk::Down, "0000"}}) {
+    std::string restored;
+    for (int key : {vk::Left, vk::Right, vk::Up, vk::Space, vk::Down}) {
         for (Ctl c : all) game.panel().setBackColor(c, colors::green);
         keys.Form_KeyUp(key);
-        std::string got;
-        for (Ctl c : all) got += back(c) == kButton ? '1' : '0';
-        EXPECT_EQ(got, restored) << key;
+        for (Ctl c : all) restored += back(c) == kButton ? '1' : '0';
+        restored += ' ';
     }
+    EXPECT_EQ(restored, "1100 1100 0010 0001 0000 ");
 }
 
 // After "Нет" to a new game, leaving the pause starts no gravity.

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
 
 #include "sequence/sequence_editor.h"
-#include "support/click.h"
+#include "support/answer_modal.h"
 #include "support/settings_values.h"
 
 namespace tumblix::testing {

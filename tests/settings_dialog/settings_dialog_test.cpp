@@ -8,7 +8,7 @@
 #include "sequence/sequence_editor.h"
 #include "settings_dialog/event_sounds.h"
 #include "settings_dialog/settings_dialog.h"
-#include "support/click.h"
+#include "support/answer_modal.h"
 #include "support/music_answer.h"
 #include "support/settings_values.h"
 #include "widgets/slider.h"

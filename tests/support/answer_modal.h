@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -24,6 +26,11 @@ int answerModal(const std::function<void()>& action, const std::function<void(W&
     poll.start(1);
     action();
     return shown;
+}
+
+// A left click; a check box is clicked on its box.
+inline void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, qobject_cast<QCheckBox*>(w) ? QPoint(8, 8) : QPoint());
 }
 
 }  // namespace tumblix::testing

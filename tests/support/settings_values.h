@@ -6,9 +6,15 @@
 #include "engine/random.h"
 #include "settings_dialog/settings_target.h"
 #include "sound/fake_mixer.h"
-#include "support/still_clock.h"
 
 namespace tumblix::testing {
+
+// A clock that never moves.
+class StillClock final : public Clock {
+  public:
+    int seconds() const override { return 0; }
+    double timer() const override { return 1000.0; }
+};
 
 // Values of a test's own for the settings dialog, on a sound system that records what it
 // would play.

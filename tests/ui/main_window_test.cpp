@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include "chooser/file_chooser.h"
-#include "records/list_window.h"
+#include "mp3/mp3_window.h"
 #include "sequence/sequence_editor.h"
+#include "settings/settings_file.h"
 #include "settings_dialog/settings_dialog.h"
-#include "support/answer_modal.h"
-#include "support/settings_values.h"
 #include "ui/settings_hook.h"
 #include "ui/window_fixture.h"
 #include "ui/window_shape.h"
@@ -22,7 +23,7 @@ int stepsIn(const QRegion& r, QPoint from, QPoint step) {
 // The shape is the title strip, the outer frames with rounded corners and the bars between;
 // the board frame's edges at the real window system's title height are the end-to-end
 // outline case's.
-TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
+TEST_F(WindowTest, TheWindowIsShapedByItsCaptionFramesAndBarsAndKeepsItsSize) {
     QRegion mask = window->mask();
     // Each outer frame's shaped piece begins at its top and at its left edge (the frame with
     // the widest corners one pixel further left); its top-left corner is cut round by an
@@ -47,19 +48,15 @@ TEST_F(WindowTest, TheWindowIsShapedOnceAndKeepsItsSize) {
     window->resize(size + QSize(120, 80));
     QApplication::processEvents();
     EXPECT_EQ(window->size(), size);
-}
-
-// The client stands 24 pixels down, 2 more under a caption taller than 20 pixels, and half the
-// smallest window's extra width across; the title strip and the bars are cut square, and each
-// corner of a frame round by an ellipse of its own width and height.
-TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
+    // The client stands 24 pixels down, 2 more under a caption taller than 20 pixels, and half
+    // the smallest window's extra width across; the title strip and the bars are cut square, and
+    // each corner of a frame round by an ellipse of its own width and height.
     for (auto [m, top, left] : {std::tuple{WindowMetrics{19, 112, 27}, 24, 0},
                                 {WindowMetrics{20, 120, 28}, 24, 4},
                                 {WindowMetrics{21, 123, 29}, 27, 0},
-                                {WindowMetrics{25, 131, 33}, 29, 4}}) {
-        ShapeOffsets o = shapeOffsets(m);
-        EXPECT_EQ(std::pair(o.top, o.left), std::pair(top, left)) << m.captionHeight;
-    }
+                                {WindowMetrics{25, 131, 33}, 29, 4}})
+        EXPECT_EQ(std::pair(shapeOffsets(m).top, shapeOffsets(m).left), std::pair(top, left))
+            << m.captionHeight;
     QRegion r = roundRectRegion(10, 10, 110, 60, 40, 20);
     for (auto [x, y, dx, dy, across, down] : {std::tuple{10, 10, 1, 1, 20, 8},
                                               {109, 10, -1, 1, 20, 8},
@@ -76,7 +73,7 @@ TEST(WindowShape, OffsetsTitleStripBarsAndCorners) {
 // click on them is the mouse test's). The control buttons take
 // a random palette colour each game: on the colours where their black arrows do not read well
 // the captions turn white, and a caption colour that reads well stays.
-TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColour) {
+TEST_F(WindowTest, ArrowButtonsReachDownAndReadWellAndTickedMenuButtonsLookPressedIn) {
     QWidget* frame = window->control("fraControl");
     const QRect rotate = window->control("cmdRotate(0)")->geometry(),
                 down = window->control("cmdDown")->geometry();
@@ -96,74 +93,66 @@ TEST_F(WindowTest, ArrowButtonsReachDownBesideTheDropButtonAndReadWellOnAnyColou
     EXPECT_EQ(shown, "WWWWWW---W------");
     panel().setForeColor(Ctl::cmdDown, colors::yellow);
     EXPECT_EQ(caption(qbColor(9)), Qt::yellow);
+    // The ticked menu buttons look pressed in on every back colour.
+    for (Ctl c : {Ctl::chkFuture, Ctl::chkRec, Ctl::chkStat, Ctl::chkMP3, Ctl::chkPause}) {
+        // The button's two-pixel top edge.
+        auto edge = [b = button(std::string(ctlName(c)).c_str())] {
+            return b->grab().toImage().copy(0, 0, b->width(), 2);
+        };
+        panel().setValue(c, 0);
+        QImage up = edge();
+        panel().setValue(c, 1);
+        EXPECT_NE(edge(), up) << ctlName(c);
+    }
 }
 
-// The pause button stops gravity and gates the keys without minimising; Esc also minimises
-// the window, and a second press of either resumes. Minimising the window pauses, and restoring
-// it leaves the pause.
-TEST_F(WindowTest, PauseButtonEscAndMinimisingStopGravityAndGateTheKeys) {
+// Every input first runs the gravity ticks due while no frame came (a pause, by a minimise too,
+// runs them itself: the tick driver's test). The pause button stops gravity and gates the keys
+// without minimising; Esc also minimises the window, and a second press of either resumes.
+// Minimising the window pauses, and restoring it leaves the pause: no timer runs, no tick falls.
+TEST_F(WindowTest, InputsCatchUpWithGravityAndPauseButtonEscAndMinimisingStopIt) {
+    panel().setTimerEnabled(Timer::tmrDown, true);
+    QTest::qSleep(30);
+    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
+    EXPECT_GE(window->ticks, 14);
     QTimer& gravity = window->timer(Timer::tmrDown);
     for (bool esc : {false, true}) {
         SCOPED_TRACE(esc);
-        auto toggle = [&] {
-            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
-        };
         panel().setTimerEnabled(Timer::tmrDown, true);
-        // Ticked, running (which gates the keys: the keyboard tests), gravity, the control frame
-        // (which covers "Pause"), "Pause", Esc still pressed, minimised; the side windows go
-        // down and come back with the main window.
-        auto shown = [&] {
-            return std::tuple(button("chkPause")->isChecked(), state().GameRunning,
-                              gravity.isActive(), window->control("fraControl")->isVisible(),
-                              window->control("lblPause")->isVisible(), window->menu().EscPressed,
-                              window->isMinimized(), window->statistic().isMinimized(),
-                              window->tumbliFathers().isMinimized(),
-                              window->statistic().isVisible());
-        };
-        toggle();
-        EXPECT_EQ(shown(), std::tuple(true, false, false, false, true, false, esc, esc, esc, true));
-        toggle();
-        EXPECT_EQ(shown(),
-                  std::tuple(false, true, true, true, true, false, false, false, false, true));
+        for (bool paused : {true, false}) {
+            esc ? key(Qt::Key_Escape) : QTest::mouseClick(button("chkPause"), Qt::LeftButton);
+            // Ticked, running (which gates the keys: the keyboard tests), gravity, the control
+            // frame (which covers "Pause"), "Pause", Esc still pressed, minimised; the side
+            // windows go down and come back with the main window.
+            const bool down = esc && paused;
+            EXPECT_EQ(
+                std::tuple(button("chkPause")->isChecked(), state().GameRunning, gravity.isActive(),
+                           window->control("fraControl")->isVisible(),
+                           window->control("lblPause")->isVisible(), window->menu().EscPressed,
+                           window->isMinimized(), window->statistic().isMinimized(),
+                           window->tumbliFathers().isMinimized(), window->statistic().isVisible()),
+                std::tuple(paused, !paused, !paused, !paused, true, false, down, down, down, true));
+        }
     }
     QTest::mouseClick(window->findChild<QPushButton*>("cmdMinimize"), Qt::LeftButton);
     EXPECT_EQ(std::pair(window->isMinimized(), panel()[Ctl::chkPause].value), std::pair(true, 1));
     window->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(panel()[Ctl::chkPause].value, 1);
-}
-
-// Every input first runs the gravity ticks due while no frame came, and so does a minimise by
-// the window manager before it pauses; while paused none fall due and no timer of the game runs.
-TEST_F(WindowTest, InputsCatchUpWithGravityAndThePauseStopsEveryTimer) {
-    panel().setTimerEnabled(Timer::tmrDown, true);
-    QTest::qSleep(30);
-    QTest::keyRelease(board(), Qt::Key_Down);  // no event loop ran: only the key brings them
-    EXPECT_GE(window->ticks, 14);
-    key(Qt::Key_Escape);
     for (int t = 0; t < static_cast<int>(Timer::Count); ++t)
         EXPECT_FALSE(window->timer(static_cast<Timer>(t)).isActive()) << t;
     int ticks = window->ticks;
     QTest::qSleep(30);
     QTest::keyRelease(board(), Qt::Key_Down);
     EXPECT_EQ(window->ticks, ticks);
-    key(Qt::Key_Escape);
-    QTest::qSleep(30);
-    window->setWindowState(Qt::WindowMinimized);  // by the window manager: no input
-    EXPECT_GE(window->ticks, ticks + 14);
 }
 
 // The pointer along the upper menu row lights Pause, Help, Demo, Set and Exit in turn.
-TEST_F(WindowTest, ThePointerAlongTheUpperMenuRowLightsItsButtonsInOrder) {
+TEST_F(WindowTest, ThePointerLightsTheUpperMenuRowInOrderAndAGamesEndClosesTheSettings) {
     QWidget* pause = window->control("chkPause");
     std::vector<std::string_view> lit;
     for (QPoint at = pause->mapTo(window.get(), pause->rect().center()); at.x() < window->width();
          at.rx() += 4) {
-        QWidget* under = window->childAt(at);
-        if (!under) continue;
-        QPoint in = under->mapFrom(window.get(), at);
-        QMouseEvent move(QEvent::MouseMove, in, under->mapToGlobal(in), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(under, &move);
+        QTest::mouseMove(window.get(), at);
         for (Ctl c : {Ctl::chkPause, Ctl::chkHelp, Ctl::chkDemo, Ctl::chkSet, Ctl::chkExit})
             if (panel()[c].backColor == Game::kMenuText &&
                 (lit.empty() || lit.back() != ctlName(c)))
@@ -171,9 +160,8 @@ TEST_F(WindowTest, ThePointerAlongTheUpperMenuRowLightsItsButtonsInOrder) {
     }
     EXPECT_EQ(lit, (std::vector<std::string_view>{"chkPause", "chkHelp", "chkDemo", "chkSet",
                                                   "chkExit"}));
-}
 
-TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
+    // "Set" opens the settings dialog, which the end of a game takes away with its editor.
     SettingsValues values;
     values.sequence.SequenceOn = true;
     installSettingsDialog(*window, values.sounds, values.sequence);
@@ -193,6 +181,75 @@ TEST_F(WindowTest, SetOpensTheSettingsDialogWhichTheEndOfAGameTakesAway) {
                                      d.close();
                                  });
     EXPECT_EQ(std::pair(shown, panel()[Ctl::chkSet].value), std::pair(1, 0));
+}
+
+// Clicks in the statistics window leave the keyboard with the game.
+TEST_F(WindowTest, SideWindowsLeaveTheKeyboardWithTheGameAndClosedReleaseTheirButtons) {
+    QListWidget& list = window->statistic().list();  // holding the game's first log lines
+    for (auto* l : {&list, &window->tumbliFathers().list()})
+        EXPECT_EQ(std::pair(l->font().families().front().toStdString(),
+                            QFontInfo(l->font()).fixedPitch()),
+                  std::pair(std::string("Courier New"), true));
+    window->statistic().activateWindow();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(std::pair(list.hasFocus(), window->focusWidget()), std::pair(false, board()));
+
+    // A key that still reaches a side window goes to the game.
+    standI(9, 5);
+    QTest::keyClick(list.viewport(), Qt::Key_Left);
+    EXPECT_EQ(state().FigureX, 8);
+
+    // Closing a side window hides it and releases its menu button.
+    ListWindow& best = window->tumbliFathers();
+    ASSERT_EQ(button("chkRec")->isChecked(), true);
+    best.close();
+    EXPECT_EQ(std::pair(best.isVisible(), button("chkRec")->isChecked()), std::pair(false, false));
+    QTest::mouseClick(button("chkRec"), Qt::LeftButton);
+    EXPECT_TRUE(best.isVisible());
+
+    for (const char* name : {"chkStat", "chkMP3"}) QTest::mouseClick(button(name), Qt::LeftButton);
+    EXPECT_EQ(std::pair(window->statistic().isVisible(), window->mp3().isVisible()),
+              std::pair(false, false));
+    // The strip's close button ends the program, which closes the side windows for good.
+    window->findChild<QPushButton*>("cmdClose")->click();
+    EXPECT_TRUE(best.isHidden());
+}
+
+TEST_F(WindowTest, DockedPlacesGridAndGhostSurviveARoundTripNeverOverAnUnreadableFile) {
+    const std::filesystem::path ini = folder.path().toStdString() + "/Tmbx.ini";
+    auto saved = [&] {
+        window->SaveSettings();
+        return loadSettingsFile(ini, folder.path().toStdString()).settings;
+    };
+    // The grid and the ghost come back through the game.
+    const Settings start{.mainWindow = {1000, 2000},
+                         .frmStatistic = std::nullopt,
+                         .frmFuture = Point{3001, 4001},
+                         .iFantom = 2,
+                         .bDrawSetka = false};
+    ASSERT_TRUE(saveSettingsFile(ini, start));
+    window->setSettingsFile(ini);
+    window->LoadSettings();
+    Settings out = saved();  // nothing moved: the very twips come back
+    EXPECT_EQ(std::tuple(window->pos(), window->statistic().isVisible(), out.frmFuture,
+                         out.frmStatistic, out.iFantom, out.bDrawSetka),
+              std::tuple(QPoint(67, 133), false, start.frmFuture, std::nullopt, 2, false));
+
+    window->game().settings() = GameSettings{0, true};  // as the settings dialog sets them
+    QTest::mouseClick(button("chkAuto"), Qt::LeftButton);
+    out = saved();
+    EXPECT_EQ(std::tuple(button("chkAuto")->isChecked(), panel()[Ctl::chkStat].value,
+                         out.mainWindow, *out.frmFuture, *out.frmStatistic, *out.frmTumbliFathers,
+                         *out.frmMP3, out.iFantom, out.bDrawSetka),
+              std::tuple(false, 1, Point{1000, 2000}, Point{7755, 2000}, Point{7755, 3500},
+                         Point{7755, 8100}, Point{7755, 6800}, 0, true));
+    // A settings file that cannot be read is never written over.
+    std::filesystem::remove(ini);
+    ASSERT_EQ(mkfifo(ini.c_str(), 0644), 0);
+    window->LoadSettings();
+    window->SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_fifo(ini));
 }
 
 }  // namespace

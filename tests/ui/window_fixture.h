@@ -5,13 +5,10 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-#include <vector>
 
-#include "engine/random.h"
 #include "records/list_window.h"
-#include "support/still_clock.h"
+#include "support/answer_modal.h"
+#include "support/settings_values.h"
 #include "ui/main_window.h"
 
 namespace tumblix::testing {
@@ -40,9 +37,7 @@ class WindowTest : public ::testing::Test {
     GameState& state() { return window->game().state(); }
     Panel& panel() { return window->game().panel(); }
     QWidget* board() { return &window->board(); }
-    QPushButton* button(const char* name) {
-        return qobject_cast<QPushButton*>(window->control(name));
-    }
+    auto* button(const char* name) { return qobject_cast<QPushButton*>(window->control(name)); }
 
     // Puts an I figure standing in box column 1 at (x, y) on an empty board.
     void standI(int x, int y) {
@@ -53,9 +48,7 @@ class WindowTest : public ::testing::Test {
         state().FigureClicks = 0;
     }
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(board(), k, mods);
-    }
+    void key(Qt::Key k) { QTest::keyClick(board(), k); }
 
     QTemporaryDir folder;
     MersenneRandom random{7};
