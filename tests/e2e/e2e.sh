@@ -21,11 +21,10 @@
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks; the game's own wave files
 #                    never bring in FFmpeg (its libraries and the decoder module stay unmapped)
-#       mp3          a settings file naming an MP3 plays it from the start (the player holds the
-#                    file open, through the decoder module); the player window's close box stops
-#                    it and forgets it; without the decoder module, the MP3 named as the
-#                    background music and as the player's file plays nothing, and the game runs
-#                    on and ends with 0 (odd and joined files are the decoder's and player's tests)
+#       mp3          without the decoder module, an MP3 named as the background music and as
+#                    the player's file plays nothing, and the game runs on and ends with 0 (the
+#                    installed case sees the settings' MP3 played through the module; the player
+#                    window's close box is the window tests')
 #       dock         "Auto" docks the side windows: each frame (with E2E_WM=openbox, as the window
 #                    manager draws it) at its place, clear of the next, no maximise offered; the
 #                    next start shows them there; Esc minimises them and a restore brings them back
@@ -89,7 +88,6 @@ if [ "$dpi" != 96 ]; then
 fi
 case $case_name in installed) ;; *) start_game && wait_drawn ;; esac
 
-settings_file() { ls "$work"/Tmbx*.ini 2>/dev/null | head -1; }
 lines_of() { tr -cd '\n' <"$1" | wc -c; }
 
 case $case_name in
@@ -113,7 +111,14 @@ installed)
     grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" &&
         grep -qx 'License: GPL-3+' "$prefix/share/doc/tumblix/copyright" ||
         fail "the AppStream file or the copyright file names no GPL version 3 or later"
-    ordinary_user
+    # Started as an ordinary user when the tests run as the administrator, whom permissions
+    # do not bind; that user may reach the virtual display.
+    cp "${XAUTHORITY:-/dev/null}" "$work/.Xauthority" 2>/dev/null || true
+    chmod 755 "$work"
+    chmod 644 "$work/.Xauthority" 2>/dev/null || true
+    export XAUTHORITY=$work/.Xauthority
+    runner=()
+    [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     mkdir -p "$work/home"
     [ "$(id -u)" = 0 ] && chown 65534:65534 "$work/home"
     touch "$work/started"
@@ -142,7 +147,7 @@ installed)
     ;;
 dialogs)
     title_height
-    ini=$(settings_file)
+    ini=$(ls "$work"/Tmbx*.ini | head -1)
     [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
     ghost() { tail -2 "$ini" | head -1 | tr -d ' \r'; }  # the line before the last
     click_menu 3 upper  # Set
@@ -204,30 +209,15 @@ sound)
     ;;
 mp3)
     kill -TERM "$pid" && wait_exit
-    ini=$(settings_file)
-    song="$work/мои песни/тон 1.mp3"
-    mkdir -p "$work/мои песни" && "$tone" "$song" && "$tone" "$work/a.mp3" || fail "no tone files"
-    # Without the decoder module, an MP3 as the music and as the player's file plays nothing.
-    mv "$work/libtumblix_decoder.so" "$work/module.so"
-    sed -i -e "17s|.*|$work/a.mp3|" -e "61s|.*|$work/a.mp3|" "$ini"  # the music, the player's
+    "$tone" "$work/a.mp3" || fail "no tone file"
+    rm "$work/libtumblix_decoder.so"
+    # The music and the player's file.
+    sed -i -e "17s|.*|$work/a.mp3|" -e "61s|.*|$work/a.mp3|" "$(ls "$work"/Tmbx*.ini | head -1)"
     start_game && wait_drawn
     sleep 3
     kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$work/out.log")"
     ! ls -l "/proc/$pid/fd" | grep -q a.mp3 || fail "an MP3 played without the decoder module"
     kill -TERM "$pid" && wait_exit
-    mv "$work/module.so" "$work/libtumblix_decoder.so"
-    sed -i -e "17s|.*|...|" -e "61s|.*|$song|" "$ini"
-    playing() { ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "тон 1.mp3"; }
-    start_game && wait_drawn
-    for _ in $(seq 30); do playing && break || sleep 0.1; done
-    playing || fail "the settings' MP3 was not played"
-    grep -q libtumblix_decoder "/proc/$pid/maps" || fail "the MP3 was played without the module"
-    close_window "*.mp3 & *.wma Player" || fail "no player window to close"
-    sleep 0.5
-    playing && fail "the close box did not stop the music"
-    kill -TERM "$pid" && wait_exit
-    mp3_path=$(tail -6 "$ini" | head -1 | tr -d '\r')  # the MP3 window's place lines are gone
-    [ "$mp3_path" = ... ] && [ "$(lines_of "$ini")" = 64 ] || fail "MP3 path kept: $mp3_path"
     ;;
 dock)
     # "Auto" stands the side windows in their column, which the next start shows again; under
@@ -257,8 +247,8 @@ record)
     sleep 0.3
     grab "$score" score1
     grab "$lower" lower1
-    same score0 score1 || fail "the score does not show --- again"
-    same lower0 lower1 || fail "the well is not empty"
+    cmp -s "$work/score0.ppm" "$work/score1.ppm" || fail "the score does not show --- again"
+    cmp -s "$work/lower0.ppm" "$work/lower1.ppm" || fail "the well is not empty"
     close_game
     # The name, a score above 0, then the default entry.
     table=$(head -3 "$work/TumblixFathers.txt" | tr -d '\r ' | tr '\n' ' ')

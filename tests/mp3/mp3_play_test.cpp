@@ -6,12 +6,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <future>
-#include <thread>
-#include <tuple>
 
 #include "mp3/music_stream.h"
 #include "sound/wave_backend.h"

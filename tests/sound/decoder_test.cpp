@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <thread>
 
 #include "sound/path_lookup.h"
-#include "sound/wave_decoder.h"
 #include "sound/wave_file.h"
 #include "sound/wave_reader.h"
 #include "support/temp_folder.h"

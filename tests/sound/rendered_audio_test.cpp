@@ -6,16 +6,10 @@
 
 #include <sys/resource.h>
 
-#include <QTemporaryDir>
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <future>
-#include <thread>
 
-#include "sound/direct_sound.h"
 #include "sound/dm_ctrl.h"
 #include "sound/openal_mixer.h"
 #include "sound/wave_backend.h"
