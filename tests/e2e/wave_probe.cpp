@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "sound/wave_backend.h"
+#include "sound/wave_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) return 2;

@@ -11,7 +11,6 @@
 #include <future>
 
 #include "mp3/music_stream.h"
-#include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 #include "tonegen/tone_file.h"
 

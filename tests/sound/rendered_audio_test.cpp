@@ -12,7 +12,6 @@
 
 #include "sound/dm_ctrl.h"
 #include "sound/openal_mixer.h"
-#include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 #include "support/music_answer.h"
 
