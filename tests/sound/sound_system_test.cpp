@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "engine/random.h"
 #include "mp3/mp3_play.h"
 #include "sound/fake_mixer.h"
