@@ -3,7 +3,10 @@
 # End-to-end runs of the real program under a virtual X server, driven by real key events.
 #   e2e.sh CASE GAME X11TOOL PROBE     (run inside xvfb-run)
 # CASE: outline      over a magenta desktop, the board frame's edges are where the window's
-#                    outline is cut: the desktop shows just outside, the frame just inside
+#                    outline is cut: the desktop shows just outside, the frame just inside; the
+#                    five windows and the about window carry the game's icon (square pictures of
+#                    16 to 256 pixels holding its dark well, #101848) and the class the menu entry
+#                    names as StartupWMClass, so the desktop groups them under it
 #       installed    the installed game, its folder read-only, keeps its files in the
 #                    player's folder ~/.local/share/tumblix; the menu entry and AppStream file validate,
 #                    and the AppStream file and the copyright file name the GPL, version 3 or later;
@@ -28,9 +31,6 @@
 #       dock         "Auto" docks the side windows: each frame (with E2E_WM=openbox, as the window
 #                    manager draws it) at its place, clear of the next, no maximise offered; the
 #                    next start shows them there; Esc minimises them and a restore brings them back
-#       icon         the five windows and the about window carry the game's icon (square
-#                    pictures of 16 to 256 pixels holding its dark well, #101848) and the class
-#                    the menu entry names as StartupWMClass, so the desktop groups them under it
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
@@ -187,7 +187,27 @@ outline)
         outside* | "inside ff00ff" | "inside 000000") fail "($1, $2) is $(pixel "$1" "$2"): $3" ;;
         esac
     done
-    close_game
+    # The five windows and the about window carry the game's icon and class.
+    class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../desktop/io.github.tumblix.Tumblix.desktop")
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool key a
+    for title in Tumblix 'The Best Of The Tumblix' Statistic Future '*.mp3 & *.wma Player' 'About Tumblix'; do
+        w=$(wait_window "$title" 5) || fail "no window $title"
+        case $(xprop -id "$w" WM_CLASS) in *", \"$class\"") ;; *) fail "$title: the class is not '$class'" ;; esac
+        # Width, height and their pixels (ARGB), for each picture in turn.
+        xprop -id "$w" -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*=//' | tr ',' '\n' | awk '
+            { a[NR] = $1 }
+            END {
+                for (i = 1; i <= NR; i += 2 + a[i] * a[i]) {
+                    if (a[i] != a[i + 1] || a[i] < 16 || a[i] > 256 || i + 1 + a[i] * a[i] > NR) exit 1
+                    well = 0
+                    for (j = i + 2; j < i + 2 + a[i] * a[i]; j++) if (a[j] == 4279244872) well = 1
+                    if (!well) exit 1
+                }
+                exit !(NR > 2 && i == NR + 1)
+            }' || fail "$title carries no icon of the game's: $(xprop -id "$w" _NET_WM_ICON | head -2)"
+    done
+    kill -TERM "$pid" && wait_exit  # the about window holds off a close request
     ;;
 sound)
     sleep 1.4
@@ -252,28 +272,6 @@ record)
     close_game
     grep -q '^AL lib' "$work/out.log" && grep -q '^ALSA lib' "$work/out.log" ||
         fail "TUMBLIX_SOUND_DEBUG=1 showed no messages of OpenAL and ALSA: $(cat "$work/out.log")"
-    ;;
-icon)
-    class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../desktop/io.github.tumblix.Tumblix.desktop")
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool key a
-    for title in Tumblix 'The Best Of The Tumblix' Statistic Future '*.mp3 & *.wma Player' 'About Tumblix'; do
-        w=$(wait_window "$title" 5) || fail "no window $title"
-        case $(xprop -id "$w" WM_CLASS) in *", \"$class\"") ;; *) fail "$title: the class is not '$class'" ;; esac
-        # Width, height and their pixels (ARGB), for each picture in turn.
-        xprop -id "$w" -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*=//' | tr ',' '\n' | awk '
-            { a[NR] = $1 }
-            END {
-                for (i = 1; i <= NR; i += 2 + a[i] * a[i]) {
-                    if (a[i] != a[i + 1] || a[i] < 16 || a[i] > 256 || i + 1 + a[i] * a[i] > NR) exit 1
-                    well = 0
-                    for (j = i + 2; j < i + 2 + a[i] * a[i]; j++) if (a[j] == 4279244872) well = 1
-                    if (!well) exit 1
-                }
-                exit !(NR > 2 && i == NR + 1)
-            }' || fail "$title carries no icon of the game's: $(xprop -id "$w" _NET_WM_ICON | head -2)"
-    done
-    kill -TERM "$pid" && wait_exit
     ;;
 *)
     fail "unknown case"
