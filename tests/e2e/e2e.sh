@@ -16,11 +16,14 @@
 #                    standard error holds no line from the sound libraries, unless
 #                    TUMBLIX_SOUND_DEBUG=1 asks for them; with TONE, an MP3 for the player loads
 #                    the installed decoder module
-#       dialogs      the first start writes 66 lines; "Set" opens "Settings"; the ghost mode
-#                    chosen there ("Показывать всегда") and a closed statistics window are
-#                    written when the menu's Exit ends the program with 0; at the next start
-#                    SIGTERM saves the settings read and the best-players window closed (that a
-#                    closed window stays closed is the window tests')
+#       dialogs      the first start writes 66 lines; "Auto" docks the side windows: each frame
+#                    (with E2E_WM=openbox, as the window manager draws it) at its place, clear of
+#                    the next, no maximise offered; "Set" opens "Settings"; the ghost mode chosen
+#                    there ("Показывать всегда") is written when the menu's Exit ends the program
+#                    with 0; the next start shows the column again; Esc minimises the side
+#                    windows and a restore brings them back; SIGTERM saves the settings read and
+#                    the statistics and best-players windows closed (that a closed window stays
+#                    closed is the window tests')
 #       sound        with OpenAL writing into a wave file: the music sounds from the start, and
 #                    Left key presses add the move sound's clicks; the game's own wave files
 #                    never bring in FFmpeg (its libraries and the decoder module stay unmapped);
@@ -28,9 +31,6 @@
 #                    player's file plays nothing, and the game runs on and ends with 0 (the
 #                    installed case sees the settings' MP3 played through the module; the player
 #                    window's close box is the window tests')
-#       dock         "Auto" docks the side windows: each frame (with E2E_WM=openbox, as the window
-#                    manager draws it) at its place, clear of the next, no maximise offered; the
-#                    next start shows them there; Esc minimises them and a restore brings them back
 #   e2e.sh ... PROBE TONE    TONE PATH [SECONDS RATE CHANNELS] writes a tone MP3
 set -euo pipefail
 case_name=$1 game=$2 x11tool=$3 probe=${4:-} tone=${5:-}
@@ -156,10 +156,13 @@ installed)
     fi
     ;;
 dialogs)
+    # "Auto" stands the side windows in their column, which the next start shows again.
     title_height
     ini=$(ls "$work"/Tmbx*.ini | head -1)
     [ "$(lines_of "$ini")" = 66 ] || fail "the default file has $(lines_of "$ini") lines"
     ghost() { tail -2 "$ini" | head -1 | tr -d ' \r'; }  # the line before the last
+    click_menu 0 lower  # Auto
+    settled docked_column
     click_menu 3 upper  # Set
     settings=$(wait_window Settings 5) || fail "Set opened no settings dialog"
     # The focus goes from the sequence button to the grid box, then to the ghost mode's
@@ -168,14 +171,22 @@ dialogs)
     xdotool key Tab Tab Up space
     sleep 0.3
     close_window Settings || fail "close request not sent to the settings dialog"
-    close_window Statistic || fail "no statistics window to close"
     sleep 0.3
     click_menu 4 upper  # Exit
     wait_exit
-    [ "$(ghost) $(lines_of "$ini")" = "2 64" ] || fail "Exit did not save the settings: $(cat "$ini")"
-    start_game
-    wait_drawn
-    sleep 1
+    [ "$(ghost)" = 2 ] || fail "Exit did not save the settings: $(cat "$ini")"
+    start_game && wait_drawn
+    settled docked_column
+    # Under a window manager Esc minimises the side windows with the main window, and
+    # restoring it restores them.
+    if [ -n "${E2E_WM:-}" ]; then
+        xdotool windowfocus --sync "$main" key Escape
+        settled eval '[ -z "$(shown_window Statistic)$(shown_window Tumblix)" ]' ||
+            fail "Esc minimised not all"
+        xdotool windowactivate "$main"
+        settled docked_column
+    fi
+    close_window Statistic || fail "no statistics window to close"
     close_window 'The Best Of The Tumblix' || fail "the best-players window is gone"
     sleep 0.3
     kill -TERM "$pid"
@@ -243,24 +254,6 @@ sound)
     kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$work/out.log")"
     ! ls -l "/proc/$pid/fd" | grep -q a.mp3 || fail "an MP3 played without the decoder module"
     kill -TERM "$pid" && wait_exit
-    ;;
-dock)
-    # "Auto" stands the side windows in their column, which the next start shows again; under
-    # a window manager Esc minimises them with the main window, and restoring it restores them.
-    title_height
-    click_menu 0 lower  # Auto
-    settled docked_column
-    close_game
-    start_game && wait_drawn
-    settled docked_column
-    if [ -n "${E2E_WM:-}" ]; then
-        xdotool windowfocus --sync "$main" key Escape
-        settled eval '[ -z "$(shown_window Statistic)$(shown_window Tumblix)" ]' ||
-            fail "Esc minimised not all"
-        xdotool windowactivate "$main"
-        settled docked_column
-    fi
-    close_game
     ;;
 *)
     fail "unknown case"
