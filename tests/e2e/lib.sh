@@ -69,14 +69,12 @@ play_to_game_over() {
     fail "no game-over dialog"
 }
 
-# Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
+# Clicks the dialog's left button, "Да" (yes); "Нет" stands beside it at its foot.
 click_answer() {
-    local d x
+    local d
     d=$(dialog_id)
     eval "$(xdotool getwindowgeometry --shell "$d")"
-    x=$((WIDTH / 4))
-    [ "$1" = no ] && x=$((WIDTH * 3 / 4))
-    xdotool mousemove --window "$d" "$x" $((HEIGHT - 24)) click 1
+    xdotool mousemove --window "$d" $((WIDTH / 4)) $((HEIGHT - 24)) click 1
 }
 
 # Sets T, the title strip's height: over a magenta desktop, the first row below the strip

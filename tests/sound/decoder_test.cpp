@@ -52,8 +52,7 @@ struct AudioStreamTest : ::testing::Test {
 
 // Opened only once the caller no longer asks it to stop. At each change the resampler gives
 // out what it holds: the parts keep their length.
-TEST_F(AudioStreamTest,
-       PartsJoinedWithOtherRatesAndChannelsPlayAtTheirOwnPitchInTheFirstPartsForm) {
+TEST_F(AudioStreamTest, JoinedPartsKeepTheirPitchSeeksCutBeforeTheirPlaceAndOnlyOpeningIsBounded) {
     // 0.5 s of 1 kHz as stereo at 44.1 kHz, as mono at 22.05 kHz, and as the first again.
     std::size_t stereo = decode(joined({{44100, 2}})).size(),
                 mono = decode(joined({{22050, 1}})).size();
@@ -74,13 +73,11 @@ TEST_F(AudioStreamTest,
         peak = std::max(peak, std::abs(int(pcm[2 * i])));
     }
     EXPECT_NEAR(peak, 16384, 1600);  // 11585 at the -3 dB of a mono-to-stereo default
-}
-
-// A seek in an MP3 file goes to its place counted from the first coded frame, the encoder's
-// delay of 1105 frames (which a play from the start leaves out) included, and cuts the frames
-// before it. Opening reads at most 16 MiB: a sound behind more pictures than that in its tags
-// is refused at once. An open file plays to its end, however long it is and late it is read.
-TEST_F(AudioStreamTest, AnMp3SeekCutsTheFramesBeforeItsPlaceAndOnlyOpeningIsBounded) {
+    // A seek in an MP3 file goes to its place counted from the first coded frame, the encoder's
+    // delay of 1105 frames (which a play from the start leaves out) included, and cuts the
+    // frames before it. Opening reads at most 16 MiB: a sound behind more pictures than that in
+    // its tags is refused at once. An open file plays to its end, however long it is and late it
+    // is read.
     tonegen::writeTone(dir / "t.mp3", "libmp3lame", 1000, 1.0);
     std::size_t all = decode(dir / "t.mp3").size() / 2;
     for (int ms : {10, 500, 750}) {

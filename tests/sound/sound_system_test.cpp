@@ -36,24 +36,9 @@ struct SoundSystemTest : ::testing::Test {
     Settings file = defaultSettings("/game");
 };
 
-TEST_F(SoundSystemTest, SettingsConfigureEachSoundAndComeBackAsTheObjectsReportThem) {
-    file.sound(SoundId::mDrop2).DMCtrlEnabled = false;
-    file.SpeedChange = 300;
-    sounds.applySettings(file);
-    std::string names;  // in the order the game names its sounds
-    for (int i = 0; i < 10; ++i) names += sounds.object(Sound(i)).DMCtrlPath().substr(12) + " ";
-    EXPECT_EQ(names,
-              "down1.WAV left1.WAV right1.WAV rotate1.WAV drop1.WAV dellin1.WAV "
-              "tumblix1.WAV drop2.WAV down2.WAV inverse1.WAV ");
-    sounds.music.SetBkgVolume(file.BkgVolume = -900);  // the music's own, as it was changed
-    Settings back;
-    sounds.storeSettings(back);
-    EXPECT_EQ(back, file);
-}
-
 // The file plays, then takes the chosen volume and rate; the balance is sent at every tick and
 // turns one step beyond 5000. With the music off it stops at once and the balance rests.
-TEST_F(SoundSystemTest, StartUpPlaysTheMusicWhoseBalanceSweepsOrStopsIt) {
+TEST_F(SoundSystemTest, StartUpPlaysTheMusicWhoseBalanceSweepsAndTheSettingsComeBack) {
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take(), (Log{"load " + kMusic, kMusic + " play loop", kMusic + " rewind",
                                  kMusic + " volume -707", kMusic + " frequency 46717"}));
@@ -68,6 +53,19 @@ TEST_F(SoundSystemTest, StartUpPlaysTheMusicWhoseBalanceSweepsOrStopsIt) {
     sounds.applySettings(file);
     EXPECT_EQ(mixer.take()[5], kMusic + " stop");
     EXPECT_TRUE(sweep(3).empty());
+    // Each sound takes its settings, and they all come back as the objects report them.
+    file.sound(SoundId::mDrop2).DMCtrlEnabled = false;
+    file.SpeedChange = 300;
+    sounds.applySettings(file);
+    std::string names;  // in the order the game names its sounds
+    for (int i = 0; i < 10; ++i) names += sounds.object(Sound(i)).DMCtrlPath().substr(12) + " ";
+    EXPECT_EQ(names,
+              "down1.WAV left1.WAV right1.WAV rotate1.WAV drop1.WAV dellin1.WAV "
+              "tumblix1.WAV drop2.WAV down2.WAV inverse1.WAV ");
+    sounds.music.SetBkgVolume(file.BkgVolume = -900);  // the music's own, as it was changed
+    Settings back;
+    sounds.storeSettings(back);
+    EXPECT_EQ(back, file);
 }
 
 // The drop and landing sounds' first variant plays for a draw above one half in single precision.
