@@ -122,7 +122,7 @@ installed)
     wait_drawn
     play_to_game_over
     click_answer yes
-    settled eval '! dialog_shown' || fail "the dialog stayed open"
+    settled eval '[ -z "$(dialog_id)" ]' || fail "the dialog stayed open"
     sleep 0.3
     grab "$score" score1
     grab "$lower" lower1

@@ -28,7 +28,6 @@ wait_drawn() {
 # A shown dialog of the game (a window titled Tumblix other than the main window), and its
 # role: frmEnterName for the name entry, frmGameOver for the new-game question.
 dialog_id() { xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | grep -vx "$main" | head -1 || true; }
-dialog_shown() { [ -n "$(dialog_id)" ]; }
 dialog_role() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }
 wait_exit() {
     for _ in $(seq 100); do
@@ -47,7 +46,7 @@ play_to_game_over() {
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     xdotool keydown Down
     for _ in $(seq 600); do
-        dialog_shown && break
+        [ -n "$(dialog_id)" ] && break
         xdotool keydown Down  # one more press, in case the server does not repeat keys
         sleep 0.05
     done

@@ -215,7 +215,6 @@ TEST_F(RenderedAudioTest, AMissingOrLostDeviceIsTriedAgainInTheBackgroundEveryFe
     std::shared_future<void> in = plugged.get_future().share();
     std::atomic<int> tries = 0;
     OpenAlMixer::Clock::time_point now;
-    std::string file = sine(440);
     {
         OpenAlMixer mixer(
             [&]() -> ALCdevice* {
@@ -224,7 +223,7 @@ TEST_F(RenderedAudioTest, AMissingOrLostDeviceIsTriedAgainInTheBackgroundEveryFe
                 return alcOpenDevice(nullptr);
             },
             [&] { return now; });
-        auto sound = play(mixer, file, 0, 0);
+        auto sound = play(mixer, sine(440), 0, 0);
         now += OpenAlMixer::kRetryEvery - 1ms;
         sound->DMCtrlPlay();
         std::this_thread::sleep_for(50ms);  // time for a try begun in the background to count
