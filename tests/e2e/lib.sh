@@ -3,18 +3,6 @@
 # The caller sets work (the game's folder, holding tumblix), x11tool, and a fail function;
 # start_game sets pid and main.
 
-# Sets runner to start the game as an ordinary user when the tests run as the administrator,
-# whom permissions do not bind, and lets that user reach the virtual display.
-ordinary_user() {
-    cp "${XAUTHORITY:-/dev/null}" "$work/.Xauthority" 2>/dev/null || true
-    chmod 755 "$work"
-    chmod 644 "$work/.Xauthority" 2>/dev/null || true
-    export XAUTHORITY=$work/.Xauthority
-    runner=()
-    [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    return 0
-}
-
 # Starts the game (through the runner given, if any) and waits for its main window.
 start_game() {
     "$@" "${program:-$work/tumblix}" >"$work/out.log" 2>&1 &
@@ -24,7 +12,6 @@ start_game() {
 
 # A region of the main window as a PPM file; the argument is WxH+X+Y in window pixels.
 grab() { import -window "$main" -crop "$1" +repage "$work/$2.ppm"; }
-same() { cmp -s "$work/$1.ppm" "$work/$2.ppm"; }
 score=120x27+288+61    # the score label
 lower=200x200+32+260   # the lower half of the well
 
@@ -41,28 +28,15 @@ wait_drawn() {
 # A shown dialog of the game (a window titled Tumblix other than the main window), and its
 # role: frmEnterName for the name entry, frmGameOver for the new-game question.
 dialog_id() { xdotool search --onlyvisible --name '^Tumblix$' 2>/dev/null | grep -vx "$main" | head -1 || true; }
-dialog_shown() { [ -n "$(dialog_id)" ]; }
 dialog_role() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }
-wait_dialog() {  # ROLE: waits until that dialog is shown
-    for _ in $(seq 100); do
-        local d
-        d=$(dialog_id)
-        [ -n "$d" ] && [ "$(dialog_role "$d")" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "no $1 dialog (shown: $(xdotool search --onlyvisible --name '^Tumblix$' | tr '\n' ' '), main $main)"
-}
-
 wait_exit() {
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
     kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-    set +e
-    wait "$pid"
-    local rc=$?
-    set -e
+    local rc=0
+    wait "$pid" || rc=$?
     [ "$rc" = 0 ] || fail "exit code $rc; output: $(cat "$work/out.log")"
 }
 
@@ -72,34 +46,34 @@ play_to_game_over() {
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     xdotool keydown Down
     for _ in $(seq 600); do
-        dialog_shown && break
+        [ -n "$(dialog_id)" ] && break
         xdotool keydown Down  # one more press, in case the server does not repeat keys
         sleep 0.05
     done
     xdotool keyup Down
-    dialog_shown || fail "no dialog at game over"
-    sleep 0.3
     # A score that enters the best-players table asks for a name first; Enter confirms it
-    # (again if the key came before the dialog had the keyboard).
-    for _ in $(seq 20); do
-        local d
-        d=$(dialog_id)
-        [ -n "$d" ] && [ "$(dialog_role "$d")" = frmEnterName ] || break
-        xdotool windowfocus --sync "$d" 2>/dev/null || true
-        xdotool key Return
+    # (again if the key came before the dialog had the keyboard). Then the new-game question.
+    local d
+    for _ in $(seq 100); do
         sleep 0.3
+        d=$(dialog_id)
+        case $([ -z "$d" ] || dialog_role "$d") in
+        frmGameOver) return 0 ;;
+        frmEnterName)
+            xdotool windowfocus --sync "$d" 2>/dev/null || true
+            xdotool key Return
+            ;;
+        esac
     done
-    wait_dialog frmGameOver
+    fail "no game-over dialog"
 }
 
-# Clicks the dialog's left ("Да") or right ("Нет") button; they stand side by side at its foot.
+# Clicks the dialog's left button, "Да" (yes); "Нет" stands beside it at its foot.
 click_answer() {
-    local d x
+    local d
     d=$(dialog_id)
     eval "$(xdotool getwindowgeometry --shell "$d")"
-    x=$((WIDTH / 4))
-    [ "$1" = no ] && x=$((WIDTH * 3 / 4))
-    xdotool mousemove --window "$d" "$x" $((HEIGHT - 24)) click 1
+    xdotool mousemove --window "$d" $((WIDTH / 4)) $((HEIGHT - 24)) click 1
 }
 
 # Sets T, the title strip's height: over a magenta desktop, the first row below the strip
@@ -156,28 +130,23 @@ click_menu() {
     xdotool mousemove --window "$main" $((4 + x)) $((T - 1 + y)) click 1
 }
 
-# Sets ol ot ob, the outer left, top and bottom of the shown window titled TITLE: with its
-# frame as the window manager reports it (_NET_FRAME_EXTENTS), none on a bare server.
-outer() {
-    local w title=$1
-    w=$(shown_window "$title")
-    [ -n "$w" ] || fail "$title is not shown"
-    # shellcheck disable=SC2046
-    set -- $(xwininfo -id "$w" | awk '/Absolute upper-left [XY]:|Width:|Height:/ {print $NF}') \
-        $(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
-    ol=$(($1 - $5)) ot=$(($2 - $7)) ob=$(($2 + $4 + $8))
-    ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$title offers to maximise"
-}
-
 # The docked column at 96 dots per inch: each side window's frame 20 twips right of the main
 # window and its offset below the main window's top, each frame clear of the one above it.
 docked_column() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    local above=0 entry off title
+    local above=0 entry off title w ol ot ob
     for entry in "0 Future" "1500 Statistic" "4800 *.mp3 & *.wma Player" \
         "6100 The Best Of The Tumblix"; do
         off=${entry%% *} title=${entry#* }
-        outer "$title"
+        w=$(shown_window "$title")
+        [ -n "$w" ] || fail "$title is not shown"
+        # The outer left, top and bottom: with the frame the window manager reports
+        # (_NET_FRAME_EXTENTS), none on a bare server.
+        # shellcheck disable=SC2046
+        set -- $(xwininfo -id "$w" | awk '/Absolute upper-left [XY]:|Width:|Height:/ {print $NF}') \
+            $(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
+        ol=$(($1 - $5)) ot=$(($2 - $7)) ob=$(($2 + $4 + $8))
+        ! xprop -id "$w" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "$title offers to maximise"
         [ $((ol - X - WIDTH)) -ge 0 ] && [ $((ol - X - WIDTH)) -le 2 ] &&
             [ $((ot - Y - off / 15)) -ge -1 ] && [ $((ot - Y - off / 15)) -le 1 ] ||
             fail "$title's frame stands at ($ol, $ot), the main window at ($X, $Y) ${WIDTH}x$HEIGHT"

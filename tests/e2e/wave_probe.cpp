@@ -6,34 +6,24 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+
+#include "sound/wave_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) return 2;
-    std::ifstream in(argv[1], std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::size_t data = bytes.find("data");
-    if (data == std::string::npos) return 1;
-    std::vector<double> mono;
-    for (std::size_t at = data + 8; at + 8 <= bytes.size(); at += 8) {
-        float frame[2];
-        std::memcpy(frame, bytes.data() + at, sizeof frame);
-        mono.push_back(0.5 * (frame[0] + frame[1]));
-    }
+    std::vector<float> left = tumblix::test::renderedSide(argv[1], 0),
+                       right = tumblix::test::renderedSide(argv[1], 1);
+    auto mono = [&](std::size_t i) { return 0.5 * (left[i] + right[i]); };
     auto from = static_cast<std::size_t>(std::atof(argv[2]) * 44100);
-    auto to = std::min(mono.size(), static_cast<std::size_t>(std::atof(argv[3]) * 44100));
+    auto to = std::min(left.size(), static_cast<std::size_t>(std::atof(argv[3]) * 44100));
     if (from + 220 >= to) return 1;
     double energy = 1e-30, peak = 1e-30;
     for (std::size_t start = from + 1; start + 220 <= to; start += 110) {
         double e = 0;
-        for (std::size_t i = start; i < start + 220; ++i) e += std::pow(mono[i] - mono[i - 1], 2);
+        for (std::size_t i = start; i < start + 220; ++i) e += std::pow(mono(i) - mono(i - 1), 2);
         peak = std::max(peak, e);
     }
-    for (std::size_t i = from; i < to; ++i) energy += mono[i] * mono[i];
+    for (std::size_t i = from; i < to; ++i) energy += mono(i) * mono(i);
     std::printf("%.1f %.1f\n", 10 * std::log10(energy / double(to - from)), 10 * std::log10(peak));
     return 0;
 }

@@ -3,12 +3,8 @@
 // FFmpeg's decoding read from memory through the same opening, probing, decoding and
 // resampling as a sound file: up to a few seconds of it, then again from the start. They must
 // never crash, and every read gives the frames it says.
-#include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "sound/ffmpeg_stream.h"
 #include "sound/wave_reader.h"

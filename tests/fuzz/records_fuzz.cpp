@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The best-players reader on any bytes, and its round trip: what it read, written and read
 // again, is the same table.
-#include <cstdint>
 #include <cstdlib>
 #include <sstream>
-#include <string>
 
 #include "records/records_file.h"
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
-#include <string>
 
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"

@@ -6,15 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <future>
-#include <thread>
-#include <tuple>
 
 #include "mp3/music_stream.h"
-#include "sound/wave_backend.h"
 #include "sound/wave_file.h"
 #include "tonegen/tone_file.h"
 
@@ -61,7 +57,7 @@ struct Mp3PlayTest : ::testing::Test {
     MP3Play player;
 };
 
-TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
+TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainAndBadFilesGiveTheirTextsAndNeverHang) {
     // A second of tone comes out a little longer or shorter by each codec's framing; the replay
     // seeks to a point in it (WMA's seeks land less exactly, so it replays from the start).
     for (auto [encoder, ext, length, replay] : {std::tuple{"libmp3lame", "mp3", 1.052, 500},
@@ -89,10 +85,8 @@ TEST_F(Mp3PlayTest, EachFormatPlaysToItsEndAndAgainFromTheStart) {
         }
         player.mmStop();
     }
-}
-
-// Played away from the caller, as the window does: only the quick checks answer at once.
-TEST_F(Mp3PlayTest, BadFilesGiveTheirTextsAndNeverPlayOrHang) {
+    // Bad files, played away from the caller as the window does: only the quick checks answer
+    // at once.
     // Each case: a name, what puts the bad file there, the result (none: a reason of its own), and
     // how long it plays at most.
     using Make = void (*)(const std::string& path);

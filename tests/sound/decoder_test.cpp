@@ -3,13 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <thread>
 
 #include "sound/path_lookup.h"
-#include "sound/wave_decoder.h"
 #include "sound/wave_file.h"
 #include "sound/wave_reader.h"
 #include "support/temp_folder.h"
@@ -56,8 +52,7 @@ struct AudioStreamTest : ::testing::Test {
 
 // Opened only once the caller no longer asks it to stop. At each change the resampler gives
 // out what it holds: the parts keep their length.
-TEST_F(AudioStreamTest,
-       PartsJoinedWithOtherRatesAndChannelsPlayAtTheirOwnPitchInTheFirstPartsForm) {
+TEST_F(AudioStreamTest, JoinedPartsKeepTheirPitchSeeksCutBeforeTheirPlaceAndOnlyOpeningIsBounded) {
     // 0.5 s of 1 kHz as stereo at 44.1 kHz, as mono at 22.05 kHz, and as the first again.
     std::size_t stereo = decode(joined({{44100, 2}})).size(),
                 mono = decode(joined({{22050, 1}})).size();
@@ -78,13 +73,11 @@ TEST_F(AudioStreamTest,
         peak = std::max(peak, std::abs(int(pcm[2 * i])));
     }
     EXPECT_NEAR(peak, 16384, 1600);  // 11585 at the -3 dB of a mono-to-stereo default
-}
-
-// A seek in an MP3 file goes to its place counted from the first coded frame, the encoder's
-// delay of 1105 frames (which a play from the start leaves out) included, and cuts the frames
-// before it. Opening reads at most 16 MiB: a sound behind more pictures than that in its tags
-// is refused at once. An open file plays to its end, however long it is and late it is read.
-TEST_F(AudioStreamTest, AnMp3SeekCutsTheFramesBeforeItsPlaceAndOnlyOpeningIsBounded) {
+    // A seek in an MP3 file goes to its place counted from the first coded frame, the encoder's
+    // delay of 1105 frames (which a play from the start leaves out) included, and cuts the
+    // frames before it. Opening reads at most 16 MiB: a sound behind more pictures than that in
+    // its tags is refused at once. An open file plays to its end, however long it is and late it
+    // is read.
     tonegen::writeTone(dir / "t.mp3", "libmp3lame", 1000, 1.0);
     std::size_t all = decode(dir / "t.mp3").size() / 2;
     for (int ms : {10, 500, 750}) {
@@ -110,7 +103,7 @@ TEST_F(AudioStreamTest, AnMp3SeekCutsTheFramesBeforeItsPlaceAndOnlyOpeningIsBoun
 using WaveDecoderTest = AudioStreamTest;
 
 // Read by our own reader, to the samples FFmpeg gives.
-TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAtTheirOwnLevelAndRate) {
+TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAndWhatHoldsNoSoundGivesNothing) {
     test::writeWave(dir / "mono", 1, 1, 11025, 16, 2, test::pcm16({1000, -2000, 3000}));
     test::writeWave(dir / "8bit", 1, 2, 22050, 8, 2, {192, 64, 128, 128});  // unsigned samples
     // Two channels of IMA ADPCM: headers, then four bytes of each side.
@@ -140,11 +133,8 @@ TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAtTheirOwnLevelAndRate) {
                   std::tuple(ffmpeg->rate(), std::size_t(frames), decode(dir / name)))
             << name;
     }
-}
-
-// What holds no sound gives nothing, cut data plays what is there, and a file the reader leaves
-// alone (24-bit samples) decodes through the decoder module.
-TEST_F(WaveDecoderTest, WhatHoldsNoSoundGivesNothingAndTheRestDecodesAsFarAsItGoes) {
+    // What holds no sound gives nothing, cut data plays what is there, and a file the reader
+    // leaves alone (24-bit samples) decodes through the decoder module.
     test::writeWave(dir / "24bit", 1, 1, 8000, 24, 3, {0x00, 0x10, 0x20, 0x00, 0x00, 0xF0});
     std::ofstream(dir / "empty");
     std::ofstream(dir / "text") << "tumblix settings, not a sound\n";

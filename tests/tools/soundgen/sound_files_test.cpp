@@ -15,9 +15,7 @@
 namespace tumblix {
 namespace {
 
-using soundgen::loudestLevel;
-using soundgen::shareAbove;
-using soundgen::Track;
+using namespace soundgen;  // the measures the generator balances the files by
 
 // One side of a file as the game decodes it.
 Track decoded(const std::string& file, int side) {
