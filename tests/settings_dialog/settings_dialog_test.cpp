@@ -106,6 +106,7 @@ TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
         {"Вправо", Sound::mRight1, {}}};
     auto* list = c<QComboBox>("cmbListEvents");
     ASSERT_EQ(list->count(), 8);
+    for (Sound s : {Sound::mDown2, Sound::mDrop2}) sounds.object(s).DMCtrlVolume(-1234);
     for (int i = 0; i < 8; ++i) {  // the list in this order, one key press apart
         auto [event, first, second] = events[i];
         SCOPED_TRACE(event);
@@ -116,6 +117,7 @@ TEST_F(Dialogs, EventsInTheListsOrderAndEachBoxActsOnItsOwnSoundObjects) {
         EXPECT_EQ(disabled(), std::vector<Sound>{first});
         click(c("chkEnFirstVar"));
         if (!second) continue;
+        EXPECT_EQ(c<QSlider>("sldVolBut2")->value(), -1234);  // the second variant's own
         click(c("chkEnSecondVar"));
         EXPECT_EQ(disabled(), std::vector<Sound>{*second});
         click(c("chkEnSecondVar"));
