@@ -144,8 +144,9 @@ TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAndWhatHoldsNoSoundGivesNoth
         EXPECT_EQ(ours ? ours->samples : std::vector<std::int16_t>{}, decode(file)) << file;
     }
     // What holds no sound gives nothing, cut data plays what is there, and a file the reader
-    // leaves alone (24-bit samples) decodes through the decoder module.
+    // leaves alone (24-bit samples, three channels) decodes through the decoder module.
     test::writeWave(dir / "24bit", 1, 1, 8000, 24, 3, {0x00, 0x10, 0x20, 0x00, 0x00, 0xF0});
+    test::writeWave(dir / "3ch", 1, 3, 8000, 16, 6, test::pcm16({1, 2, 3}));
     std::ofstream(dir / "empty");
     std::ofstream(dir / "text") << "tumblix settings, not a sound\n";
     test::writeWave(dir / "nodata", 1, 1, 44100, 16, 2, {});
@@ -159,7 +160,7 @@ TEST_F(WaveDecoderTest, UnusualFormatsDecodeToStereoAndWhatHoldsNoSoundGivesNoth
     for (const char* name : {"missing", "empty", "text", "header", "nodata", "program.mp3"})
         EXPECT_FALSE(decodeSound(dir / name)) << name;
     auto pcm = decodeSound(dir / "data"), wide = decodeSound(dir / "24bit");
-    ASSERT_TRUE(pcm && wide && !readWave(dir / "24bit"));
+    ASSERT_TRUE(pcm && wide && !readWave(dir / "24bit") && !readWave(dir / "3ch"));
     EXPECT_EQ(
         std::tuple(pcm->frames(), wide->rate, wide->samples),
         std::tuple(std::size_t(50), 8000, std::vector<std::int16_t>{8208, 8208, -4096, -4096}));
