@@ -54,11 +54,11 @@ TEST_F(WindowTest, ArrowsSpaceAndDownActOnlyWhileTheGameRunsAndAHeldDownDropsOnc
 TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsOnceAPressAndTheBoardMovesTurnsDrops) {
     for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         Qt::MouseButton other = mouse == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
-        for (auto [name, ctl, sound] :
-             {std::tuple{"cmdLeftRight(0)", Ctl::cmdLeftRight0, Sound::mLeft1},
-              {"cmdLeftRight(2)", Ctl::cmdLeftRight2, Sound::mRight1},
-              {"cmdRotate(0)", Ctl::cmdRotate0, Sound::mRotate1},
-              {"cmdSpace", Ctl::cmdSpace, Sound::mInverse1}}) {
+        for (auto [name, ctl, sound, x] :
+             {std::tuple{"cmdLeftRight(0)", Ctl::cmdLeftRight0, Sound::mLeft1, 8},
+              {"cmdLeftRight(2)", Ctl::cmdLeftRight2, Sound::mRight1, 10},
+              {"cmdRotate(0)", Ctl::cmdRotate0, Sound::mRotate1, 9},
+              {"cmdSpace", Ctl::cmdSpace, Sound::mInverse1, 9}}) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(mouse));
             standI(9, 5);
             window->sounds.clear();
@@ -68,8 +68,9 @@ TEST_F(WindowTest, AnyMouseButtonWorksTheControlButtonsOnceAPressAndTheBoardMove
             for (QPoint at : {out, in, out, in}) QTest::mouseMove(b, at);
             QTest::mousePress(b, other);
             QTest::mouseRelease(b, other);
-            EXPECT_EQ(std::pair(panel()[ctl].backColor != state().DownButtonColor, window->sounds),
-                      std::pair(true, std::vector{sound}));  // still held; it acted once
+            EXPECT_EQ(std::tuple(panel()[ctl].backColor != state().DownButtonColor, window->sounds,
+                                 state().FigureX),
+                      std::tuple(true, std::vector{sound}, x));  // still held; it acted once
             QTest::mouseRelease(b, mouse);
             EXPECT_EQ(panel()[ctl].backColor, state().DownButtonColor);
         }
