@@ -77,6 +77,11 @@ TEST_F(GameTest, LinesLabelCountsLandingsOfTheSameSizeAndBlinks) {
 // channel, the control buttons' palette colour 1..15 and its lists' back colours; each landing
 // colours the next figure 105 + 150 r.
 TEST_F(GameTest, KindsAndColoursAreDrawnAtTheStartAndAtEachLanding) {
+    std::vector<Color> palette;  // the sixteen colours the draws pick from
+    for (int n = 0; n < 17; ++n) palette.push_back(qbColor(n));
+    EXPECT_EQ(palette, (std::vector<Color>{0, 0x800000, 0x8000, 0x808000, 0x80, 0x800080, 0x8080,
+                                           0xC0C0C0, 0x808080, 0xFF0000, 0xFF00, 0xFFFF00, 0xFF,
+                                           0xFF00FF, 0xFFFF, 0xFFFFFF, 0}));
     random.push({0.5, 0.9, 0.0, 0.0, 0.0});
     game.Form_Load();
     EXPECT_EQ(std::tuple(s().FigureKinds, s().FigureColor, s().DownButtonColor),
