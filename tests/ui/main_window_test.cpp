@@ -104,6 +104,12 @@ TEST_F(WindowTest, ArrowButtonsReachDownAndReadWellAndTickedMenuButtonsLookPress
         panel().setValue(c, 1);
         EXPECT_NE(edge(), up) << ctlName(c);
     }
+    // Frames and labels take the colours the game gives them.
+    panel().setBackColor(Ctl::fraLines, rgb(1, 2, 3));
+    panel().setForeColor(Ctl::lblScore, rgb(4, 5, 6));
+    EXPECT_EQ(std::pair(window->control("fraLines")->palette().color(QPalette::Window),
+                        window->control("lblScore")->palette().color(QPalette::WindowText)),
+              std::pair(QColor(1, 2, 3), QColor(4, 5, 6)));
 }
 
 // Every input first runs the gravity ticks due while no frame came (a pause, by a minimise too,
