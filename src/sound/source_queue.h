@@ -35,8 +35,6 @@ class SourceQueue {
 
     // Takes back the buffers played through; returns their frames.
     std::int64_t reclaim();
-    // Takes back the first count buffers of the queue; returns their frames.
-    std::int64_t unqueue(std::int64_t count);
     // How many buffers can be queued now.
     std::size_t room() const { return free_.size(); }
     // Queues 16-bit stereo frames (at most kBufferFrames) into a free buffer.
@@ -62,6 +60,9 @@ class SourceQueue {
     static std::chrono::milliseconds sleepFor(std::int64_t leftMs, bool more = true);
 
   private:
+    // Takes back the first count buffers of the queue; returns their frames.
+    std::int64_t unqueue(std::int64_t count);
+
     std::vector<ALuint> sources_;
     std::vector<std::vector<ALuint>> free_;  // a buffer per source for each free place
     std::deque<std::int64_t> queued_;        // frames of each queued place, in play order
